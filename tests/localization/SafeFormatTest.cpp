@@ -1,0 +1,45 @@
+#include "localization/SafeFormat.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case {
+  const char* format;
+  std::string expected;
+};
+
+TEST(SafeFormat, FillsConversionsWidthsAndFlags) {
+  EXPECT_EQ(text::Format("%s. %s", "Device", "Retry"), "Device. Retry");
+  EXPECT_EQ(text::Format("%d%%", 42), "42%");
+  EXPECT_EQ(text::Format("%04X", 0x4D1), "04D1");
+  EXPECT_EQ(text::Format("%02x:%02X", 10, 255), "0a:FF");
+  EXPECT_EQ(text::Format("[%5d][%-5d]", -42, 7), "[  -42][7    ]");
+  EXPECT_EQ(text::Format("%05d", -42), "-0042");
+  EXPECT_EQ(text::Format("%u", -1), "4294967295");
+  EXPECT_EQ(text::Format("%ld %lu", 3, 4), "3 4");
+  EXPECT_EQ(text::Format("v%d.%d", 4, 10), "v4.10");
+}
+
+TEST(SafeFormat, NeverReadsArgumentsItWasNotGiven) {
+  const Case cases[] = {
+      {"%s and %s", "1 and "},
+      {"%d %d %d", "1  "},
+      {"%", "%"},
+      {"100%", "100%"},
+      {"%q%s", "%q1"},
+      {"%999999999999d", "                                                               1"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(text::Format(c.format, 1), c.expected) << c.format;
+  }
+  EXPECT_EQ(text::Format("%s %s"), " ");
+}
+
+TEST(SafeFormat, MixedKindsPrintSensibly) {
+  EXPECT_EQ(text::Format("%s", 12), "12");
+  EXPECT_EQ(text::Format("%d", "x"), "x");
+  EXPECT_EQ(text::Format("%s", std::string("\xE6\x97\xA5\xE6\x9C\xAC")), "\xE6\x97\xA5\xE6\x9C\xAC");
+}
+
+}  // namespace
