@@ -1,0 +1,19 @@
+#pragma once
+// Whole-file reading and crash-safe writing: a file is written under a temporary name beside its
+// target, flushed to disk and renamed over it, so an interruption or a full disk never leaves half
+// a file where the old one was.
+#include <optional>
+#include <string>
+
+namespace io {
+
+// The file's bytes, or nothing when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes = 64u << 20);
+
+// Replaces `path` with `contents`; false (and the old file untouched) on any failure.
+bool WriteFileAtomically(const std::string& path, const std::string& contents);
+
+// Turns every line end into CR LF, whatever the text used (LF or CR LF).
+std::string ToCrLf(const std::string& text);
+
+}  // namespace io
