@@ -1,0 +1,102 @@
+#include "app/SettingsFile.h"
+
+#include <climits>
+
+#include "io/AtomicFile.h"
+#include "localization/LanguageNames.h"
+#include "localization/SafeFormat.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* kKeyManagerVersion = "keyManagerVersion";
+constexpr const char* kKeyManagerLanguage = "keyManagerLanguage";
+constexpr const char* kKeyApplyToFirmwareLanguage = "keyApplyToFirmwareLanguage";
+constexpr const char* kKeyDeviceTarget = "keyDeviceTarget";
+constexpr const char* kKeyFirmwareLanguage = "keyFirmwareLanguage";
+constexpr const char* kKeyCurrentPath = "keyCurrentPath";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+std::string Trim(const std::string& s) {
+  size_t begin = 0;
+  size_t end = s.size();
+  while (begin < end && IsBlank(s[begin])) ++begin;
+  while (end > begin && IsBlank(s[end - 1])) --end;
+  return s.substr(begin, end - begin);
+}
+
+void Apply(const std::string& key, const std::string& value, ManagerPreferences& prefs) {
+  if (key == kKeyManagerVersion) {
+    prefs.managerVersion = value;
+  } else if (key == kKeyManagerLanguage) {
+    const int language = text::FindLanguageByEnglishName(value, true);
+    prefs.language = (language >= 0 && language <= 10) ? language : 0;
+  } else if (key == kKeyApplyToFirmwareLanguage) {
+    prefs.applyToFirmwareLanguage = ParseDecimal(value) != 0;
+  } else if (key == kKeyDeviceTarget) {
+    prefs.deviceTarget = ParseDecimal(value);
+  } else if (key == kKeyFirmwareLanguage) {
+    prefs.firmwareLanguage = value;
+  } else if (key == kKeyCurrentPath) {
+    prefs.currentPath = value;
+  }
+}
+
+std::string FilePath(const std::string& imageFolder) { return imageFolder + "/" + kSettingsFileName; }
+
+}  // namespace
+
+int ParseDecimal(const std::string& value) {
+  size_t i = 0;
+  while (i < value.size() && IsBlank(value[i])) ++i;
+  bool negative = false;
+  if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
+  long long n = 0;
+  for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
+    n = n * 10 + (value[i] - '0');
+    if (n > static_cast<long long>(INT_MAX) + 1) n = static_cast<long long>(INT_MAX) + 1;
+  }
+  if (negative) n = -n;
+  if (n > INT_MAX) n = INT_MAX;
+  return static_cast<int>(n);
+}
+
+void ParseSettingsText(const std::string& text, ManagerPreferences& prefs) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 1;
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos || equals == 0) continue;
+    Apply(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), prefs);
+  }
+}
+
+std::string FormatSettingsText(const ManagerPreferences& prefs) {
+  std::string out;
+  out += text::Format("%s=v%d.%d%s\n", kKeyManagerVersion, 1, 0, "");
+  out += text::Format("%s=%s\n", kKeyManagerLanguage, text::GetLanguageEnglishName(prefs.language));
+  out += text::Format("%s=%d\n", kKeyApplyToFirmwareLanguage, prefs.applyToFirmwareLanguage ? 1 : 0);
+  out += text::Format("%s=%d\n", kKeyDeviceTarget, prefs.deviceTarget);
+  if (!prefs.firmwareLanguage.empty())
+    out += text::Format("%s=%s\n", kKeyFirmwareLanguage, prefs.firmwareLanguage);
+  if (!prefs.currentPath.empty()) out += text::Format("%s=%s\n", kKeyCurrentPath, prefs.currentPath);
+  return io::ToCrLf(out);
+}
+
+bool LoadSettingsFile(const std::string& imageFolder, ManagerPreferences& prefs) {
+  const auto contents = io::ReadWholeFile(FilePath(imageFolder), 1u << 20);
+  if (!contents) return false;
+  ParseSettingsText(*contents, prefs);
+  return true;
+}
+
+bool SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs) {
+  return io::WriteFileAtomically(FilePath(imageFolder), FormatSettingsText(prefs));
+}
+
+}  // namespace app

@@ -1,0 +1,34 @@
+#pragma once
+// The program's preferences between runs: a key=value text file in the IMG folder beside the
+// program. Plain C++ so that the format can be tested and fuzzed without a window.
+#include <string>
+
+namespace app {
+
+inline constexpr const char* kSettingsFileName = "CorvalezodidadudediradevorDeviceManager.kelnuconf";
+
+struct ManagerPreferences {
+  std::string managerVersion = "v0.0";
+  int language = 0;
+  bool applyToFirmwareLanguage = true;
+  int deviceTarget = 0;
+  std::string firmwareLanguage = "English";
+  std::string currentPath;
+};
+
+// Reads the keys it knows from `text` (LF or CR LF lines) over the values already in `prefs`.
+void ParseSettingsText(const std::string& text, ManagerPreferences& prefs);
+
+// The file's contents, UTF-8 with CR LF line ends.
+std::string FormatSettingsText(const ManagerPreferences& prefs);
+
+// Both fail silently (false) when the IMG folder or the file is missing or unusable; loading then
+// leaves `prefs` as it was. Saving replaces the file atomically.
+bool LoadSettingsFile(const std::string& imageFolder, ManagerPreferences& prefs);
+bool SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs);
+
+// Decimal as the C run time's integer reader takes it: blanks, a sign, digits up to the first
+// non-digit, 0 when there are none; clamped to the int range instead of overflowing.
+int ParseDecimal(const std::string& value);
+
+}  // namespace app

@@ -1,0 +1,85 @@
+#include "app/SettingsFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+#include "io/AtomicFile.h"
+
+namespace {
+
+struct ParseCase {
+  const char* name;
+  std::string text;
+  int language;
+  int target;
+  std::string currentPath;
+  std::string managerVersion;
+};
+
+TEST(SettingsFile, ParsesLinesAsTheProgramWroteOrAsPeopleEdit) {
+  const ParseCase cases[] = {
+      {"CR LF, blanks and name case", "keyManagerLanguage = german\r\nkeyDeviceTarget=19745\r\n", 2, 0x4D21, "", "v0.0"},
+      {"key case matters", "KeyManagerLanguage=German\nkeyManagerLanguage=Dutch\n", 7, 0, "", "v0.0"},
+      {"unknown language name", "keyManagerLanguage=Klingon\n", 0, 0, "", "v0.0"},
+      {"value holds =", "keyCurrentPath=/home/a=b/\n", 0, 0, "/home/a=b/", "v0.0"},
+      {"later line wins", "keyDeviceTarget=1\nkeyDeviceTarget=19728\n", 0, 0x4D10, "", "v0.0"},
+      {"leading empty lines", "\n\n\r\nkeyManagerVersion=v9.9\n", 0, 0, "", "v9.9"},
+      {"no = or = first", "=German\nkeyManagerLanguage\nkeyDeviceTarget=12abc\n", 0, 12, "", "v0.0"},
+      {"last line without line end", "keyDeviceTarget= -5", 0, -5, "", "v0.0"},
+      {"huge number clamps", "keyDeviceTarget=99999999999999999999\n", 0, 2147483647, "", "v0.0"},
+      {"UTF-8 path", "keyCurrentPath=/home/jürgen/ファイル\n", 0, 0, "/home/jürgen/ファイル", "v0.0"},
+  };
+  for (const ParseCase& c : cases) {
+    app::ManagerPreferences prefs;
+    app::ParseSettingsText(c.text, prefs);
+    EXPECT_EQ(prefs.language, c.language) << c.name;
+    EXPECT_EQ(prefs.deviceTarget, c.target) << c.name;
+    EXPECT_EQ(prefs.currentPath, c.currentPath) << c.name;
+    EXPECT_EQ(prefs.managerVersion, c.managerVersion) << c.name;
+  }
+}
+
+TEST(SettingsFile, WritesFourOrSixLinesWithCrLfAndAlwaysVersionOne) {
+  app::ManagerPreferences prefs;
+  prefs.managerVersion = "v7.7";
+  prefs.language = 1;
+  prefs.applyToFirmwareLanguage = false;
+  prefs.deviceTarget = 0x4D10;
+  prefs.firmwareLanguage.clear();
+  EXPECT_EQ(app::FormatSettingsText(prefs),
+            "keyManagerVersion=v1.0\r\nkeyManagerLanguage=French\r\nkeyApplyToFirmwareLanguage=0\r\n"
+            "keyDeviceTarget=19728\r\n");
+  prefs.firmwareLanguage = "German";
+  prefs.currentPath = "/tmp/x";
+  EXPECT_EQ(app::FormatSettingsText(prefs),
+            "keyManagerVersion=v1.0\r\nkeyManagerLanguage=French\r\nkeyApplyToFirmwareLanguage=0\r\n"
+            "keyDeviceTarget=19728\r\nkeyFirmwareLanguage=German\r\nkeyCurrentPath=/tmp/x\r\n");
+}
+
+TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
+  char pattern[] = "/tmp/corvale-settings-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string folder = pattern;
+  app::ManagerPreferences prefs;
+  EXPECT_FALSE(app::SaveSettingsFile(folder + "/IMG", prefs)) << "the IMG folder is never created";
+  EXPECT_FALSE(app::LoadSettingsFile(folder + "/IMG", prefs));
+  EXPECT_EQ(prefs.language, 0);
+
+  ASSERT_EQ(mkdir((folder + "/IMG").c_str(), 0755), 0);
+  prefs.language = 4;
+  prefs.deviceTarget = 0x4D10;
+  prefs.currentPath = "/data/images";
+  ASSERT_TRUE(app::SaveSettingsFile(folder + "/IMG", prefs));
+  app::ManagerPreferences read;
+  ASSERT_TRUE(app::LoadSettingsFile(folder + "/IMG", read));
+  EXPECT_EQ(read.language, 4);
+  EXPECT_EQ(read.deviceTarget, 0x4D10);
+  EXPECT_EQ(read.currentPath, "/data/images");
+  EXPECT_EQ(read.firmwareLanguage, "English");
+  EXPECT_EQ(read.managerVersion, "v1.0");
+  std::system(("rm -rf '" + folder + "'").c_str());
+}
+
+}  // namespace
