@@ -156,7 +156,7 @@ constexpr TextRow kBackupFailedPattern = {
     "%%s用のバックアップファイルの作成に失敗しました。%%sを行うには、以前の%%sファイルを %s "
     "からダウンロードし、Device Managerの%%sで手動で更新してください。続行するには、下の[%%s]"
     "ボタンをクリックしてください。",
-    "%%s용 백업 파일을 만들지 못했습니다. %%s을(를) 하려면 이전 %%s 파일을 %s에서 다운로드한 후 "
+    "%%s용 백업 파일을 만들지 못했습니다. %%s 작업을 하려면 이전 %%s 파일을 %s에서 다운로드한 후 "
     "Device Manager의 %%s 기능으로 파일을 수동 업데이트하십시오. 계속하려면 아래의 [%%s] 버튼을 "
     "클릭하십시오.",
     "No se ha podido crear el archivo de copia de seguridad para %%s. Para %%s, descargue el "
