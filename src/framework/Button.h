@@ -29,6 +29,7 @@ class Button : public Window {
   void DefaultPaint(DeviceContext& dc) override;
   CtlColor ColourKind() const override { return CtlColor::Button; }
   bool IsMouseTransparent() const override;
+  void OnTextChanged() override;
 
  private:
   ControlKind kind_ = ControlKind::PushButton;

@@ -60,6 +60,7 @@ class Dialog : public Window {
   int GetDefID() const;
 
   bool OnCommand(int id, int notifyCode) override;
+  intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
   bool PreTranslateMessage(const Msg& msg) override;
 
  protected:
