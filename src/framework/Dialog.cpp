@@ -118,7 +118,7 @@ detail::Native* Dialog::CreateNative(detail::Native* parent, const ControlTempla
 
 int Dialog::DoModal(Window* parent) {
   if (ModalScript* script = ModalScript::Current()) return script->Run(*this, parent);
-  if (IsOffscreen()) {
+  if (IsOffscreen() && ModalScript::HasFailureReporter()) {
     // Nobody could answer it: say so instead of waiting forever.
     ModalScript::ReportFailure("modal dialog " + std::to_string(TemplateId()) + " opened with no ModalScript");
     return IDCANCEL;

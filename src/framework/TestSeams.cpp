@@ -206,6 +206,8 @@ void ModalScript::SetFailureReporter(std::function<void(const std::string&)> rep
   g_reporter = std::move(reporter);
 }
 
+bool ModalScript::HasFailureReporter() { return static_cast<bool>(g_reporter); }
+
 void ModalScript::ReportFailure(const std::string& message) {
   if (g_reporter) {
     g_reporter(message);
