@@ -163,7 +163,7 @@ Result DfuSteps::DetachIntoDfuMode(const platform::UsbDeviceInfo& info) {
   device.reset();
 
   if (Result result = AwaitDevice(target_.dfuProductId, kRescansAfterDetach, kOperationReconfigure,
-                                  true, kResultDeviceLost);
+                                  true, true, kResultDeviceLost);
       !result)
     return result;
   return ReachDfuMode(kOperationReconfigure, 0);
@@ -171,7 +171,7 @@ Result DfuSteps::DetachIntoDfuMode(const platform::UsbDeviceInfo& info) {
 
 Result DfuSteps::ReachDfuMode(int operation, int rescans) {
   if (rescans > 0) {
-    if (Result result = AwaitDevice(target_.dfuProductId, rescans, operation, true, kResultNoDevice);
+    if (Result result = AwaitDevice(target_.dfuProductId, rescans, operation, false, true, kResultNoDevice);
         !result)
       return result;
   }
@@ -181,9 +181,9 @@ Result DfuSteps::ReachDfuMode(int operation, int rescans) {
   return BringToIdle(requests);
 }
 
-Result DfuSteps::AwaitDevice(uint16_t productId, int rescans, int operation, bool reportWaiting,
-                             DfuResultCode absent) {
-  for (int attempt = 0; attempt <= rescans; ++attempt) {
+Result DfuSteps::AwaitDevice(uint16_t productId, int rescans, int operation, bool afterReset,
+                             bool reportWaiting, DfuResultCode absent) {
+  for (int attempt = afterReset ? 1 : 0; attempt <= rescans; ++attempt) {
     if (attempt > 0) {
       if (reportWaiting) report_(attempt - 1, operation, kActivityWaitingForDevice);
       if (!Wait(kRescanIntervalMs)) return kCancelled;
@@ -269,7 +269,7 @@ StepOutcome DfuSteps::Manifest() {
   session.device.reset();
   report_(0, kOperationManifest, kActivityResetIssued);
   return {kOperationManifest, AwaitDevice(target_.applicationProductId, kRescansAfterManifest,
-                                          kOperationManifest, false, kResultDeviceLost)};
+                                          kOperationManifest, true, false, kResultDeviceLost)};
 }
 
 }  // namespace dfu

@@ -39,7 +39,9 @@ class DfuSteps {
  private:
   Result DetachIntoDfuMode(const platform::UsbDeviceInfo& device);
   Result ReachDfuMode(int operation, int rescans);
-  Result AwaitDevice(uint16_t productId, int rescans, int operation, bool reportWaiting,
+  // Looks for the device under `productId` about once a second, `rescans` times; a device that
+  // was just reset is given a second before the first look.
+  Result AwaitDevice(uint16_t productId, int rescans, int operation, bool afterReset, bool reportWaiting,
                      DfuResultCode absent);
   // Sleeps on the platform clock in short slices; false when the engine is stopping.
   bool Wait(uint32_t ms);
