@@ -42,7 +42,7 @@ std::vector<uint16_t> ToWords(const std::vector<uint8_t>& bytes) {
 }
 
 void Append(std::vector<uint8_t>& out, std::initializer_list<uint8_t> bytes) {
-  out.insert(out.end(), bytes.begin(), bytes.end());
+  for (uint8_t byte : bytes) out.push_back(byte);
 }
 
 void AppendWord(std::vector<uint8_t>& out, uint16_t value) {
