@@ -306,6 +306,33 @@ TEST(DfuEngine, DestroyStopsAWaitingStepAndJoinsTheThread) {
   engine.reset();
 }
 
+TEST(DfuEngine, WorksOnTheBoundDeviceOnly) {
+  // Two headsets of one model: the engine is bound to the second, which is in DFU mode.
+  dfutest::HeadsetRig rig;
+  auto second = std::make_shared<sim::SimBlueCoreHeadset>(sim::HeadsetProfile{.startInDfuMode = true});
+  rig.bus.Attach("1-3", second);
+  const std::string image = rig.Image();
+  dfutest::Recorder recorder;
+  DFUEngine engine;
+  ASSERT_TRUE(engine.CreateUSB("usb#VID_092B&PID_CD21#1-3"));
+  engine.SetCallback(&recorder);
+  const auto completions = dfutest::RunJob(engine, recorder, image);
+  ASSERT_EQ(completions.size(), 3u);
+  EXPECT_EQ(completions[0].status.operation, dfu::kOperationReconfigureAlternative);
+  EXPECT_EQ(second->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+  EXPECT_EQ(rig.headset->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{10, 0, 0, 0}));
+  EXPECT_EQ(rig.headset->TransferCount(), 0);
+
+  // Bound to a port where nothing is, it waits for its device and leaves the others alone.
+  ASSERT_TRUE(engine.CreateUSB("usb#VID_092B&PID_4D21#1-9"));
+  engine.SetCallback(&recorder);
+  ASSERT_TRUE(engine.StartReconfigure(false, true, image));
+  const auto completion = recorder.NextCompletion();
+  EXPECT_EQ(completion->status.result.GetCode(), dfu::kResultNoDevice);
+  EXPECT_EQ(rig.headset->TransferCount(), 0);
+  EXPECT_FALSE(rig.headset->InDfuMode());
+}
+
 TEST(DfuEngine, ListsOnlyDevicesWithADfuInterface) {
   dfutest::HeadsetRig rig;
   // A second headset in DFU mode, and a device without any DFU interface.

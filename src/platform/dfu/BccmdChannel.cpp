@@ -4,7 +4,6 @@
 #include <atomic>
 #include <string>
 
-#include "localization/SafeFormat.h"
 #include "platform/usb/UsbDescriptors.h"
 
 namespace dfu {
@@ -28,7 +27,7 @@ uint16_t NextSequence() {
 }
 
 Result StatusFailure(uint16_t status) {
-  return {kResultCommandFailed, text::Format("persistent store answered status %d", int{status})};
+  return {kResultCommandFailed, "persistent store answered status " + std::to_string(status)};
 }
 
 }  // namespace

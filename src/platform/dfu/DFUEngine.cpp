@@ -126,9 +126,7 @@ bool DFUEngine::IsDFUFileValid(const CStringX& imagePath) {
 }
 
 int DFUEngine::GetUSBDeviceNames(CStringListX& names) {
-  names.RemoveAll();
-  for (const auto& device : ListDfuCapableDevices()) names.AddTail(MakeDeviceName(device));
-  return static_cast<int>(names.GetCount());
+  return ListDfuDeviceNames(names);
 }
 
 DFUEngine::Result DFUEngine::CreateUSB(const CStringX& name) { return impl_->Bind(name); }

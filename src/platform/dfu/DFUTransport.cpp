@@ -79,9 +79,7 @@ void DFUTransportUSB::deinit() {
 CStringX DFUTransportUSB::PathInternal(const CStringX& name) { return Device::Canonicalise(name, true); }
 
 int DFURequestsUSB::EnumerateDevices(CStringListX& names) {
-  names.RemoveAll();
-  for (const auto& device : ListDfuCapableDevices()) names.AddTail(MakeDeviceName(device));
-  return static_cast<int>(names.GetCount());
+  return ListDfuDeviceNames(names);
 }
 
 Result DFURequestsUSB::ConnectDevice(const CStringX& path, DFUTransportCOM& transport) {

@@ -2,7 +2,6 @@
 
 #include <cctype>
 
-#include "localization/SafeFormat.h"
 #include "platform/usb/UsbDescriptors.h"
 
 namespace dfu {
@@ -32,6 +31,13 @@ std::optional<uint16_t> ReadHex4(std::string_view text) {
   return value;
 }
 
+std::string Hex4(uint16_t value) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string text(4, '0');
+  for (int i = 3; i >= 0; --i, value = static_cast<uint16_t>(value >> 4)) text[i] = kDigits[value & 0xF];
+  return text;
+}
+
 bool IsLocation(std::string_view text) {
   if (text.empty()) return false;
   for (char c : text) {
@@ -48,7 +54,7 @@ bool HasDfuInterface(platform::UsbDevice& device) {
 }  // namespace
 
 std::string MakeDeviceName(const platform::UsbDeviceInfo& device) {
-  return text::Format("usb#VID_%04X&PID_%04X#%s", device.vendorId, device.productId, device.path);
+  return "usb#VID_" + Hex4(device.vendorId) + "&PID_" + Hex4(device.productId) + "#" + device.path;
 }
 
 std::optional<DeviceRef> ParseDeviceName(std::string_view name) {
@@ -76,6 +82,12 @@ std::vector<platform::UsbDeviceInfo> ListDfuCapableDevices() {
     if (device && HasDfuInterface(*device)) found.push_back(info);
   }
   return found;
+}
+
+int ListDfuDeviceNames(CStringListX& names) {
+  names.RemoveAll();
+  for (const auto& device : ListDfuCapableDevices()) names.AddTail(MakeDeviceName(device));
+  return static_cast<int>(names.GetCount());
 }
 
 std::optional<platform::UsbDeviceInfo> FindAt(uint16_t vendorId, std::string_view location) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/UsbBus.h"
+#include "platform/dfu/CStringX.h"
 
 namespace dfu {
 
@@ -23,6 +24,8 @@ std::optional<DeviceRef> ParseDeviceName(std::string_view name);
 
 // The attached devices that offer a DFU interface, in application or in DFU mode, in bus order.
 std::vector<platform::UsbDeviceInfo> ListDfuCapableDevices();
+// Replaces the list with the names of those devices; returns their number.
+int ListDfuDeviceNames(CStringListX& names);
 
 // The attached device of this vendor at `location`, whatever its product id now.
 std::optional<platform::UsbDeviceInfo> FindAt(uint16_t vendorId, std::string_view location);

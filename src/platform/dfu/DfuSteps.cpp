@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "localization/SafeFormat.h"
 #include "platform/Clock.h"
 #include "platform/UsbBus.h"
 #include "platform/dfu/DeviceNames.h"
@@ -49,8 +48,8 @@ struct DfuSession {
   }
 
   Result Open(const DfuTarget& target) {
-    const auto info = FindDevice(target.vendorId, target.dfuProductId, target.location);
-    if (!info) return {kResultNoDevice, "device not in DFU mode on the bus"};
+    const auto info = FindAt(target.vendorId, target.location);
+    if (!info || info->productId != target.dfuProductId) return {kResultNoDevice, "device not in DFU mode on the bus"};
     device = platform::UsbBus::Get().Open(*info);
     if (!device) return {kResultNoDevice, "cannot open the device"};
     const auto config = platform::ParseConfigDescriptor(device->ConfigDescriptor());
@@ -74,8 +73,8 @@ struct DfuSession {
 };
 
 Result UnexpectedState(const DfuStatusReply& reply) {
-  return {kResultBadState, text::Format("device reports status %d in state %d", int{reply.status},
-                                        int{reply.state})};
+  return {kResultBadState, "device reports status " + std::to_string(reply.status) + " in state " +
+                              std::to_string(reply.state)};
 }
 
 bool IsOneOf(uint8_t state, std::initializer_list<uint8_t> states) {
@@ -132,16 +131,14 @@ Result BringToIdle(DfuClassRequests& requests) {
 StepOutcome DfuSteps::Reconfigure(bool checkImage, const std::string& imagePath) {
   if (checkImage && !LoadImage(imagePath))
     return {kOperationReconfigure, {kResultBadFile, "not a valid DFU file"}};
-  if (const auto application =
-          FindDevice(target_.vendorId, target_.applicationProductId, target_.location)) {
-    return {kOperationReconfigure, DetachIntoDfuMode(*application)};
-  }
+  const auto device = FindAt(target_.vendorId, target_.location);
+  if (device && device->productId == target_.applicationProductId)
+    return {kOperationReconfigure, DetachIntoDfuMode(*device)};
   return {kOperationReconfigureAlternative,
           ReachDfuMode(kOperationReconfigureAlternative, kRescansForDfuDevice)};
 }
 
 Result DfuSteps::DetachIntoDfuMode(const platform::UsbDeviceInfo& info) {
-  target_.location = info.path;
   auto device = platform::UsbBus::Get().Open(info);
   if (!device) return {kResultNoDevice, "cannot open the device"};
   const auto config = platform::ParseConfigDescriptor(device->ConfigDescriptor());
@@ -188,7 +185,9 @@ Result DfuSteps::AwaitDevice(uint16_t productId, int rescans, int operation, boo
       if (reportWaiting) report_(attempt - 1, operation, kActivityWaitingForDevice);
       if (!Wait(kRescanIntervalMs)) return kCancelled;
     }
-    if (const auto found = FindDevice(target_.vendorId, productId, target_.location)) {
+    const auto found = afterReset ? FindAt(target_.vendorId, target_.location)
+                                  : FindDevice(target_.vendorId, productId, target_.location);
+    if (found && found->productId == productId) {
       target_.location = found->path;
       report_(0, operation, kActivityDeviceFound);
       return {};

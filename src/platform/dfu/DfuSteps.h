@@ -39,8 +39,9 @@ class DfuSteps {
  private:
   Result DetachIntoDfuMode(const platform::UsbDeviceInfo& device);
   Result ReachDfuMode(int operation, int rescans);
-  // Looks for the device under `productId` about once a second, `rescans` times; a device that
-  // was just reset is given a second before the first look.
+  // Looks for the device under `productId` about once a second, `rescans` times. A device that
+  // was just reset is given a second before the first look and is looked for at its own port
+  // only; one the engine has lost track of may turn up at any port.
   Result AwaitDevice(uint16_t productId, int rescans, int operation, bool afterReset, bool reportWaiting,
                      DfuResultCode absent);
   // Sleeps on the platform clock in short slices; false when the engine is stopping.
