@@ -14,6 +14,8 @@ struct TransportState {
   std::mutex mutex;
   bool open = false;
   std::set<DFUTransportCOM*> connected;
+  int inits = 0;
+  int deinits = 0;
 };
 
 TransportState& State() {
@@ -66,14 +68,28 @@ void DFUTransportUSB::init() {
   auto& state = State();
   std::lock_guard lock(state.mutex);
   state.open = true;
+  ++state.inits;
 }
 
 void DFUTransportUSB::deinit() {
   auto& state = State();
   std::lock_guard lock(state.mutex);
   state.open = false;
+  ++state.deinits;
   for (DFUTransportCOM* transport : state.connected) transport->Attach(nullptr);
   state.connected.clear();
+}
+
+int DFUTransportUSB::InitCount() {
+  auto& state = State();
+  std::lock_guard lock(state.mutex);
+  return state.inits;
+}
+
+int DFUTransportUSB::DeinitCount() {
+  auto& state = State();
+  std::lock_guard lock(state.mutex);
+  return state.deinits;
 }
 
 CStringX DFUTransportUSB::PathInternal(const CStringX& name) { return Device::Canonicalise(name, true); }

@@ -52,6 +52,11 @@ class DFUTransportUSB {
   static void deinit();
   // The device path of a listed name; empty for a text that names no device.
   static CStringX PathInternal(const CStringX& name);
+
+  // How often init and deinit have run in this process, so that tests can check that every
+  // caller pairs them.
+  static int InitCount();
+  static int DeinitCount();
 };
 
 class DFURequestsUSB {

@@ -1,0 +1,101 @@
+#include "platform/Drives.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace platform {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Mount tables write space, tab, newline and backslash in paths as a backslash and three octal
+// digits; anything else after a backslash stays as it is.
+std::string DecodeMountField(std::string_view field) {
+  std::string out;
+  for (size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && field.size() - i > 3) {
+      int value = 0;
+      bool octal = true;
+      for (size_t k = 1; k <= 3 && octal; ++k) {
+        octal = field[i + k] >= '0' && field[i + k] <= '7';
+        value = value * 8 + (field[i + k] - '0');
+      }
+      if (octal && value > 0 && value < 256) {
+        out.push_back(static_cast<char>(value));
+        i += 3;
+        continue;
+      }
+    }
+    out.push_back(field[i]);
+  }
+  return out;
+}
+
+std::string ReadSmallFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::string line;
+  if (in) std::getline(in, line);
+  return line;
+}
+
+// A block device is removable when sysfs says so for it or, for a partition, for its disk.
+bool IsRemovableBlockDevice(const std::string& device) {
+  if (device.rfind("/dev/", 0) != 0) return false;
+  std::error_code error;
+  const fs::path node = fs::canonical(device, error);
+  if (error) return false;
+  fs::path sys = fs::canonical(fs::path("/sys/class/block") / node.filename(), error);
+  if (error) return false;
+  if (fs::exists(sys / "partition", error)) sys = sys.parent_path();
+  return ReadSmallFile(sys / "removable") == "1";
+}
+
+class SystemDrives : public Drives {
+ public:
+  std::vector<std::string> RemovableRoots() override {
+    std::ifstream in("/proc/self/mounts");
+    if (!in) return {};
+    std::ostringstream table;
+    table << in.rdbuf();
+    return RemovableMountPoints(table.str(), IsRemovableBlockDevice);
+  }
+
+  bool FileExistsAt(const std::string& root, const std::string& name) override {
+    if (root.empty() || name.empty() || name.find('/') != std::string::npos) return false;
+    std::error_code error;
+    return fs::is_regular_file(fs::path(root) / name, error);
+  }
+};
+
+}  // namespace
+
+std::vector<std::string> RemovableMountPoints(std::string_view mountTable,
+                                              const std::function<bool(const std::string&)>& isRemovable) {
+  std::vector<std::string> roots;
+  size_t start = 0;
+  while (start < mountTable.size()) {
+    size_t end = mountTable.find('\n', start);
+    if (end == std::string_view::npos) end = mountTable.size();
+    const std::string_view line = mountTable.substr(start, end - start);
+    start = end + 1;
+
+    const size_t deviceEnd = line.find(' ');
+    if (deviceEnd == std::string_view::npos || deviceEnd == 0) continue;
+    const size_t pointEnd = line.find(' ', deviceEnd + 1);
+    if (pointEnd == std::string_view::npos || pointEnd == deviceEnd + 1) continue;
+    const std::string device = DecodeMountField(line.substr(0, deviceEnd));
+    const std::string point = DecodeMountField(line.substr(deviceEnd + 1, pointEnd - deviceEnd - 1));
+    if (isRemovable(device)) roots.push_back(point);
+  }
+  return roots;
+}
+
+Drives& Drives::Real() {
+  static SystemDrives drives;
+  return drives;
+}
+
+}  // namespace platform

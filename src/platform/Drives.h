@@ -1,0 +1,63 @@
+#pragma once
+// Removable drives (memory cards, USB sticks) as the system has mounted them, and whether a file
+// lies at the top of one. The real implementation reads the mount table and sysfs.
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/Installable.h"
+
+namespace platform {
+
+class Drives : public Installable<Drives> {
+ public:
+  // Mount points of the mounted removable drives, in mount-table order.
+  virtual std::vector<std::string> RemovableRoots() = 0;
+  // True when a regular file `name` lies directly in the folder `root`.
+  virtual bool FileExistsAt(const std::string& root, const std::string& name) = 0;
+  static Drives& Real();
+};
+
+// Drives and files a test lays out, and the roots it was asked about.
+class FakeDrives : public Drives {
+ public:
+  void AddRoot(const std::string& root) {
+    std::lock_guard lock(mutex_);
+    roots_.push_back(root);
+  }
+  void AddFile(const std::string& root, const std::string& name) {
+    std::lock_guard lock(mutex_);
+    files_.insert({root, name});
+  }
+  std::vector<std::string> RemovableRoots() override {
+    std::lock_guard lock(mutex_);
+    return roots_;
+  }
+  bool FileExistsAt(const std::string& root, const std::string& name) override {
+    std::lock_guard lock(mutex_);
+    looked_.push_back(root);
+    return files_.count({root, name}) > 0;
+  }
+  std::vector<std::string> RootsLookedAt() {
+    std::lock_guard lock(mutex_);
+    return looked_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::string> roots_;
+  std::set<std::pair<std::string, std::string>> files_;
+  std::vector<std::string> looked_;
+};
+
+// The mount points of removable drives in a mount table (the text of /proc/self/mounts).
+// `isRemovable` answers for a device node such as "/dev/sdb1". Octal escapes in mount points
+// ("\040" for a space) are decoded; malformed lines are passed over.
+std::vector<std::string> RemovableMountPoints(std::string_view mountTable,
+                                              const std::function<bool(const std::string&)>& isRemovable);
+
+}  // namespace platform
