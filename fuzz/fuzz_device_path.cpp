@@ -1,0 +1,32 @@
+// Device paths come from the DFU library and names, addresses and mount tables from the device
+// and the system; none of them may make a reader leave its buffer.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pages/recognition/DfuPathWalk.h"
+#include "pages/recognition/PsKeyPort.h"
+#include "pages/recognition/RadioBatches.h"
+#include "platform/Drives.h"
+
+std::vector<std::string> CorvaleFuzzSeeds() {
+  return {"USB#VID_092B&PID_4D21#1-2", "VID_092B&PID_4D21", "USB#VID_09", "USB#PID_4D21&VID_", "USB#VID_PID_",
+          "/dev/sdb1 /media/a\\040b vfat rw 0 0\n/dev/sdc1 /x\\", "2C9BD2", std::string(300, 'A')};
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  (void)pages::recognition::ParseDevicePathIds(text);
+  const std::string name = pages::recognition::DecodeDeviceName(std::span<const uint8_t>(data, size));
+  if (name.size() > 2 * size) __builtin_trap();
+  (void)pages::recognition::NeedsRadioPatch(0x4D10, text);
+  (void)pages::recognition::IsAlternateModelBatch(0x5060, text);
+  if (size >= 8) (void)pages::recognition::FormatAddressTexts(std::span<const uint8_t, 8>(data, 8));
+  for (const std::string& root : platform::RemovableMountPoints(text, [](const std::string&) { return true; })) {
+    if (root.size() > size) __builtin_trap();
+  }
+  return 0;
+}
