@@ -1,0 +1,134 @@
+#include "pages/recognition/RecognitionReport.h"
+
+#include "device/ModelNames.h"
+#include "device/UsbIdentities.h"
+#include "localization/MakerAddresses.h"
+#include "localization/RecognitionPageTexts.h"
+#include "localization/SafeFormat.h"
+#include "localization/SharedTexts.h"
+#include "localization/StatusTexts.h"
+#include "pages/recognition/RecognitionStates.h"
+#include "platform/Shell.h"
+
+namespace pages::recognition {
+
+namespace {
+
+constexpr int kRecognitionPage = 2;
+constexpr int kFirmwareUpdatePage = 3;
+constexpr int kLastPage = 7;
+// Return codes above this stand for "saved on a settings page, then go on to code - 100".
+constexpr int kAfterSaveCodeBase = 100;
+
+bool InDfuMode(int usbStatus) { return usbStatus >= device::DFU_MODE_FLAG; }
+
+void ReportFound(int state, int returnPage, ReportTarget& target) {
+  target.StopHidPairPoll();
+  if (returnPage > kAfterSaveCodeBase) {
+    target.GoToPage(returnPage - kAfterSaveCodeBase);
+    const int usb = target.UsbStatus();
+    if (!InDfuMode(usb)) return;
+    const int page = target.CurrentPage();
+    target.ShowStatus(text::InEveryLanguage([&](int language) {
+                        return text::Format(text::GetPageSuccessText(page, usb, language),
+                                            text::GetPageInstructionText(page + 1, usb, language));
+                      }),
+                      true);
+    return;
+  }
+  if (returnPage >= kFirmwareUpdatePage && returnPage <= kLastPage) {
+    target.GoToPageKeepingStatus(returnPage);
+    const int usb = target.UsbStatus();
+    target.ShowStatus(
+        text::InEveryLanguage([&](int language) { return text::GetPageSuccessText(returnPage, usb, language); }),
+        false);
+    return;
+  }
+  const int usb = target.UsbStatus();
+  const text::LocalizedText status = text::InEveryLanguage([&](int language) {
+    const std::string headline =
+        state == RECOGNIZE_OK ? text::GetPageSuccessText(kRecognitionPage, usb, language)
+                              : text::Format("%s. %%s", text::GetFirmwareManagementModeText(language));
+    return text::Format(headline, text::GetPageInstructionText(kFirmwareUpdatePage, 0, language));
+  });
+  target.GoToPageKeepingStatus(kFirmwareUpdatePage);
+  target.ShowStatus(status, InDfuMode(usb));
+}
+
+// The failure headline of page 2 and a reason, in every language.
+template <typename Reason>
+text::LocalizedText FailureStatus(ReportTarget& target, const char* format, Reason&& reason) {
+  const int usb = target.UsbStatus();
+  return text::InEveryLanguage([&](int language) {
+    return text::Format(format, text::GetPageFailureText(kRecognitionPage, usb, language), reason(language));
+  });
+}
+
+// A warning with OK and "Send email"; the latter opens a mail to technical support.
+void WarnWithMailOption(ReportTarget& target, const std::string& message) {
+  const int language = target.Language();
+  const ReportBox box{message, true, text::GetSendEmailText(language), text::GetOkText(language), 520, 180};
+  if (target.RunBox(box)) platform::Shell::Get().Open(std::string("mailto:") + text::kSupportMailAddress);
+}
+
+void ReportInterfaceCount(int state, ReportTarget& target) {
+  const bool obtained = state == RECOGNIZE_FEWER_INTERFACES_OBTAINED || state == RECOGNIZE_MORE_INTERFACES_OBTAINED;
+  WarnWithMailOption(target, text::GetInterfaceCountErrorText(obtained, state, target.Language()));
+  target.ShowStatus(FailureStatus(target, obtained ? "%s. %s" : "%s. %s [2]",
+                                  [&](int language) { return text::GetUsbInterfaceCountText(state, language); }),
+                    true);
+  target.GoToSelectionPage();
+}
+
+void ReportProvisioned(ReportTarget& target) {
+  target.ShowStatus(text::InEveryLanguage([](int language) {
+                      return text::Format("%s. %s", text::GetDeviceActivatedText(language),
+                                          text::GetPageInstructionText(kRecognitionPage, 1, language));
+                    }),
+                    false);
+  target.SetInstructionVariant(text::kUnplugUsbVariant);
+  const int language = target.Language();
+  target.RunBox({text::Format(text::GetProvisionedText(language),
+                              text::GetProvisioningStepsText(text::kUnplugUsbVariant, language)),
+                 false, std::nullopt, text::GetOkText(language), 550, 290});
+}
+
+}  // namespace
+
+void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target) {
+  switch (state) {
+    case RECOGNIZE_OK:
+    case RECOGNIZE_DFU_MODE:
+      ReportFound(state, returnPage, target);
+      return;
+    case RECOGNIZE_NO_DEVICE:
+      target.ShowStatus(FailureStatus(target, "%s. %s", text::GetCannotOpenUsbText), true);
+      return;
+    case RECOGNIZE_CARD_FILE_MISSING:
+      target.ShowStatus(FailureStatus(target, "%s. %s", text::GetCheckSdCardText), true);
+      return;
+    case RECOGNIZE_PROVISIONED:
+      if (interactive) ReportProvisioned(target);
+      return;
+    case RECOGNIZE_FEWER_INTERFACES_OBTAINED:
+    case RECOGNIZE_MORE_INTERFACES_OBTAINED:
+    case RECOGNIZE_FEWER_INTERFACES_FOUND:
+    case RECOGNIZE_MORE_INTERFACES_FOUND:
+      if (interactive) ReportInterfaceCount(state, target);
+      return;
+    case RECOGNIZE_INTERFACE_PROBLEM:
+      WarnWithMailOption(target, text::GetUsbInterfaceProblemText(target.Language()));
+      target.ShowStatus(FailureStatus(target, "%s. %s", text::GetOddUsbInterfaceText), true);
+      target.GoToSelectionPage();
+      return;
+    default: {
+      const int language = target.Language();
+      target.RunBox({text::Format(text::GetOtherDeviceText(language), device::GetModelName(target.DeviceTarget(), false)),
+                     true, std::nullopt, text::GetOkText(language), 440, 130});
+      target.GoToSelectionPage();
+      return;
+    }
+  }
+}
+
+}  // namespace pages::recognition
