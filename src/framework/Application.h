@@ -1,0 +1,30 @@
+#pragma once
+// The program's application object: creates the toolkit application (or uses the one a test made)
+// and runs the main dialog modally.
+#include <memory>
+
+namespace fw {
+
+class Dialog;
+
+class Application {
+ public:
+  Application(int& argc, char** argv);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Runs `mainWindow` modally as the program's window; returns its result.
+  int Run(Dialog& mainWindow);
+
+  // Runs queued messages, timers and paints that are due, without waiting (tests, pumps).
+  static void ProcessPendingMessages();
+  // Runs messages for `ms` milliseconds of real time.
+  static void ProcessMessagesFor(int ms);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace fw

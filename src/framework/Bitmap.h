@@ -1,0 +1,58 @@
+#pragma once
+// A picture. Resource bitmaps are our own PNG drawings compiled in at ":/bitmaps/<id>.png".
+// Copies are cheap (the pixels are shared until one copy is changed).
+#include <memory>
+#include <string>
+
+#include "framework/Colour.h"
+#include "framework/Geometry.h"
+
+namespace fw {
+
+class Window;
+
+class Bitmap {
+ public:
+  Bitmap();  // null: no picture
+  Bitmap(const Bitmap&);
+  Bitmap& operator=(const Bitmap&);
+  Bitmap(Bitmap&&) noexcept;
+  Bitmap& operator=(Bitmap&&) noexcept;
+  ~Bitmap();
+
+  // Loads resource bitmap `id`. A missing id gives a plain grey placeholder of `placeholder`
+  // pixels (1 x 1 when empty) and IsPlaceholder() tells so.
+  static Bitmap Load(int id, Size placeholder = {});
+  static bool Exists(int id);
+  // A picture of `size` filled with one colour.
+  static Bitmap Create(Size size, Colour fill);
+  // Reads a PNG (or another format the toolkit reads) from a file; null on failure.
+  static Bitmap FromFile(const std::string& path);
+  // What `window` shows in `region` (its client coordinates), children included, as on screen.
+  static Bitmap FromWindow(const Window& window, const Rect& region);
+  // What lies under `window` in its top-level window, the window itself left out: the background a
+  // see-through control would show.
+  static Bitmap FromBackground(const Window& window);
+
+  bool IsNull() const;
+  bool IsPlaceholder() const;
+  int ResourceId() const;  // 0 when not loaded from a resource
+  int Width() const;
+  int Height() const;
+  Size GetSize() const { return {Width(), Height()}; }
+  // The colour at (x, y); black outside the picture.
+  Colour GetPixel(int x, int y) const;
+  void SetPixel(int x, int y, Colour c);
+  // A copy of the part `region` of this picture (clipped).
+  Bitmap Copy(const Rect& region) const;
+  bool SavePng(const std::string& path) const;
+
+  struct Impl;
+  const Impl* impl() const { return impl_.get(); }
+  Impl* impl() { return impl_.get(); }
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace fw

@@ -1,0 +1,22 @@
+#pragma once
+// The platform's open and save dialogs. A FileDialogScript answers them in tests.
+#include <optional>
+#include <string>
+
+namespace fw {
+
+class Window;
+
+struct FileDialogRequest {
+  bool save = false;
+  std::string title;
+  std::string folder;       // starting folder
+  std::string filter;       // classic form: "Firmware (*.img)|*.img|All files (*.*)|*.*||"
+  std::string defaultName;  // file name proposed
+  std::string defaultExt;   // appended by a save dialog when the name has none
+};
+
+// The chosen path, or nothing when the user cancelled.
+std::optional<std::string> ShowFileDialog(const FileDialogRequest& request, Window* owner);
+
+}  // namespace fw

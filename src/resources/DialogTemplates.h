@@ -1,0 +1,25 @@
+#pragma once
+// The program's dialog layouts and menus, by resource id.
+#include "framework/DialogTemplate.h"
+
+namespace res {
+
+enum : int {
+  IDD_UPDATER_DIALOG = 102,  // the main window
+  IDD_MESSAGE_BOX = 184,
+};
+
+enum : int {
+  IDB_WARNING = 184,
+  IDB_LOGO = 186,
+  IDB_PAGE_FRAME = 218,
+  IDB_BACKGROUND = 327,
+};
+
+const fw::DialogTemplate& MainWindowTemplate();  // 102
+const fw::DialogTemplate& MessageBoxTemplate();  // 184
+
+// The template with resource id `id`; nullptr when there is none.
+const fw::DialogTemplate* FindDialogTemplate(int id);
+
+}  // namespace res
