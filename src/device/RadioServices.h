@@ -1,0 +1,21 @@
+#pragma once
+// FM bands of the six radio regions, and the three-way choice of a radio transmit gain.
+
+namespace device {
+
+inline constexpr int kFmRegionCount = 6;  // Worldwide, Americas, Asia, Australia, Europe, Japan
+
+enum FmFrequencyCheck : int {
+  kFmFrequencyValid = 0,
+  kFmFrequencyOutOfBand = 1,
+  kFmFrequencyOffGrid = 2,
+};
+
+// `frequency` in 10 kHz units against the band and channel grid of `region`. Both band ends are
+// valid; a region outside 0 to 5 has no band, so every frequency is out of it.
+int CheckFmFrequency(int region, int frequency);
+
+// 12 gives 0 (Low), 17 gives 2 (High), every other gain 1 (Medium).
+int TransmitGainToIndex(int gain);
+
+}  // namespace device
