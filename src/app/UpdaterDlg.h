@@ -9,7 +9,8 @@
 #include <string>
 
 #include "app/MainWindowIds.h"
-#include "app/PendingDependencies.h"
+#include "device/DeviceSettings.h"
+#include "device/SettingsPages.h"
 #include "firmware/restore/DialogFirmwareRestore.h"
 #include "firmware/update/DialogFirmwareUpdate.h"
 #include "framework/Bitmap.h"

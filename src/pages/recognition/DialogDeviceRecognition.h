@@ -1,6 +1,6 @@
 #pragma once
 // Page 2: recognises the attached device, by hand (NEXT) or silently on the way back to a page.
-#include "app/PendingDependencies.h"
+#include "device/DeviceSettings.h"
 #include "pages/WizardPage.h"
 #include "pages/recognition/RecognitionStates.h"
 

@@ -2,7 +2,7 @@
 // The shape the three settings pages (5 device settings, 6 FM presets, 7 speed dial) share and the
 // main window relies on: each edits a private copy of the device record, reports whether it holds
 // changes, saves them or throws them away when the user leaves.
-#include "app/PendingDependencies.h"
+#include "device/DeviceSettings.h"
 #include "pages/WizardPage.h"
 
 namespace pages {
