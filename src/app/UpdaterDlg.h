@@ -4,7 +4,6 @@
 // (GetMainWindow); everything here runs on the UI thread unless a member says otherwise.
 #include <array>
 #include <atomic>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -89,7 +88,6 @@ class CUpdaterDlg : public fw::Dialog {
   std::array<fw::Bitmap, kBitmapCount> m_bitmaps;
   std::array<fw::Bitmap, text::kLanguageCount> m_bmpFlags;  // by UI language
   fw::ToolTip m_toolTip;
-  std::map<int, fw::Brush> m_panelBrushes;  // device panel controls by id
 
   // The loaded resource bitmap `id` (a null bitmap when the window did not load it).
   const fw::Bitmap& GetBitmap(int id) const;
@@ -218,8 +216,6 @@ class CUpdaterDlg : public fw::Dialog {
 
  private:
   void DoDataExchange();
-  // The see-through brush of a device panel control.
-  const fw::Brush& BackgroundBrushOf(fw::Window& control);
   void LoadBitmaps();
   void SetStartValues();
   // Every page operation: leave the current settings page (when `leavingCurrent`), forget or

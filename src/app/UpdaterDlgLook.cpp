@@ -1,6 +1,4 @@
 // How the main window's own controls are coloured and which fonts they use.
-#include <map>
-
 #include "app/UpdaterDlg.h"
 #include "framework/Font.h"
 
@@ -21,16 +19,6 @@ constexpr int kBoldControls[] = {
 };
 
 }  // namespace
-
-const fw::Brush& CUpdaterDlg::BackgroundBrushOf(fw::Window& control) {
-  // Taken the first time the control asks: the background picture under it never changes.
-  auto found = m_panelBrushes.find(control.GetDlgCtrlID());
-  if (found == m_panelBrushes.end()) {
-    const fw::Brush brush = fw::Brush::Pattern(fw::Bitmap::FromBackground(control));
-    found = m_panelBrushes.emplace(control.GetDlgCtrlID(), brush).first;
-  }
-  return found->second;
-}
 
 void CUpdaterDlg::UpdateFonts() {
   const fw::Font bold = GetFont().WithWeight(fw::FW_BOLD);
@@ -72,8 +60,9 @@ fw::Brush CUpdaterDlg::OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw
     case IDC_DEVICE_PICTURE:
     case IDC_DEVICE_LINE1:
     case IDC_DEVICE_LINE2:
+      // See-through: the background picture shows under the device panel.
       dc.SetBkMode(fw::BkMode::Transparent);
-      return BackgroundBrushOf(control);
+      return fw::Brush::Hollow();
     case IDC_CLOSE:
     case IDC_ABOUT:
     case IDC_SHOW_STATUS:

@@ -104,7 +104,14 @@ bool CDialogMessageBox::OnInitDialog() {
   ShowButton(GetDlgItem(fw::IDOK), m_bHasOk, m_strOkText);
   ShowButton(GetDlgItem(IDC_MESSAGE_THIRD), m_bHasThird, m_strThirdText);
   LayOut();
+  if (fw::Window* ok = GetDlgItem(fw::IDOK); ok && m_bHasOk) ok->SetFocus();
   return true;
+}
+
+bool CDialogMessageBox::PreTranslateMessage(const fw::Msg& msg) {
+  // Enter belongs to OK alone: without it, not even a focused Cancel button takes Enter.
+  if (msg.kind == fw::MsgKind::KeyDown && msg.key == fw::VK_RETURN && !m_bHasOk) return true;
+  return fw::Dialog::PreTranslateMessage(msg);
 }
 
 void CDialogMessageBox::LayOut() {

@@ -53,6 +53,7 @@ class CDialogMessageBox : public fw::Dialog {
   bool OnCommand(int id, int notifyCode) override;
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
   bool OnSetCursor(fw::Window& over) override;
+  bool PreTranslateMessage(const fw::Msg& msg) override;
 
  private:
   void OnReleaseNotes();
