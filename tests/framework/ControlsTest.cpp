@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "TestDialogs.h"
+#include "framework/Application.h"
+#include "framework/ListBox.h"
+#include "framework/PopupMenu.h"
+#include "framework/ProgressBar.h"
+#include "framework/TestSeams.h"
+
+namespace {
+
+using fwtest::RecordingDialog;
+
+TEST(ListBox, UserChoiceNotifiesButProgramChangesDoNot) {
+  RecordingDialog dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  auto* list = dialog.Control<fw::ListBox>(14);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->AddString("Basic"), 0);
+  EXPECT_EQ(list->AddString("Speed Dial"), 1);
+  EXPECT_EQ(list->InsertString(1, "FM Radio"), 1);
+  EXPECT_EQ(list->InsertString(9, "x"), fw::LB_ERR);
+  EXPECT_EQ(list->GetCurSel(), fw::LB_ERR);
+  EXPECT_EQ(list->SetCurSel(2), 2);
+  EXPECT_EQ(list->GetText(2), "Speed Dial");
+  EXPECT_TRUE(dialog.events.empty());
+
+  ASSERT_TRUE(list->SelectAsUser(1));
+  EXPECT_EQ(list->GetCurSel(), 1);
+  EXPECT_EQ(dialog.events, (std::vector<std::string>{"command 14/" + std::to_string(fw::LBN_SELCHANGE)}));
+  EXPECT_EQ(list->DeleteString(7), fw::LB_ERR);
+  EXPECT_EQ(list->DeleteString(0), 2);
+  list->ResetContent();
+  EXPECT_EQ(list->GetCount(), 0);
+  EXPECT_EQ(dialog.events.size(), 1u);
+}
+
+TEST(ProgressBar, PositionStaysInRangeAndStepsWrap) {
+  fw::ProgressBar bar;
+  bar.SetRange(0, 100);
+  bar.SetPos(150);
+  EXPECT_EQ(bar.GetPos(), 100);
+  bar.SetPos(-5);
+  EXPECT_EQ(bar.GetPos(), 0);
+  bar.SetPos(95);
+  bar.SetStep(10);
+  EXPECT_EQ(bar.StepIt(), 95);
+  EXPECT_EQ(bar.GetPos(), 5);
+}
+
+TEST(PopupMenu, ScriptChoosesAnItemAndTheCommandIsPostedToTheOwner) {
+  RecordingDialog dialog;
+  dialog.endOnOk = false;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  fw::PopupMenu menu(fw::MenuTemplate{190, {{32780, "About..."}, {0, ""}, {32784, "Close"}}});
+  EXPECT_TRUE(menu.ModifyItem(32784, "Schliessen"));
+  EXPECT_FALSE(menu.ModifyItem(0, "separator"));
+
+  fw::ModalScript script;
+  script.ChooseMenu(32784).ChooseMenu(0);
+  EXPECT_EQ(menu.TrackPopupMenu(fw::TPM_RIGHTBUTTON, {10, 20}, dialog), 1);
+  EXPECT_TRUE(dialog.events.empty()) << "the choice is posted, not sent";
+  fw::Application::ProcessMessagesFor(20);
+  EXPECT_EQ(dialog.events, (std::vector<std::string>{"command 32784/0"}));
+  EXPECT_EQ(menu.TrackPopupMenu(fw::TPM_RETURNCMD, {0, 0}, dialog), 0);
+
+  ASSERT_EQ(script.Menus().size(), 2u);
+  EXPECT_EQ(script.Menus()[0].items.size(), 3u);
+  EXPECT_EQ(script.Menus()[0].items[2].text, "Schliessen");
+  EXPECT_EQ(script.Menus()[0].at, (fw::Point{10, 20}));
+}
+
+TEST(FileDialogs, ScriptAnswersInOrderAndRecordsTheRequests) {
+  fw::FileDialogScript script;
+  script.Choose("/tmp/firmware.img").Cancel();
+  fw::FileDialogRequest open{false, "Open", "/home", "Firmware (*.img)|*.img||", "", ""};
+  EXPECT_EQ(fw::ShowFileDialog(open, nullptr), std::optional<std::string>("/tmp/firmware.img"));
+  fw::FileDialogRequest save{true, "Save report", "", "Text (*.txt)|*.txt||", "report.txt", "txt"};
+  EXPECT_EQ(fw::ShowFileDialog(save, nullptr), std::nullopt);
+  ASSERT_EQ(script.Requests().size(), 2u);
+  EXPECT_EQ(script.Requests()[1].defaultName, "report.txt");
+  EXPECT_TRUE(script.Requests()[1].save);
+}
+
+}  // namespace
