@@ -182,3 +182,45 @@ TEST(Screenshots, MainWindowRendersToAPngOfItsSize) {
 }
 
 }  // namespace
+
+namespace {
+
+// The device panel's trick: a control gets a pattern brush made of the background under it the
+// first time it asks for colours, so that it looks transparent over the background picture.
+class SeeThrough : public fw::Dialog {
+ public:
+  SeeThrough() : Dialog(res::MainWindowTemplate()) {}
+  fw::Brush panelBrush;
+  int captures = 0;
+  bool OnInitDialog() override {
+    Control<fw::Static>(1001)->SetBitmap(fw::Bitmap::Load(res::IDB_BACKGROUND));
+    GetDlgItem(1003)->SetWindowText("");
+    return true;
+  }
+  fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override {
+    if (control.GetDlgCtrlID() != 1003) return Dialog::OnCtlColor(dc, control, kind);
+    if (panelBrush.IsNone()) {
+      ++captures;
+      panelBrush = fw::Brush::Pattern(fw::Bitmap::FromBackground(control));
+    }
+    dc.SetBkMode(fw::BkMode::Transparent);
+    return panelBrush;
+  }
+};
+
+TEST(ColourHandling, PatternBrushOfTheBackgroundMakesAControlLookTransparent) {
+  SeeThrough dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  const std::string path = testing::TempDir() + "see_through.png";
+  ASSERT_TRUE(fw::RenderToPng(dialog, path));
+  ASSERT_TRUE(fw::RenderToPng(dialog, path));
+  EXPECT_EQ(dialog.captures, 1);
+  const fw::Bitmap shot = fw::Bitmap::FromFile(path);
+  const fw::Bitmap background = fw::Bitmap::Load(res::IDB_BACKGROUND);
+  const fw::Rect panel = dialog.GetDlgItem(1003)->GetWindowRect();
+  for (fw::Point p : {panel.TopLeft(), fw::Point{panel.right - 1, panel.bottom - 1}, panel.CenterPoint()}) {
+    EXPECT_EQ(shot.GetPixel(p.x, p.y), background.GetPixel(p.x, p.y)) << p.x << "," << p.y;
+  }
+}
+
+}  // namespace

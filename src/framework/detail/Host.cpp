@@ -50,7 +50,10 @@ void PaintHost(Window* window, QWidget* device, QPaintEvent*, const std::functio
     origin = {};
   }
   QtDeviceContext dc(target, origin, basePaint, window->GetFont());
+  DeviceContext* outer = impl.painting;
+  impl.painting = &dc;
   window->Paint(dc);
+  impl.painting = outer;
 }
 
 }  // namespace fw::detail
