@@ -83,3 +83,30 @@ TEST(FileDialogs, ScriptAnswersInOrderAndRecordsTheRequests) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RuntimeControls, ChildAndPopUpControlsCreatedByCode) {
+  RecordingDialog dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  fw::ListBox child;
+  ASSERT_TRUE(child.CreateControl({40, fw::ControlKind::ListBox, fw::Rect{5, 6, 65, 46}, fw::CS_NOTIFY, "", 0}, &dialog));
+  EXPECT_EQ(dialog.GetDlgItem(40), &child);
+  EXPECT_EQ(child.GetWindowRect(), (fw::Rect{5, 6, 65, 46}));
+
+  fw::ListBox popup;
+  const fw::Point at = dialog.ClientToScreen({10, 10});
+  ASSERT_TRUE(popup.CreateControl(
+      {41, fw::ControlKind::ListBox, fw::Rect::FromXYWH(at.x, at.y, 80, 60), fw::CS_POPUPWINDOW, "", 0}, &dialog));
+  EXPECT_EQ(dialog.GetDlgItem(41), nullptr) << "a pop-up is not a child";
+  EXPECT_EQ(popup.GetParent(), &dialog) << "but its owner is its parent window";
+  EXPECT_EQ(popup.GetTopLevel(), &popup);
+  EXPECT_EQ(popup.GetWindowRect(), fw::Rect::FromXYWH(at.x, at.y, 80, 60));
+
+  dialog.DestroyWindow();
+  EXPECT_FALSE(child.IsCreated());
+  EXPECT_FALSE(popup.IsCreated());
+  EXPECT_EQ(child.GetParent(), nullptr);
+}
+
+}  // namespace
