@@ -3,6 +3,9 @@
 #include "TestDialogs.h"
 #include "framework/Application.h"
 #include "framework/ListBox.h"
+#include "framework/ListView.h"
+#include "framework/RecordingDeviceContext.h"
+#include "framework/Static.h"
 #include "framework/PopupMenu.h"
 #include "framework/ProgressBar.h"
 #include "framework/TestSeams.h"
@@ -107,6 +110,90 @@ TEST(RuntimeControls, ChildAndPopUpControlsCreatedByCode) {
   EXPECT_FALSE(child.IsCreated());
   EXPECT_FALSE(popup.IsCreated());
   EXPECT_EQ(child.GetParent(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A picture that draws its bitmap with the top-left colour left out, over a copy of what lies
+// behind it, as the device panel's picture does.
+class KeyedPicture : public fw::Static {
+ public:
+  fw::Bitmap background;
+  void OnPaint(fw::DeviceContext& dc) override {
+    const fw::Bitmap& picture = GetBitmap();
+    if (picture.IsNull()) return Static::OnPaint(dc);
+    if (!background.IsNull()) dc.DrawBitmap(background, {0, 0});
+    dc.DrawTransparent(picture, fw::Rect::FromSize(picture.GetSize()), picture.GetPixel(0, 0));
+  }
+};
+
+class WithBoundPicture : public RecordingDialog {
+ public:
+  KeyedPicture picture;
+  WithBoundPicture() { BindControl(10, picture); }
+};
+
+TEST(BoundControls, ATemplateItemIsCreatedAsTheDialogsOwnObject) {
+  WithBoundPicture dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  EXPECT_EQ(dialog.GetDlgItem(10), &dialog.picture);
+  EXPECT_EQ(dialog.picture.GetWindowText(), "Hello");
+  EXPECT_NE(dynamic_cast<fw::Static*>(dialog.GetDlgItem(11)), nullptr) << "unbound items get a default control";
+
+  fw::Bitmap picture = fw::Bitmap::Create({4, 3}, fw::RGB(1, 2, 3));
+  dialog.picture.SetBitmap(picture);
+  dialog.picture.background = fw::Bitmap::Create({4, 3}, fw::colours::kWhite);
+  fw::RecordingDeviceContext dc;
+  dialog.picture.Paint(dc);
+  ASSERT_EQ(dc.Calls("DrawTransparent").size(), 1u) << dc.ToString();
+  EXPECT_EQ(dc.Calls("DrawTransparent")[0].colour, fw::RGB(1, 2, 3));
+  EXPECT_EQ(dc.Calls("DrawTransparent")[0].rect, (fw::Rect{0, 0, 4, 3}));
+  EXPECT_EQ(dc.Calls()[1].op, "DrawBitmap") << "the background goes first";
+  EXPECT_EQ(dialog.picture.GetWindowRect().GetSize(), (fw::Size{4, 3})) << "a picture that is not centred takes its size";
+}
+
+const fw::DialogTemplate& GridTemplate() {
+  static const fw::DialogTemplate tmpl{
+      901, {200, 120}, "Arial", 10, fw::DS_POPUP, "",
+      {{20, fw::ControlKind::ListView, fw::Du(5, 5, 190, 110), fw::CS_OWNERDRAW | fw::CS_BORDER, "", 0}}};
+  return tmpl;
+}
+
+TEST(ListView, CellRectanglesAndHitTestsAgreeInClientCoordinates) {
+  fw::Dialog dialog(GridTemplate());
+  ASSERT_TRUE(dialog.Create(nullptr));
+  auto* list = dialog.Control<fw::ListView>(20);
+  ASSERT_NE(list, nullptr);
+  list->InsertColumn(0, "Setting", fw::LVCFMT_LEFT, 120);
+  list->InsertColumn(1, "Value", fw::LVCFMT_LEFT, 90);
+  list->InsertColumn(0, "?", fw::LVCFMT_LEFT, 20);  // inserting at 0 moves the others right
+  for (int row = 0; row < 4; ++row) list->InsertItem(row, "row " + std::to_string(row));
+  list->SetItemText(2, 2, "On");
+  list->SetRowHeight(22);
+  EXPECT_EQ(list->GetColumnCount(), 3);
+  EXPECT_EQ(list->GetColumnWidth(1), 120);
+  EXPECT_EQ(list->GetItemText(2, 2), "On");
+  EXPECT_EQ(list->GetItemText(9, 0), "");
+
+  const fw::Rect cell = list->GetSubItemRect(2, 2);
+  EXPECT_EQ(cell.Height(), 22);
+  EXPECT_EQ(cell.left - list->GetSubItemRect(2, 1).left, 120);
+  EXPECT_GE(cell.top, list->GetSubItemRect(0, 2).top + 2 * 22) << "the header lies above the rows";
+  for (int row : {0, 3}) {
+    for (int column : {0, 1, 2}) {
+      const fw::ListHit hit = list->SubItemHitTest(list->GetSubItemRect(row, column).CenterPoint());
+      EXPECT_EQ(hit.item, row);
+      EXPECT_EQ(hit.subItem, column);
+    }
+  }
+  EXPECT_EQ(list->SubItemHitTest({1, 1}).item, -1) << "the header is not a row";
+
+  list->SetItemState(1, fw::LVIS_SELECTED | fw::LVIS_FOCUSED, fw::LVIS_SELECTED | fw::LVIS_FOCUSED);
+  EXPECT_EQ(list->GetItemState(1, fw::LVIS_SELECTED | fw::LVIS_FOCUSED), fw::LVIS_SELECTED | fw::LVIS_FOCUSED);
+  list->SetItemState(1, 0, fw::LVIS_SELECTED);
+  EXPECT_EQ(list->GetItemState(1, fw::LVIS_SELECTED), 0u);
 }
 
 }  // namespace
