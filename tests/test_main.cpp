@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "framework/TestSeams.h"
+
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
+  // A modal dialog, menu or file dialog that no script answers fails the test that opened it.
+  fw::ModalScript::SetFailureReporter([](const std::string& message) { ADD_FAILURE() << message; });
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

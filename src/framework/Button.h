@@ -29,9 +29,11 @@ class Button : public Window {
   void DefaultPaint(DeviceContext& dc) override;
   CtlColor ColourKind() const override { return CtlColor::Button; }
   bool IsMouseTransparent() const override;
+  void OnTextChanged() override;
 
  private:
   ControlKind kind_ = ControlKind::PushButton;
+  bool pushed_ = false;  // held pushed by SetState, whatever the enabled state does
 };
 
 }  // namespace fw

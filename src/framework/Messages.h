@@ -127,7 +127,7 @@ enum : unsigned {
 };
 
 // What an owner-drawn control asks its parent to draw.
-struct DrawItem {
+struct DrawItemStruct {
   int ctlId = 0;
   int itemId = -1;  // the row of a list, -1 for a button
   Window* control = nullptr;

@@ -26,6 +26,7 @@ class Static : public Window {
   void DefaultPaint(DeviceContext& dc) override;
   CtlColor ColourKind() const override { return CtlColor::Static; }
   bool IsMouseTransparent() const override;
+  void OnCreated() override;
 
  private:
   Bitmap bitmap_;

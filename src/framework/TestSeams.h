@@ -82,8 +82,11 @@ class ModalScript {
   int PendingAnswers() const { return static_cast<int>(answers_.size() + menuAnswers_.size()); }
   int Unanswered() const;
 
-  // Where unanswered dialogs and failed presses are reported. The default writes to stderr.
+  // Where unanswered dialogs and failed presses are reported. The default writes to stderr. With a
+  // reporter installed (a test program) on the offscreen platform, a modal dialog, menu or file
+  // dialog shown with no script is reported and cancelled instead of waiting for input forever.
   static void SetFailureReporter(std::function<void(const std::string&)> reporter);
+  static bool HasFailureReporter();
   static void ReportFailure(const std::string& message);
 
   // Framework internals.

@@ -18,6 +18,7 @@ class UpDown : public Window {
 
  protected:
   detail::Native* CreateNative(detail::Native* parent, const ControlTemplate& t) override;
+  void DefaultPaint(DeviceContext& dc) override;
 
  private:
   int lower_ = 0;

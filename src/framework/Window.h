@@ -34,10 +34,13 @@ class Window {
   // --- Identity and tree ---------------------------------------------------------------------
   bool IsCreated() const;  // the on-screen window exists
   int GetDlgCtrlID() const { return id_; }
-  Window* GetParent() const { return parent_; }
+  // The parent window; for a top-level dialog, its owner.
+  Window* GetParent() const { return parent_ ? parent_ : owner_; }
   // The direct child with control id `id`, or nullptr.
   Window* GetDlgItem(int id) const;
   const std::vector<Window*>& GetChildren() const { return children_; }
+  // The window that contains this one (nullptr for a top-level window, which may have an owner).
+  Window* GetContainer() const { return parent_; }
   // The top-level window this one belongs to (itself when it has no parent).
   Window* GetTopLevel();
   // True when `ancestor` is this window or one of its parents.
@@ -132,9 +135,9 @@ class Window {
   // Set text colour and background mode on `dc`; return the brush, or Brush() for the default.
   virtual Brush OnCtlColor(DeviceContext& dc, Window& control, CtlColor kind);
   // An owner-drawn child asks to be drawn. The default passes it to the child's DrawItem.
-  virtual void OnDrawItem(int id, const DrawItem& item);
+  virtual void OnDrawItem(int id, const DrawItemStruct& item);
   // Draws this owner-drawn control (reflected from the parent). Does nothing by default.
-  virtual void DrawItem(const DrawItem& item);
+  virtual void DrawItem(const DrawItemStruct& item);
   // Paints the window. The default paints as the kind of window does (DefaultPaint).
   virtual void OnPaint(DeviceContext& dc);
   // The pointer is over `over` (this window or a descendant). Parents are asked first; return true
@@ -153,6 +156,12 @@ class Window {
   // The cursor over this window now; decided by OnSetCursor of it and its parents.
   CursorShape QueryCursor();
 
+  // Whether mouse input passes through this window to its parent (a disabled window, a static
+  // without notify).
+  virtual bool IsMouseTransparent() const;
+  // Whether this window takes a key that the dialog would otherwise handle (Enter, Esc, Tab).
+  virtual bool WantsKey(unsigned vk) const;
+
   // Framework internals (not for pages).
   detail::WindowImpl& Impl() const { return *impl_; }
 
@@ -163,17 +172,14 @@ class Window {
   virtual Brush DefaultColours(DeviceContext& dc, CtlColor kind);
   // The colour request kind of this window.
   virtual CtlColor ColourKind() const { return CtlColor::Static; }
-  // Whether mouse input passes through this window to its parent (a disabled window, a static
-  // without notify).
-  virtual bool IsMouseTransparent() const;
-  // Whether this window takes a key that the dialog would otherwise handle (Enter, Esc, Tab).
-  virtual bool WantsKey(unsigned vk) const;
 
   // Creation: builds the on-screen part for a control described by `t` (its rectangle already in
   // pixels) under `parent`. Each kind makes its own native widget.
   virtual detail::Native* CreateNative(detail::Native* parent, const ControlTemplate& t) = 0;
   // After the native window exists and is attached.
   virtual void OnCreated() {}
+  // After SetWindowText stored a new text: native controls show it.
+  virtual void OnTextChanged();
 
   void SetStyle(uint32_t style) { style_ = style; }
 
@@ -186,6 +192,7 @@ class Window {
 
   std::unique_ptr<detail::WindowImpl> impl_;
   Window* parent_ = nullptr;
+  Window* owner_ = nullptr;
   std::vector<Window*> children_;
   int id_ = 0;
   uint32_t style_ = 0;

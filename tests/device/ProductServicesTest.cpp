@@ -215,16 +215,3 @@ TEST(UsbDeviceCount, CountsTheAcceptedIdentitiesOnly) {
 }
 
 }  // namespace
-
-// Lets this test program link where the libusb bus is not part of the build; a real definition
-// overrides this weak one. The tests above never reach it: they install their own bus.
-namespace platform {
-__attribute__((weak)) UsbBus& UsbBus::Real() {
-  static class : public UsbBus {
-   public:
-    std::vector<UsbDeviceInfo> ListDevices() override { return {}; }
-    std::unique_ptr<UsbDevice> Open(const UsbDeviceInfo&) override { return nullptr; }
-  } none;
-  return none;
-}
-}  // namespace platform

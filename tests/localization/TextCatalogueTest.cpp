@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "TextChecks.h"
+#include "localization/MainWindowTexts.h"
+#include "localization/RecognitionPageTexts.h"
+#include "localization/SelectionPageTexts.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
 #include "localization/TextRow.h"
@@ -92,6 +95,92 @@ std::vector<Entry> Catalogue() {
                                "Ready for FIRMWARE UPDATE", "Ready for FIRMWARE RESTORE",
                                "Ready for DEVICE SETTING", "Ready for DEVICE SETTING",
                                "Ready for DEVICE SETTING", ""};
+
+  const std::string product = "Corvale communication system device manager";
+  const std::string diagnosticAdvice =
+      "Send email to Technical Support (support@zelto.com) with diagnostic log which can be "
+      "created by pressing the right mouse button and selecting [Diagnostic Log] menu.\n";
+  const std::vector<Entry> pageEntries = {
+      // Main window
+      {"GetNextButtonText", GetNextButtonText, "NEXT        >  "},
+      {"GetBackButtonText", GetBackButtonText, "  <       BACK"},
+      {"GetNewDeviceButtonText", GetNewDeviceButtonText, "NEW DEVICE  >  "},
+      {"GetUpdateShortcutText", GetUpdateShortcutText, "  <  FIRMWARE UPDATE"},
+      {"GetRestoreShortcutText", GetRestoreShortcutText, "FIRMWARE RESTORE  >  "},
+      {"GetUpdateActionText", GetUpdateActionText, "UPDATE"},
+      {"GetRestoreActionText", GetRestoreActionText, "RESTORE"},
+      {"GetSaveActionText", GetSaveActionText, "SAVE"},
+      {"GetAboutMenuText", GetAboutMenuText, "About..."},
+      {"GetOnlineHelpMenuText", GetOnlineHelpMenuText, "Online Help"},
+      {"GetDiagnosticLogText", GetDiagnosticLogText, "Diagnostic Log"},
+      {"GetCloseMenuText", GetCloseMenuText, "Close"},
+      {"GetSaveChangesPromptText", GetSaveChangesPromptText,
+       "Would you like to save DEVICE SETTING changes?"},
+      {"GetPressAndHoldText(0x4D21)", [](int l) { return GetPressAndHoldText(0x4D21, l); },
+       "Press and hold the Center Button until this message disappears."},
+      {"GetPressAndHoldTwoText(0x4D21)", [](int l) { return GetPressAndHoldTwoText(0x4D21, l); },
+       "Press and hold the Center Button and [+] Button until this message disappears."},
+      {"GetPressAndHoldText(0x4D10)", [](int l) { return GetPressAndHoldText(0x4D10, l); },
+       "Press and hold the Phone Button until this message disappears."},
+      {"GetPressAndHoldTwoText(0x4D10)", [](int l) { return GetPressAndHoldTwoText(0x4D10, l); },
+       "Press and hold the Jog Dial and Phone Button until this message disappears."},
+      {"GetBackupFailedText", GetBackupFailedText,
+       "Creating a backup file for FIRMWARE RESTORE has failed. For FIRMWARE RESTORE, download the "
+       "previous firmware file from www.zelto.com, and update the file manually using the Device "
+       "Manager's FIRMWARE UPDATE. To continue, click the [OK] button below."},
+      // Recognition page
+      {"GetDeviceActivatedText", GetDeviceActivatedText, "Device activated"},
+      {"GetUsbInterfaceCountText(5)", [](int l) { return GetUsbInterfaceCountText(5, l); },
+       "less USB interface(s)"},
+      {"GetUsbInterfaceCountText(8)", [](int l) { return GetUsbInterfaceCountText(8, l); },
+       "more USB interface(s)"},
+      {"GetOddUsbInterfaceText", GetOddUsbInterfaceText, "odd USB interface(s)"},
+      {"GetPressNextStepText(3)", [](int l) { return GetPressNextStepText(3, l); },
+       "3. Press the [NEXT >] button."},
+      {"GetProvisioningStepsText(1)",
+       [](int l) { return GetProvisioningStepsText(kUnplugUsbVariant, l); },
+       "1. Unplug the USB cable from PC.\n\n"
+       "2. Power off your Corvale product and connect it with PC \n    by the USB cable.\n\n"
+       "3. Power on your Corvale product.\n\n\n"
+       "4. Press the [NEXT >] button."},
+      {"GetConnectStepsText", GetConnectStepsText,
+       "1. Power off your product and connect it to your PC using the supplied microUSB cable.\n\n\n"
+       "2. Power on your Corvale product.\n\n\n"
+       "3. Press the [NEXT >] button."},
+      {"GetPreparationListText", GetPreparationListText, GetPreparationListText(0)},
+      {"GetOemProductsText", GetOemProductsText,
+       "[Zelto OEM Products]\n"
+       "- K4G for Skavro Quorvin: Hold down the [-] Button for more than 5 seconds.\n"
+       "- K4G for Tuveck Marvek: Hold down the [-] Button for more than 5 seconds.\n"
+       "- Trelvo KQU-7: Power it on.\n"
+       "- P7E for Kravo-Pundel: Leave it powered off.\n"},
+      {"GetProvisionedText", GetProvisionedText,
+       "Device has successfully been activated upon recognition.\nFollow the instructions to "
+       "recognize the device again.\n\n%s"},
+      {"GetSendDiagnosticLogText", GetSendDiagnosticLogText, diagnosticAdvice},
+      {"GetInterfaceCountErrorText(obtained, 5)",
+       [](int l) { return GetInterfaceCountErrorText(true, 5, l); },
+       "USB interface(s) less than expected is(are) obtained.\n" + diagnosticAdvice},
+      {"GetInterfaceCountErrorText(found, 8)",
+       [](int l) { return GetInterfaceCountErrorText(false, 8, l); },
+       "USB interface(s) more than expected is(are) found.\n" + diagnosticAdvice},
+      {"GetUsbInterfaceProblemText", GetUsbInterfaceProblemText,
+       "There is problem in the USB interface.\n" + diagnosticAdvice},
+      {"GetOtherDeviceText", GetOtherDeviceText,
+       "A device other than the %s is recognized. Select the appropriate device.\n"},
+      // Selection page
+      {"GetNewerProgramText(1.1)", [](int l) { return GetNewerProgramText(1, 1, 0, l); },
+       "Newer version of " + product + " is available. Would you like to update " + product +
+           " to v1.1?\n\nPressing the [YES] button will close this program, start downloading "
+           "the update and guide to installation.\nPressing the [NO] button will start " +
+           product + " v1.0 without updating."},
+      {"GetDownloadingUpdateText", GetDownloadingUpdateText, "Downloading the update file."},
+      {"GetUpdateFileFilterText", GetUpdateFileFilterText, "Manager Update Files(*.exe)|"},
+      {"GetUpdateSucceededText", GetUpdateSucceededText,
+       "Successfully downloaded the update file."},
+  };
+  entries.insert(entries.end(), pageEntries.begin(), pageEntries.end());
+
   for (int page = 0; page <= 8; ++page) {
     const std::string p = "(page " + std::to_string(page) + ")";
     const bool pageExists = page >= 1 && page <= 7;
