@@ -1,6 +1,6 @@
 // The main window's construction, start-up, closing and device handles.
 #include "app/UpdaterDlg.h"
-#include "app/PendingDependencies.h"
+#include "localization/MainWindowTexts.h"
 
 #include <clocale>
 #include <utility>

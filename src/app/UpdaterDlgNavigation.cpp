@@ -1,9 +1,9 @@
 // The navigation buttons around the page frame and the recomputation of the frame's controls.
-// Captions of BACK, NEXT and the shortcuts, and the settings-page tabs, come with the navigation
-// work; what is here is what page switching and the progress display need.
+// The settings-page tabs and their list come with the navigation work.
 #include <algorithm>
 
 #include "app/UpdaterDlg.h"
+#include "localization/MainWindowTexts.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 
@@ -133,10 +133,19 @@ bool CUpdaterDlg::RefreshControls() {
     m_staticLanguageFlag.SetBitmap(m_bmpFlags[static_cast<size_t>(m_nLanguage)]);
   }
   for (int i = 0; i < 5; ++i) m_btnNavigation[static_cast<size_t>(i)].SetWindowText(text::GetPageTitleText(i + 1, m_nLanguage));
+  m_btnBack.SetWindowText(text::GetBackButtonText(m_nLanguage));
+  m_btnUpdateShortcut.SetWindowText(text::GetUpdateShortcutText(m_nLanguage));
+  m_btnRestoreShortcut.SetWindowText(text::GetRestoreShortcutText(m_nLanguage));
 
   for (fw::Window* w : std::initializer_list<fw::Window*>{&m_btnTabFirst, &m_btnTabSecond, &m_listPages}) {
     EnableAndShow(*w, false);
   }
+
+  // NEXT reads NEW DEVICE where it leads back to page 1.
+  const bool dfuOrNoSettings = m_nUsbStatus >= kDfuModeFlag || HasNoSettings(m_nDeviceTarget);
+  const bool nextIsNewDevice = m_nCurrentPage >= 5 || ((m_nCurrentPage == 3 || m_nCurrentPage == 4) && dfuOrNoSettings);
+  m_btnNext.SetWindowText(nextIsNewDevice ? text::GetNewDeviceButtonText(m_nLanguage)
+                                          : text::GetNextButtonText(m_nLanguage));
 
   // The navigation button of the current page stays pushed.
   const int highlighted = std::clamp(m_nCurrentPage, 1, 5);
@@ -185,8 +194,9 @@ bool CUpdaterDlg::RefreshControls() {
       case 3:
       case 4: {
         const bool update = m_nCurrentPage == 3;
-        m_btnAction.SetWindowText(update ? text::GetUpdateText(m_nLanguage) : text::GetRestoreText(m_nLanguage));
-        if (m_nUsbStatus >= kDfuModeFlag || HasNoSettings(m_nDeviceTarget)) Enable(m_btnNavigation[4], false);
+        m_btnAction.SetWindowText(update ? text::GetUpdateActionText(m_nLanguage)
+                                         : text::GetRestoreActionText(m_nLanguage));
+        if (dfuOrNoSettings) Enable(m_btnNavigation[4], false);
         EnableAndShow(m_btnUpdateShortcut, !update);
         EnableAndShow(m_btnRestoreShortcut, update);
         if (update) {
@@ -200,6 +210,7 @@ bool CUpdaterDlg::RefreshControls() {
       case 5:
       case 6:
       case 7:
+        m_btnAction.SetWindowText(text::GetSaveActionText(m_nLanguage));
         EnableAndShow(m_btnUpdateShortcut, false);
         EnableAndShow(m_btnRestoreShortcut, false);
         if (SettingsPage(m_nCurrentPage)->IsSettingsModified() == 0) Enable(m_btnAction, false);
