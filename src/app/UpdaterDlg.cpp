@@ -205,6 +205,13 @@ bool CUpdaterDlg::OnCommand(int id, int notifyCode) {
   return fw::Dialog::OnCommand(id, notifyCode);
 }
 
+bool CUpdaterDlg::OnInput(const fw::Msg& msg) {
+  // The window has no caption: dragging its own surface moves it.
+  if (msg.kind != fw::MsgKind::LButtonDown) return false;
+  StartMoveDrag();
+  return true;
+}
+
 bool CUpdaterDlg::PreTranslateMessage(const fw::Msg& msg) {
   m_toolTip.RelayEvent(msg);
   return fw::Dialog::PreTranslateMessage(msg);

@@ -213,6 +213,7 @@ class CUpdaterDlg : public fw::Dialog {
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
   bool OnContextMenu(fw::Window& clicked, fw::Point screenPoint) override;
   bool PreTranslateMessage(const fw::Msg& msg) override;
+  bool OnInput(const fw::Msg& msg) override;
 
  private:
   void DoDataExchange();
