@@ -1,6 +1,5 @@
 // The main window's construction, start-up, closing and device handles.
 #include "app/UpdaterDlg.h"
-#include "localization/MainWindowTexts.h"
 
 #include <clocale>
 #include <utility>
@@ -8,6 +7,7 @@
 #include "app/WindowColours.h"
 #include "framework/PopupMenu.h"
 #include "localization/LanguageNames.h"
+#include "localization/MainWindowTexts.h"
 #include "localization/SharedTexts.h"
 #include "resources/DialogTemplates.h"
 #include "resources/Menus.h"

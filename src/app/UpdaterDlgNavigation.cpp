@@ -132,7 +132,9 @@ bool CUpdaterDlg::RefreshControls() {
   if (m_nLanguage >= 0 && m_nLanguage < text::kLanguageCount) {
     m_staticLanguageFlag.SetBitmap(m_bmpFlags[static_cast<size_t>(m_nLanguage)]);
   }
-  for (int i = 0; i < 5; ++i) m_btnNavigation[static_cast<size_t>(i)].SetWindowText(text::GetPageTitleText(i + 1, m_nLanguage));
+  for (int i = 0; i < 5; ++i) {
+    m_btnNavigation[static_cast<size_t>(i)].SetWindowText(text::GetPageTitleText(i + 1, m_nLanguage));
+  }
   m_btnBack.SetWindowText(text::GetBackButtonText(m_nLanguage));
   m_btnUpdateShortcut.SetWindowText(text::GetUpdateShortcutText(m_nLanguage));
   m_btnRestoreShortcut.SetWindowText(text::GetRestoreShortcutText(m_nLanguage));

@@ -132,7 +132,9 @@ void CDialogMessageBox::LayOut() {
   const std::pair<int, int> buttons[] = {
       {fw::IDOK, kOkFromRight}, {fw::IDCANCEL, kCancelFromRight}, {IDC_MESSAGE_THIRD, kThirdFromRight}};
   for (const auto& [id, fromRight] : buttons) {
-    if (fw::Window* button = GetDlgItem(id)) button->MoveWindow(w - fromRight, buttonTop, kButtonSize.cx, kButtonSize.cy);
+    if (fw::Window* button = GetDlgItem(id)) {
+      button->MoveWindow(w - fromRight, buttonTop, kButtonSize.cx, kButtonSize.cy);
+    }
   }
 }
 

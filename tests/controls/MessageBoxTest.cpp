@@ -47,7 +47,8 @@ TEST(MessageBox, LaysOutAtTheCallersSizeForEveryButtonSet) {
       EXPECT_EQ(d.GetClientRect().GetSize(), size);
       EXPECT_EQ(RectOf(d, controls::IDC_MESSAGE_PICTURE), fw::Rect::FromXYWH(20, 20, 64, 64));
       const bool any = b.ok || b.cancel || b.third;
-      EXPECT_EQ(RectOf(d, controls::IDC_MESSAGE_TEXT), fw::Rect::FromXYWH(104, 20, 440 - 124, any ? 170 - 84 : 170 - 40));
+      const int textHeight = any ? 170 - 84 : 170 - 40;
+      EXPECT_EQ(RectOf(d, controls::IDC_MESSAGE_TEXT), fw::Rect::FromXYWH(104, 20, 440 - 124, textHeight));
       EXPECT_EQ(RectOf(d, fw::IDOK), fw::Rect::FromXYWH(440 - 135, 170 - 44, 115, 24));
       EXPECT_EQ(RectOf(d, fw::IDCANCEL), fw::Rect::FromXYWH(440 - 251, 170 - 44, 115, 24));
       EXPECT_EQ(RectOf(d, controls::IDC_MESSAGE_THIRD), fw::Rect::FromXYWH(440 - 366, 170 - 44, 115, 24));
