@@ -1,6 +1,5 @@
 // The main window's construction, start-up, closing and device handles.
 #include "app/UpdaterDlg.h"
-#include "app/PendingDependencies.h"
 
 #include <clocale>
 #include <utility>
@@ -8,6 +7,7 @@
 #include "app/WindowColours.h"
 #include "framework/PopupMenu.h"
 #include "localization/LanguageNames.h"
+#include "localization/MainWindowTexts.h"
 #include "localization/SharedTexts.h"
 #include "resources/DialogTemplates.h"
 #include "resources/Menus.h"
@@ -198,16 +198,14 @@ bool CUpdaterDlg::OnCommand(int id, int notifyCode) {
     case res::ID_MENU_CLOSE:
       OnMenuClose();
       return true;
+    case IDC_PAGE_LIST:
+      if (notifyCode == fw::LBN_SELCHANGE) OnSelchangePageList();
+      return true;
     default:
       break;
   }
   if (OnNavigationCommand(id)) return true;
   return fw::Dialog::OnCommand(id, notifyCode);
-}
-
-bool CUpdaterDlg::PreTranslateMessage(const fw::Msg& msg) {
-  m_toolTip.RelayEvent(msg);
-  return fw::Dialog::PreTranslateMessage(msg);
 }
 
 // --- Tooltips ---------------------------------------------------------------------------------
