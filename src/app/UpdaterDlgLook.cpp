@@ -52,6 +52,35 @@ void DrawCaption(fw::DeviceContext& dc, const fw::DrawItemStruct& item, const fw
   dc.DrawText(CaptionOf(item), r, align | fw::DT_VCENTER | fw::DT_SINGLELINE | fw::DT_NOPREFIX);
 }
 
+// A caption wider than its button is broken in two at the blank or hyphen nearest its middle, so
+// that long titles (German, Russian) stay readable instead of being cut at both ends.
+void DrawFittedCaption(fw::DeviceContext& dc, const fw::DrawItemStruct& item, fw::Colour fill, fw::Colour ink) {
+  const std::string caption = CaptionOf(item);
+  const fw::Rect& r = item.rect;
+  constexpr int kMargin = 4;
+  size_t split = std::string::npos;
+  if (dc.GetTextExtent(caption).cx > r.Width() - 2 * kMargin) {
+    for (size_t i = 0; i < caption.size(); ++i) {
+      if (caption[i] != ' ' && caption[i] != '-') continue;
+      const auto distance = [&](size_t at) { return at > caption.size() / 2 ? at - caption.size() / 2 : caption.size() / 2 - at; };
+      if (split == std::string::npos || distance(i) < distance(split)) split = i;
+    }
+  }
+  if (split == std::string::npos) {
+    DrawCaption(dc, item, r, fw::DT_CENTER, fill, ink);
+    return;
+  }
+  const std::string first = caption.substr(0, caption[split] == '-' ? split + 1 : split);
+  const std::string second = caption.substr(split + 1);
+  const int lineHeight = dc.GetTextExtent(caption).cy;
+  const int top = r.top + (r.Height() - 2 * lineHeight) / 2;
+  dc.SetBkColor(fill);
+  dc.SetTextColor(ink);
+  constexpr unsigned kLine = fw::DT_CENTER | fw::DT_SINGLELINE | fw::DT_NOPREFIX;
+  dc.DrawText(first, fw::Rect{r.left, top, r.right, top + lineHeight}, kLine);
+  dc.DrawText(second, fw::Rect{r.left, top + lineHeight, r.right, top + 2 * lineHeight}, kLine);
+}
+
 void DrawSquareButton(fw::DeviceContext& dc, const fw::DrawItemStruct& item) {
   const fw::Rect& r = item.rect;
   fw::Colour fill;
@@ -67,7 +96,7 @@ void DrawSquareButton(fw::DeviceContext& dc, const fw::DrawItemStruct& item) {
     dc.DrawEdge(r, item.Pushed() ? fw::Edge::Sunken : fw::Edge::Raised, fw::BF_RECT);
     if (item.Focused()) dc.DrawFocusRect(r.Inflated(-3, -3));
   }
-  DrawCaption(dc, item, r, fw::DT_CENTER, fill, ink);
+  DrawFittedCaption(dc, item, fill, ink);
 }
 
 void DrawPillButton(fw::DeviceContext& dc, const fw::DrawItemStruct& item) {
