@@ -76,6 +76,7 @@ bool CHyperEdit::IsWordBreak(const std::u32string& text, int i) {
 
 void CHyperEdit::ScanLinks(int first, int last) {
   m_aLinks.clear();
+  m_text = Decode(GetWindowText());
   const int size = static_cast<int>(m_text.size());
   first = std::max(first, 0);
   last = std::min(last, size);
