@@ -198,6 +198,9 @@ bool CUpdaterDlg::OnCommand(int id, int notifyCode) {
     case res::ID_MENU_CLOSE:
       OnMenuClose();
       return true;
+    case IDC_PAGE_LIST:
+      if (notifyCode == fw::LBN_SELCHANGE) OnSelchangePageList();
+      return true;
     default:
       break;
   }
@@ -210,11 +213,6 @@ bool CUpdaterDlg::OnInput(const fw::Msg& msg) {
   if (msg.kind != fw::MsgKind::LButtonDown) return false;
   StartMoveDrag();
   return true;
-}
-
-bool CUpdaterDlg::PreTranslateMessage(const fw::Msg& msg) {
-  m_toolTip.RelayEvent(msg);
-  return fw::Dialog::PreTranslateMessage(msg);
 }
 
 // --- Tooltips ---------------------------------------------------------------------------------

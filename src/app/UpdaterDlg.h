@@ -192,6 +192,15 @@ class CUpdaterDlg : public fw::Dialog {
   void OnButtonBack();
   void OnButtonNext();
   void OnButtonAction();
+  // Settings-page tabs: the first tab, the second tab or "More..." list toggle (gated by the busy
+  // state only), and a choice in the list (not gated).
+  void OnButtonBasic();
+  void OnButtonPageList();
+  void OnSelchangePageList();
+  // Gives the page frame a picture of itself with the current page in it, so that the page can be
+  // hidden while the page list is open.
+  void SnapshotPageToFrame();
+  void SetNavigationTexts();
 
   // --- Chrome --------------------------------------------------------------------------------
   void UpdateFonts();
@@ -214,6 +223,7 @@ class CUpdaterDlg : public fw::Dialog {
   bool OnContextMenu(fw::Window& clicked, fw::Point screenPoint) override;
   bool PreTranslateMessage(const fw::Msg& msg) override;
   bool OnInput(const fw::Msg& msg) override;
+  void OnDrawItem(int id, const fw::DrawItemStruct& item) override;
 
  private:
   void DoDataExchange();
@@ -230,6 +240,11 @@ class CUpdaterDlg : public fw::Dialog {
   // Runs the navigation button `id`; false when `id` is none of them.
   bool OnNavigationCommand(int id);
   bool IsRefusingCommands() const { return m_bBusy || m_bPageListOpen; }
+  void GoToSettingsPageOfKind(int kind);
+  // Page 4: lists the archived values of kind `index`.
+  void ShowArchiveKind(int index);
+  // The frame's own picture back and the current page live again.
+  void RestoreLivePage();
 };
 
 // A page's way to the main window: the parent of the page's parent window (pages are children of
