@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the product pictures of the selection page as 24-bit PNGs on white (the transparent colour).
+"""Draws the product pictures of the selection page as 24-bit PNGs on white (the transparent colour)
+and the eleven language flags (16 x 11).
 
-Run from the repository root: python3 scripts/draw_pictures.py
+Run from the repository root: python3 tools/draw_pictures.py
 """
 import math
 import struct
@@ -96,6 +97,80 @@ def product_pictures():
         c.save(f"{OUT}/{bitmap}.png")
 
 
+RED, WHITE, BLUE = (206, 17, 38), (255, 255, 255), (0, 56, 168)
+
+
+def stripes(c, colours, vertical):
+    n = len(colours)
+    for i, colour in enumerate(colours):
+        if vertical:
+            c.rect(c.w * i // n, 0, c.w * (i + 1) // n, c.h, colour)
+        else:
+            c.rect(0, c.h * i // n, c.w, c.h * (i + 1) // n, colour)
+
+
+def union(c):
+    c.rect(0, 0, c.w, c.h, (1, 33, 105))
+    c.line(0, 0, c.w - 1, c.h - 1, 2, WHITE)
+    c.line(0, c.h - 1, c.w - 1, 0, 2, WHITE)
+    c.line(0, 0, c.w - 1, c.h - 1, 0.8, RED)
+    c.line(0, c.h - 1, c.w - 1, 0, 0.8, RED)
+    c.rect(0, 4, c.w, 7, WHITE)
+    c.rect(6, 0, 10, c.h, WHITE)
+    c.rect(0, 5, c.w, 6, RED)
+    c.rect(7, 0, 9, c.h, RED)
+
+
+def nordic_cross(c):
+    c.rect(0, 0, c.w, c.h, WHITE)
+    c.rect(0, 4, c.w, 7, (0, 47, 108))
+    c.rect(4, 0, 7, c.h, (0, 47, 108))
+
+
+def disc(c, colour):
+    c.rect(0, 0, c.w, c.h, WHITE)
+    c.ellipse(7.5, 5, 3.2, 3.2, colour)
+
+
+def korea(c):
+    disc(c, RED)
+    c.rect(4, 5, 12, 9, WHITE)
+    c.ellipse(7.5, 5.5, 3.2, 2.2, BLUE)
+    for x, y in ((1, 1), (13, 1), (1, 8), (13, 8)):
+        c.rect(x, y, x + 2, y + 2, (0, 0, 0))
+
+
+def china(c):
+    c.rect(0, 0, c.w, c.h, (222, 41, 16))
+    c.ellipse(3.5, 3, 1.6, 1.6, (255, 222, 0))
+    for x, y in ((6, 1), (7, 3), (7, 5), (6, 6)):
+        c.put(x, y, (255, 222, 0))
+
+
+# Resource id of each interface language's flag, in language order.
+FLAGS = [
+    (203, union),
+    (204, lambda c: stripes(c, [BLUE, WHITE, RED], True)),
+    (205, lambda c: stripes(c, [(0, 0, 0), (221, 0, 0), (255, 206, 0)], False)),
+    (206, lambda c: stripes(c, [(0, 146, 70), WHITE, RED], True)),
+    (207, lambda c: disc(c, (188, 0, 45))),
+    (208, korea),
+    (209, lambda c: stripes(c, [(170, 21, 27), (241, 191, 0), (241, 191, 0), (170, 21, 27)], False)),
+    (291, lambda c: stripes(c, [(174, 28, 40), WHITE, (33, 70, 139)], False)),
+    (292, lambda c: stripes(c, [WHITE, (0, 57, 166), (213, 43, 30)], False)),
+    (293, china),
+    (352, nordic_cross),
+]
+
+
+def flags():
+    for bitmap, draw in FLAGS:
+        c = Canvas(16, 11)
+        draw(c)
+        c.save(f"{OUT}/{bitmap}.png")
+
+
 if __name__ == "__main__":
     page_picture()
     product_pictures()
+    flags()
