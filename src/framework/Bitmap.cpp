@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "framework/DeviceContext.h"
 #include "framework/Window.h"
 #include "framework/detail/BitmapAccess.h"
 #include "framework/detail/Convert.h"
@@ -75,12 +76,17 @@ Bitmap Bitmap::FromWindow(const Window& window, const Rect& region) {
 Bitmap Bitmap::FromBackground(const Window& window) {
   QWidget* widget = detail::WidgetOf(&window);
   if (!widget) return {};
+  auto& impl = window.Impl();
+  // While the window paints, what lies under it is already on the device it paints on.
+  if (impl.painting) {
+    Bitmap under = impl.painting->CopyRegion(window.GetClientRect());
+    if (!under.IsNull()) return under;
+  }
   QWidget* top = widget->window();
   const QRect area(widget->mapTo(top, QPoint(0, 0)), widget->size());
   QImage image(area.size(), QImage::Format_RGB32);
   image.fill(Qt::white);
   // The window itself paints nothing while its background is taken.
-  auto& impl = window.Impl();
   const bool before = impl.suppressPaint;
   impl.suppressPaint = true;
   {

@@ -60,7 +60,10 @@ detail::Native* Button::CreateNative(detail::Native* parentNative, const Control
   }
   auto* button = static_cast<QAbstractButton*>(widget);
   if (!(t.style & CS_OWNERDRAW)) button->setText(detail::ToQt(t.text));
-  QObject::connect(button, &QAbstractButton::clicked, button, [this] { NotifyParent(BN_CLICKED); });
+  QObject::connect(button, &QAbstractButton::clicked, button, [this] {
+    pushed_ = false;  // a click ends the pushed look, as the classic button's release does
+    NotifyParent(BN_CLICKED);
+  });
   return detail::AsNative(widget);
 }
 
@@ -74,15 +77,16 @@ void Button::OnTextChanged() {
 }
 
 void Button::SetState(bool pushed) {
+  pushed_ = pushed;
   if (QAbstractButton* b = AsButton(this)) {
-    b->setDown(pushed);
+    if (b->isEnabled()) b->setDown(pushed);
     b->update();
   }
 }
 
 bool Button::GetState() const {
   QAbstractButton* b = AsButton(this);
-  return b && b->isDown();
+  return pushed_ || (b && b->isDown());
 }
 
 void Button::SetCheck(int check) {

@@ -33,6 +33,7 @@ class Button : public Window {
 
  private:
   ControlKind kind_ = ControlKind::PushButton;
+  bool pushed_ = false;  // held pushed by SetState, whatever the enabled state does
 };
 
 }  // namespace fw

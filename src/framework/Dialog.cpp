@@ -53,7 +53,7 @@ bool IsOffscreen() { return QGuiApplication::platformName() == QLatin1String("of
 
 }  // namespace
 
-Dialog::Dialog(const DialogTemplate& tmpl) : template_(&tmpl) {}
+Dialog::Dialog(const DialogTemplate& tmpl, Window* parent) : template_(&tmpl), defaultParent_(parent) {}
 
 Dialog::~Dialog() {
   if (quitLoop_) quitLoop_();
@@ -117,6 +117,7 @@ detail::Native* Dialog::CreateNative(detail::Native* parent, const ControlTempla
 }
 
 int Dialog::DoModal(Window* parent) {
+  if (!parent) parent = defaultParent_;
   if (ModalScript* script = ModalScript::Current()) return script->Run(*this, parent);
   if (IsOffscreen() && ModalScript::HasFailureReporter()) {
     // Nobody could answer it: say so instead of waiting forever.
@@ -143,6 +144,7 @@ int Dialog::DoModal(Window* parent) {
 }
 
 bool Dialog::Create(Window* parent) {
+  if (!parent) parent = defaultParent_;
   if (!CreateWindowAndControls(parent, false)) return false;
   if (!(template_->style & DS_CHILD) && (template_->style & DS_VISIBLE)) ShowWindow(true);
   return true;

@@ -13,7 +13,7 @@ namespace fw {
 
 class Dialog : public Window {
  public:
-  explicit Dialog(const DialogTemplate& tmpl);
+  explicit Dialog(const DialogTemplate& tmpl, Window* parent = nullptr);
   ~Dialog() override;
 
   const DialogTemplate& Template() const { return *template_; }
@@ -30,12 +30,12 @@ class Dialog : public Window {
   }
 
   // Runs the dialog modally: a nested event loop until EndDialog; returns its result. When a
-  // ModalScript is installed the script answers instead (see TestSeams.h). A top-level parent
-  // (given or found) is disabled while the dialog runs.
+  // ModalScript is installed the script answers instead (see TestSeams.h). Other windows take no
+  // input while it runs. `parent` (else the one given to the constructor) owns it.
   int DoModal(Window* parent = nullptr);
   // Creates the dialog modelessly: a child window of `parent` (DS_CHILD: a page in a frame
   // control) or a top-level pop-up owned by `parent`. Shown when the template says DS_VISIBLE.
-  bool Create(Window* parent);
+  bool Create(Window* parent = nullptr);
   // Ends a modal dialog with `result` (hides a modeless one).
   void EndDialog(int result);
   bool IsModal() const { return modal_; }
@@ -78,6 +78,7 @@ class Dialog : public Window {
   void HandleEscapeKey();
 
   const DialogTemplate* template_;
+  Window* defaultParent_ = nullptr;
   std::map<int, Window*> bound_;
   std::vector<std::unique_ptr<Window>> defaultControls_;
   bool modal_ = false;

@@ -55,6 +55,8 @@ enum ControlStyle : uint32_t {
   CS_VERTICAL = 1u << 25,      // progress bar, up-down
   CS_SMOOTH = 1u << 26,        // progress bar
   CS_WORDWRAP_OFF = 1u << 27,  // static text on one line (no word break)
+  CS_POPUPWINDOW = 1u << 28,   // created at run time as a borderless top-level window owned by the
+                               // parent (a drop-down list); its rectangle is in screen pixels
 };
 
 // Dialog styles (bits of DialogTemplate::style).

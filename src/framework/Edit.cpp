@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <memory>
 
 #include "framework/detail/Convert.h"
 #include "framework/detail/Host.h"
@@ -29,7 +31,14 @@ detail::Native* Edit::CreateNative(detail::Native* parentNative, const ControlTe
     edit->setHorizontalScrollBarPolicy((t.style & CS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     edit->setLineWrapMode((t.style & CS_HSCROLL) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     edit->setFrameShape((t.style & CS_BORDER) ? QFrame::Box : QFrame::NoFrame);
-    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] { NotifyParent(EN_CHANGE); });
+    // One notification per change of the text: the editor reports a new line twice.
+    auto last = std::make_shared<QString>(edit->toPlainText());
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, edit, last] {
+      QString now = edit->toPlainText();
+      if (now == *last) return;
+      *last = std::move(now);
+      NotifyParent(EN_CHANGE);
+    });
     return detail::AsNative(edit);
   }
   auto* edit = new detail::Host<QLineEdit>(this, parent);

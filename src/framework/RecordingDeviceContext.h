@@ -1,5 +1,6 @@
 #pragma once
 // A device context for tests: it draws nothing and keeps every call as a comparable value.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct DrawCall {
 
   std::string ToString() const;
   friend bool operator==(const DrawCall&, const DrawCall&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const DrawCall& call) { return out << call.ToString(); }
 };
 
 class RecordingDeviceContext : public DeviceContext {

@@ -220,7 +220,8 @@ int ModalScript::Run(Dialog& dialog, Window* parent) {
   if (!dialog.CreateWindowAndControls(parent, true)) return -1;
   if (QWidget* widget = detail::WidgetOf(&dialog); widget && !dialog.HasEnded()) {
     widget->show();
-    widget->activateWindow();
+    // Active at once, so that focus and keys behave as in a window the user looks at.
+    QApplication::setActiveWindow(widget);
   }
   const size_t index = dialogs_.size();
   dialogs_.push_back(Snapshot(dialog));

@@ -94,6 +94,7 @@ void Window::DetachChild(Window* child) {
 }
 
 void Window::DetachFromTree() {
+  owner_ = nullptr;
   if (parent_) parent_->DetachChild(this);
   for (Window* child : children_) child->parent_ = nullptr;
   children_.clear();
@@ -104,11 +105,18 @@ bool Window::CreateControl(const ControlTemplate& t, Window* parent) {
   id_ = t.id;
   style_ = t.style;
   impl_->text = t.text;
-  QWidget* parentWidget = parent ? detail::ClientWidgetOf(parent) : nullptr;
+  const bool popup = parent && (t.style & CS_POPUPWINDOW);
+  QWidget* parentWidget = popup ? detail::WidgetOf(parent->GetTopLevel()) : parent ? detail::ClientWidgetOf(parent) : nullptr;
   detail::Native* native = CreateNative(detail::AsNative(parentWidget), t);
   if (!native) return false;
   QWidget* widget = detail::AsWidget(native);
-  if (parent) parent->AttachChild(this);
+  if (popup) {
+    // A top-level window of its own, owned by the parent's top-level window.
+    owner_ = parent;
+    widget->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+  } else if (parent) {
+    parent->AttachChild(this);
+  }
   impl_->widget = widget;
   if (!impl_->client) impl_->client = widget;
   impl_->mailbox->window.store(this);
@@ -165,6 +173,9 @@ Rect Window::GetClientRect() const {
 
 void Window::MoveWindow(const Rect& rect, bool repaint) {
   if (!impl_->widget) return;
+  if (impl_->widget->isWindow() && impl_->widget->minimumSize() == impl_->widget->maximumSize()) {
+    impl_->widget->setFixedSize(rect.Width(), rect.Height());  // a dialog keeps a fixed size, this one
+  }
   impl_->widget->setGeometry(detail::ToQt(rect));
   if (repaint) impl_->widget->update();
 }

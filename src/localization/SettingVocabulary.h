@@ -19,6 +19,8 @@ using VocabularyItems = std::array<std::array<const char*, Items>, kVocabularyLa
 extern const VocabularyRow g_strBasic;
 extern const VocabularyRow g_strSpeedDial;
 extern const VocabularyRow g_strFmRadio;
+// The second tab's caption when a product has more than two kinds.
+extern const VocabularyRow g_strMore;
 
 // FM regions 0 to 5: Worldwide, Americas, Asia, Australia, Europe, Japan.
 extern const VocabularyItems<6> g_strRadioRegions;

@@ -46,11 +46,15 @@ void PaintHost(Window* window, QWidget* device, QPaintEvent*, const std::functio
   QWidget* target = device;
   Point origin = impl.clientOffset;
   if (auto* area = qobject_cast<QAbstractScrollArea*>(device)) {
+    // Painting lands on the viewport; the device context keeps the control's own coordinates.
     target = area->viewport();
-    origin = {};
+    origin = {-target->x(), -target->y()};
   }
   QtDeviceContext dc(target, origin, basePaint, window->GetFont());
+  DeviceContext* outer = impl.painting;
+  impl.painting = &dc;
   window->Paint(dc);
+  impl.painting = outer;
 }
 
 }  // namespace fw::detail

@@ -325,17 +325,24 @@ void QtDeviceContext::RestoreDC(int saved) {
 
 Bitmap QtDeviceContext::CopyRegion(const Rect& region) {
   if (image_) return BitmapFromImage(image_->copy(ToQt(region.Offset(origin_.x, origin_.y))));
-  // While a widget paints, its painter writes into the top-level window's backing store; what is
-  // there under the widget is what the parent and the siblings below it painted.
+  // While a widget paints, its painter writes into the top-level window's backing store (or the
+  // picture a grab renders into); what is there under the widget is what the parent and the
+  // siblings below it painted.
   QPainter& p = P();
   QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+  const QImage* store = nullptr;
+  QImage fromPixmap;
   if (target && target->devType() == QInternal::Image) {
-    auto* store = static_cast<QImage*>(target);
+    store = static_cast<QImage*>(target);
+  } else if (target && target->devType() == QInternal::Pixmap) {
+    fromPixmap = static_cast<QPixmap*>(target)->toImage();
+    store = &fromPixmap;
+  }
+  if (store) {
     const QRect mapped = p.deviceTransform().mapRect(QRectF(ToQt(region))).toAlignedRect();
     QImage copy = store->copy(mapped);
-    if (copy.devicePixelRatio() != 1.0 || copy.size() != QSize(region.Width(), region.Height())) {
-      copy = copy.scaled(region.Width(), region.Height());
-    }
+    if (copy.size() != QSize(region.Width(), region.Height())) copy = copy.scaled(region.Width(), region.Height());
+    copy.setDevicePixelRatio(1.0);
     return BitmapFromImage(copy.convertToFormat(QImage::Format_RGB32));
   }
   return Bitmap::Create(region.GetSize(), colours::kWhite);

@@ -15,6 +15,7 @@ class QTimer;
 class QWidget;
 
 namespace fw {
+class DeviceContext;
 class Window;
 }
 
@@ -43,6 +44,7 @@ struct WindowImpl {
   std::string text;
   std::optional<Font> font;
   bool suppressPaint = false;  // while its background is being captured
+  DeviceContext* painting = nullptr;  // the device context of a paint event under way
   int destroyDepth = 0;
 };
 

@@ -1,0 +1,292 @@
+// The main window's construction, start-up, closing and device handles.
+#include "app/UpdaterDlg.h"
+
+#include <clocale>
+#include <utility>
+
+#include "app/WindowColours.h"
+#include "framework/PopupMenu.h"
+#include "localization/LanguageNames.h"
+#include "localization/MainWindowTexts.h"
+#include "localization/SharedTexts.h"
+#include "resources/DialogTemplates.h"
+#include "resources/Menus.h"
+
+namespace app {
+
+namespace {
+
+std::atomic<CUpdaterDlg*> g_running{nullptr};
+
+// Resource bitmaps the window loads at construction, in this order. Most are model pictures of
+// 58 x 39 pixels; the page frame's own picture is 67 x 63.
+constexpr std::array<int, CUpdaterDlg::kBitmapCount> kBitmapIds = {
+    178, 200, 223, 318, 322, 365, 177, 195, 297, 211, 222, 312, 219, 215, 179, 180, 192,
+    356, 199, 181, 193, 216, 224, 230, 284, 355, 294, 295, 296, 304, 313, 350, 353, 353,
+    346, 354, 342, 319, 320, 314, 314, 284, 284, 284, 284, 284, 218, 227, 324, 175, 276};
+constexpr fw::Size kModelPictureSize = {58, 39};
+constexpr fw::Size kPageFrameSize = {67, 63};
+
+// The flag of each UI language, in language order.
+constexpr std::array<int, text::kLanguageCount> kFlagIds = {203, 204, 205, 206, 207, 208, 209, 291, 292, 293, 352};
+constexpr fw::Size kFlagSize = {16, 11};
+
+constexpr fw::Size kBackgroundSize = {730, 486};
+
+constexpr uint16_t kMakerVendorId = 0x092B;
+constexpr uint16_t kHidDfuProductId = 0xD340;
+
+// Fills the pages a caller left empty with the real ones, in page order.
+CUpdaterDlg::Pages WithRealPages(CUpdaterDlg::Pages pages) {
+  if (!pages.selection) pages.selection = std::make_unique<pages::CDialogDeviceSelection>();
+  if (!pages.recognition) pages.recognition = std::make_unique<pages::CDialogDeviceRecognition>();
+  if (!pages.firmwareUpdate) pages.firmwareUpdate = std::make_unique<firmware::CDialogFirmwareUpdate>();
+  if (!pages.firmwareRestore) pages.firmwareRestore = std::make_unique<firmware::CDialogFirmwareRestore>();
+  if (!pages.deviceSetting) pages.deviceSetting = std::make_unique<pages::CDialogDeviceSetting>();
+  if (!pages.deviceSettingSecond) pages.deviceSettingSecond = std::make_unique<pages::CDialogDeviceSettingSecond>();
+  if (!pages.deviceSettingSpeedDial) {
+    pages.deviceSettingSpeedDial = std::make_unique<pages::CDialogDeviceSettingSpeedDial>();
+  }
+  return pages;
+}
+
+}  // namespace
+
+CUpdaterDlg::CUpdaterDlg() : CUpdaterDlg(Pages{}) {}
+
+CUpdaterDlg::CUpdaterDlg(Pages pages)
+    : fw::Dialog(res::MainWindowTemplate()),
+      m_pages(WithRealPages(std::move(pages))),
+      m_dlgDeviceSelection(*m_pages.selection),
+      m_dlgDeviceRecognition(*m_pages.recognition),
+      m_dlgFirmwareUpdate(*m_pages.firmwareUpdate),
+      m_dlgFirmwareRestore(*m_pages.firmwareRestore),
+      m_dlgDeviceSetting(*m_pages.deviceSetting),
+      m_dlgDeviceSettingSecond(*m_pages.deviceSettingSecond),
+      m_dlgDeviceSettingSpeedDial(*m_pages.deviceSettingSpeedDial) {
+  LoadBitmaps();
+  m_brushWhite = fw::Brush::Solid(kColourWhite);
+  m_brushNavigation = fw::Brush::Solid(kColourNavigation);
+  m_brushTitle = fw::Brush::Solid(kColourTitle);
+  m_brushStatusNormal = fw::Brush::Solid(kColourStatusNormal);
+  m_brushStatusError = fw::Brush::Solid(kColourStatusError);
+  DoDataExchange();
+  m_strFirmwareLanguage = text::GetLanguageEnglishName(0);
+}
+
+CUpdaterDlg::~CUpdaterDlg() {
+  CUpdaterDlg* self = this;
+  g_running.compare_exchange_strong(self, nullptr);
+}
+
+CUpdaterDlg* CUpdaterDlg::Running() { return g_running.load(); }
+
+void CUpdaterDlg::LoadBitmaps() {
+  for (size_t i = 0; i < kBitmapIds.size(); ++i) {
+    const int id = kBitmapIds[i];
+    m_bitmaps[i] = fw::Bitmap::Load(id, id == res::IDB_PAGE_FRAME ? kPageFrameSize : kModelPictureSize);
+  }
+  for (size_t i = 0; i < kFlagIds.size(); ++i) m_bmpFlags[i] = fw::Bitmap::Load(kFlagIds[i], kFlagSize);
+}
+
+const fw::Bitmap& CUpdaterDlg::GetBitmap(int id) const {
+  static const fw::Bitmap kNone;
+  for (size_t i = 0; i < kBitmapIds.size(); ++i) {
+    if (kBitmapIds[i] == id) return m_bitmaps[i];
+  }
+  return kNone;
+}
+
+void CUpdaterDlg::DoDataExchange() {
+  BindControl(IDC_BACKGROUND, m_staticBackground);
+  BindControl(IDC_DEVICE_PICTURE, m_staticDevicePicture);
+  BindControl(IDC_DEVICE_LINE1, m_staticDeviceLine1);
+  BindControl(IDC_DEVICE_LINE2, m_staticDeviceLine2);
+  BindControl(IDC_ABOUT, m_btnAbout);
+  BindControl(IDC_LANGUAGE_FLAG, m_staticLanguageFlag);
+  BindControl(IDC_CLOSE, m_btnClose);
+  for (int i = 0; i < static_cast<int>(m_btnNavigation.size()); ++i) {
+    BindControl(IDC_NAV_WELCOME + i, m_btnNavigation[static_cast<size_t>(i)]);
+  }
+  BindControl(IDC_TAB_BAND, m_staticTabBand);
+  BindControl(IDC_PAGE_FRAME, m_staticPageFrame);
+  BindControl(IDC_TAB_FIRST, m_btnTabFirst);
+  BindControl(IDC_TAB_SECOND, m_btnTabSecond);
+  BindControl(IDC_PAGE_LIST, m_listPages);
+  BindControl(IDC_STATUS_BACKGROUND, m_staticStatusBackground);
+  BindControl(IDC_STATUS_TEXT, m_staticStatusText);
+  BindControl(IDC_SHOW_STATUS, m_btnShowStatus);
+  BindControl(IDC_BACK, m_btnBack);
+  BindControl(IDC_NEXT, m_btnNext);
+  BindControl(IDC_ACTION, m_btnAction);
+  BindControl(IDC_UPDATE_SHORTCUT, m_btnUpdateShortcut);
+  BindControl(IDC_RESTORE_SHORTCUT, m_btnRestoreShortcut);
+  BindControl(IDC_PROGRESS, m_progress);
+  BindControl(IDC_PERCENT_SIGN, m_staticPercentSign);
+  BindControl(IDC_PERCENT_NUMBER, m_staticPercentNumber);
+}
+
+bool CUpdaterDlg::OnInitDialog() {
+  fw::Dialog::OnInitDialog();
+  g_running.store(this);
+  m_toolTip.Create(this);
+  SetWindowText(text::GetProductNameText(m_nLanguage));
+  // The C run time follows the user's locale, as the toolkit does.
+  std::setlocale(LC_ALL, "");
+  m_staticBackground.SetBitmap(fw::Bitmap::Load(res::IDB_BACKGROUND, kBackgroundSize));
+  // Children of the frame, so that a page's parent's parent is this window (GetMainWindow).
+  for (int page = 1; page <= 7; ++page) PageWindow(page)->Create(&m_staticPageFrame);
+  LoadSettingsFile();
+  AddToolTips();
+  SetTimer(TIMER_STARTUP, kStartupDelayMs);
+  ActivateToolTip();
+  // The window shows first with an empty frame; the first tick of TIMER_STARTUP shows page 1.
+  return true;
+}
+
+void CUpdaterDlg::OnTimer(unsigned id) {
+  if (id == TIMER_STARTUP) {
+    KillTimer(TIMER_STARTUP);
+    UpdateFonts();
+    GoToSelectionPage();
+  }
+  fw::Dialog::OnTimer(id);
+}
+
+bool CUpdaterDlg::OnSetCursor(fw::Window& over) {
+  if (m_bBusy) {
+    fw::SetCursor(fw::CursorShape::Wait);
+    return true;
+  }
+  return fw::Dialog::OnSetCursor(over);
+}
+
+// --- Closing ----------------------------------------------------------------------------------
+
+void CUpdaterDlg::OnOK() {
+  if (SaveSettingsFile()) fw::Dialog::OnOK();
+}
+
+void CUpdaterDlg::OnClose() { OnOK(); }
+
+void CUpdaterDlg::OnCancel() {
+  // Esc never closes the window.
+}
+
+void CUpdaterDlg::OnMenuClose() {
+  if (IsRefusingCommands()) return;
+  PostMessage(fw::WM_COMMAND, fw::MakeCommand(fw::IDOK, fw::BN_CLICKED), 0);
+}
+
+bool CUpdaterDlg::OnContextMenu(fw::Window& /*clicked*/, fw::Point screenPoint) {
+  if (IsRefusingCommands()) return true;
+  fw::PopupMenu menu(res::ContextMenuTemplate());
+  menu.ModifyItem(res::ID_MENU_ABOUT, text::GetAboutMenuText(m_nLanguage));
+  menu.ModifyItem(res::ID_MENU_ONLINE_HELP, text::GetOnlineHelpMenuText(m_nLanguage));
+  menu.ModifyItem(res::ID_MENU_LANGUAGE, text::GetManagerSoftwareLanguageText(m_nLanguage));
+  menu.ModifyItem(res::ID_MENU_DIAGNOSTIC_LOG, text::GetDiagnosticLogText(m_nLanguage));
+  menu.ModifyItem(res::ID_MENU_CLOSE, text::GetCloseMenuText(m_nLanguage));
+  menu.TrackPopupMenu(fw::TPM_LEFTALIGN | fw::TPM_RIGHTBUTTON, screenPoint, *this);
+  return true;
+}
+
+bool CUpdaterDlg::OnCommand(int id, int notifyCode) {
+  switch (id) {
+    case IDC_SHOW_STATUS:
+      OnButtonShowStatus();
+      return true;
+    case res::ID_MENU_CLOSE:
+      OnMenuClose();
+      return true;
+    case IDC_PAGE_LIST:
+      if (notifyCode == fw::LBN_SELCHANGE) OnSelchangePageList();
+      return true;
+    default:
+      break;
+  }
+  if (OnNavigationCommand(id)) return true;
+  return fw::Dialog::OnCommand(id, notifyCode);
+}
+
+bool CUpdaterDlg::OnInput(const fw::Msg& msg) {
+  // The window has no caption: dragging its own surface moves it.
+  if (msg.kind != fw::MsgKind::LButtonDown) return false;
+  StartMoveDrag();
+  return true;
+}
+
+// --- Tooltips ---------------------------------------------------------------------------------
+
+void CUpdaterDlg::AddToolTips() {
+  m_toolTip.AddTool(m_staticLanguageFlag, text::GetManagerSoftwareLanguageText(m_nLanguage));
+  m_toolTip.AddTool(m_btnClose, text::GetCloseMenuText(m_nLanguage));
+  m_toolTip.AddTool(m_btnAbout, text::GetAboutMenuText(m_nLanguage));
+}
+
+void CUpdaterDlg::ActivateToolTip() {
+  if (!m_toolTip.IsCreated()) m_toolTip.Create(this);
+  m_toolTip.Activate(false);
+}
+
+// --- Device handles ---------------------------------------------------------------------------
+
+void CUpdaterDlg::CloseHidHandles() {
+  m_hHidDevice.reset();
+  m_hHidDeviceSecond.reset();
+}
+
+CUpdaterDlg& CUpdaterDlg::ResetHidHandles() {
+  CloseHidHandles();
+  return *this;
+}
+
+void CUpdaterDlg::ResetSettingsPageList() {
+  device::ClearSettingsPages(m_nSettingsPageCount, m_anSettingsPages, m_nSettingsPageSel);
+  m_bPageListOpen = false;
+}
+
+int CUpdaterDlg::CountHidDfuDevices(int max) {
+  if (max <= 0) return 0;
+  platform::HidBus& bus = platform::HidBus::Get();
+  int count = 0;
+  for (const platform::HidInterfaceInfo& info : bus.Enumerate(kMakerVendorId, kHidDfuProductId)) {
+    if (count >= max) break;
+    if (info.vendorId != kMakerVendorId || info.productId != kHidDfuProductId) continue;
+    // An interface that cannot be opened is skipped, as one that answers nothing would be.
+    if (bus.Open(info.path)) ++count;
+  }
+  return count;
+}
+
+// --- Pages ------------------------------------------------------------------------------------
+
+fw::Dialog* CUpdaterDlg::PageWindow(int page) const {
+  switch (page) {
+    case 1: return &m_dlgDeviceSelection;
+    case 2: return &m_dlgDeviceRecognition;
+    case 3: return &m_dlgFirmwareUpdate;
+    case 4: return &m_dlgFirmwareRestore;
+    case 5: return &m_dlgDeviceSetting;
+    case 6: return &m_dlgDeviceSettingSecond;
+    case 7: return &m_dlgDeviceSettingSpeedDial;
+    default: return nullptr;
+  }
+}
+
+pages::CSettingsPage* CUpdaterDlg::SettingsPage(int page) const {
+  switch (page) {
+    case 5: return &m_dlgDeviceSetting;
+    case 6: return &m_dlgDeviceSettingSecond;
+    case 7: return &m_dlgDeviceSettingSpeedDial;
+    default: return nullptr;
+  }
+}
+
+std::string CUpdaterDlg::GetSaveChangesPromptText() const { return text::GetSaveChangesPromptText(m_nLanguage); }
+
+CUpdaterDlg* GetMainWindow(const fw::Window& page) {
+  fw::Window* frame = page.GetParent();
+  return frame ? dynamic_cast<CUpdaterDlg*>(frame->GetParent()) : nullptr;
+}
+
+}  // namespace app

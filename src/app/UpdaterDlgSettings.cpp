@@ -1,0 +1,63 @@
+// The main window's side of the preferences file: start values, then the file's values over them;
+// and the close-time save, which also decides whether the window may close.
+#include "app/SettingsFile.h"
+#include "app/UpdaterDlg.h"
+#include "localization/LanguageNames.h"
+#include "platform/Paths.h"
+
+namespace app {
+
+void CUpdaterDlg::SetStartValues() {
+  m_nCurrentPage = 0;
+  m_bDeviceRecognized = false;
+  ResetHidHandles();
+  ResetSettingsPageList();
+  m_strManagerVersion = "v0.0";
+  m_nLanguage = 0;
+  m_bApplyToFirmwareLanguage = true;
+  m_nDeviceTarget = 0;
+  m_bWaitAfterOk = false;
+  m_bWaitForUserOk = false;
+  m_strFirmwareLanguage = text::GetLanguageEnglishName(0);
+  m_strCurrentPath.clear();
+  m_nUsbStatus = 0;
+  m_bBusy = false;
+  m_bStatusNormal = true;
+}
+
+void CUpdaterDlg::LoadSettingsFile() {
+  SetStartValues();
+
+  m_progress.ShowWindow(false);
+  m_progress.SetRange(0, 100);
+  m_progress.SetStep(1);
+  m_progress.SetPos(0);
+  m_nProgress = -1;
+  m_staticPercentSign.ShowWindow(false);
+  m_staticPercentNumber.ShowWindow(false);
+
+  ManagerPreferences prefs;  // its defaults are the start values
+  if (!app::LoadSettingsFile(platform::Paths::Get().ImageFolder(), prefs)) return;
+  m_strManagerVersion = prefs.managerVersion;
+  m_nLanguage = text::LanguageOrEnglish(prefs.language);
+  m_bApplyToFirmwareLanguage = prefs.applyToFirmwareLanguage;
+  m_nDeviceTarget = prefs.deviceTarget;
+  m_strFirmwareLanguage = prefs.firmwareLanguage;
+  m_strCurrentPath = prefs.currentPath;
+}
+
+bool CUpdaterDlg::SaveSettingsFile() {
+  if (IsRefusingCommands()) return false;
+  CloseHidHandles();
+  ManagerPreferences prefs;
+  prefs.language = m_nLanguage;
+  prefs.applyToFirmwareLanguage = m_bApplyToFirmwareLanguage;
+  prefs.deviceTarget = m_nDeviceTarget;
+  prefs.firmwareLanguage = m_strFirmwareLanguage;
+  prefs.currentPath = m_strCurrentPath;
+  // A file that cannot be written does not keep the program from closing.
+  app::SaveSettingsFile(platform::Paths::Get().ImageFolder(), prefs);
+  return true;
+}
+
+}  // namespace app

@@ -1,0 +1,10 @@
+#include "controls/ButtonCritSect.h"
+
+namespace controls {
+
+CButtonCritSect& DropDownButtonLock() {
+  static CButtonCritSect lock;
+  return lock;
+}
+
+}  // namespace controls

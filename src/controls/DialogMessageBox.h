@@ -1,0 +1,70 @@
+#pragma once
+// The program's own message box: a 64 x 64 picture (warning sign or logo), a bold text and up to
+// three buttons with the caller's captions, at a size the caller gives in pixels. Used modally to
+// tell or ask, or modelessly without buttons as a pop-up its owner removes.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "framework/Dialog.h"
+
+namespace controls {
+
+enum : int {
+  IDC_MESSAGE_PICTURE = 1025,
+  IDC_MESSAGE_TEXT = 1026,
+  IDC_MESSAGE_THIRD = 3,
+};
+
+class CDialogMessageBox : public fw::Dialog {
+ public:
+  // A caption for a button; no caption hides the button.
+  using Caption = std::optional<std::string>;
+
+  explicit CDialogMessageBox(fw::Window* parent = nullptr);
+  ~CDialogMessageBox() override;
+
+  void Setup(const std::string& text, bool warning, const Caption& cancelText, const Caption& okText,
+             fw::Size size);
+  void SetupThreeButtons(const std::string& text, bool warning, const Caption& thirdText, const Caption& cancelText,
+                         const Caption& okText, fw::Size size);
+
+  // Modal use: IDOK from OK or Enter, IDCANCEL from Cancel or Esc.
+  int DoModal();
+  // Modeless use, as a child of nothing: a pop-up owned by the parent given at construction.
+  bool Create();
+
+  // Runs the UI's messages for `ms` milliseconds of the injected clock.
+  static void PumpMessagesFor(uint32_t ms);
+
+  std::string m_strText;
+  bool m_bWarning = false;
+  bool m_bHasOk = false;
+  bool m_bHasCancel = false;
+  bool m_bHasThird = false;
+  std::string m_strThirdText;
+  std::string m_strCancelText;
+  std::string m_strOkText;
+  fw::Size m_size;
+
+  bool OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+  bool OnCommand(int id, int notifyCode) override;
+  fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
+  bool OnSetCursor(fw::Window& over) override;
+  bool PreTranslateMessage(const fw::Msg& msg) override;
+
+ private:
+  void OnReleaseNotes();
+  void LayOut();
+
+  fw::Window* parent_;
+  bool waiting_ = false;  // inside the ten-second wait of OK
+};
+
+// The products whose firmware threads wait for the user's OK themselves: OK only clears the flag
+// for them instead of starting the DFU update.
+bool WaitsForOkInTransferThread(int productId);
+
+}  // namespace controls

@@ -1,0 +1,31 @@
+#include "pages/settings/DialogDeviceSetting.h"
+
+#include "app/UpdaterDlg.h"
+#include "resources/PageTemplates.h"
+
+namespace pages {
+
+CDialogDeviceSetting::CDialogDeviceSetting() : CSettingsPage(res::DeviceSettingTemplate(), 5) {}
+
+CDialogDeviceSetting::~CDialogDeviceSetting() = default;
+
+int CDialogDeviceSetting::IsSettingsModified() const {
+  const app::CUpdaterDlg* main = MainWindow();
+  return main && m_editedSettings.SettingsDiffer(main->m_deviceSettings, false) ? 1 : 0;
+}
+
+void CDialogDeviceSetting::BuildDefaults() {
+  m_defaultSettings.CopyFrom(m_editedSettings, true);
+  m_defaultSettings.SetDefaults(m_editedSettings.m_nProductId, m_editedSettings.m_nVersionMajor,
+                                m_editedSettings.m_nVersionMinor);
+}
+
+void CDialogDeviceSetting::ApplyBoldFont() {
+  // The page's controls come with its own work.
+}
+
+void CDialogDeviceSetting::LayoutLegacyPanel() {
+  // The switch panel and the grid come with the page's own work.
+}
+
+}  // namespace pages

@@ -1,0 +1,18 @@
+#pragma once
+// Page 6: the FM radio presets.
+#include "pages/settings/SettingsPage.h"
+
+namespace pages {
+
+class CDialogDeviceSettingSecond : public CSettingsPage {
+ public:
+  CDialogDeviceSettingSecond();
+  ~CDialogDeviceSettingSecond() override;
+
+  int IsSettingsModified() const override;
+
+ protected:
+  void BuildDefaults() override;
+};
+
+}  // namespace pages

@@ -1,0 +1,18 @@
+#pragma once
+// Page 7: three speed-dial numbers.
+#include "pages/settings/SettingsPage.h"
+
+namespace pages {
+
+class CDialogDeviceSettingSpeedDial : public CSettingsPage {
+ public:
+  CDialogDeviceSettingSpeedDial();
+  ~CDialogDeviceSettingSpeedDial() override;
+
+  int IsSettingsModified() const override;
+
+ protected:
+  void BuildDefaults() override;
+};
+
+}  // namespace pages

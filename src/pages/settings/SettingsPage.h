@@ -1,0 +1,47 @@
+#pragma once
+// The shape the three settings pages (5 device settings, 6 FM presets, 7 speed dial) share and the
+// main window relies on: each edits a private copy of the device record, reports whether it holds
+// changes, saves them or throws them away when the user leaves.
+#include "device/DeviceSettings.h"
+#include "pages/WizardPage.h"
+
+namespace pages {
+
+class CSettingsPage : public CWizardPage {
+ public:
+  CSettingsPage(const fw::DialogTemplate& tmpl, int pageNumber);
+  ~CSettingsPage() override;
+
+  device::CDeviceSettings m_editedSettings;
+  device::CDeviceSettings m_defaultSettings;
+  // The page the user asked for while this page held changes; 0 when none. Written by the main
+  // window only.
+  int m_nPendingPage = 0;
+
+  int PageNumber() const { return pageNumber_; }
+
+  // Page entry, after the main window has made the page current and visible.
+  virtual void EnterSettingsPage();
+  // 1 when the edited record differs from the device record in this page's part, else 0.
+  virtual int IsSettingsModified() const = 0;
+  // Asked before the page is left.
+  int HasUnsavedChanges() const { return IsSettingsModified(); }
+  // SAVE, or YES in the unsaved-changes prompt.
+  virtual void ApplySettingsToDevice();
+  // NO in the unsaved-changes prompt: drop the edits and go on to the pending page.
+  void RevertAndLeavePage();
+  // Captions, visibility and enabled states again in the current language.
+  virtual void RefreshSettingsPageTexts();
+
+ protected:
+  // m_defaultSettings from m_editedSettings: a copy with the page's factory defaults applied.
+  virtual void BuildDefaults() = 0;
+  // After a successful write: the device record takes the edits, and the device is recognised
+  // again silently on the way to the pending page (or back to this one).
+  void ContinueAfterSave();
+
+ private:
+  int pageNumber_;
+};
+
+}  // namespace pages

@@ -1,0 +1,133 @@
+#pragma once
+// A main window on the offscreen platform with its program folder in a fresh temporary folder
+// (with an IMG folder unless a test removes it), and page doubles for the pages whose real work
+// is not what a test is about.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/SettingsFile.h"
+#include "app/UpdaterDlg.h"
+#include "framework/Application.h"
+#include "io/AtomicFile.h"
+#include "platform/Paths.h"
+
+namespace testing_app {
+
+// Recognition whose result the test chooses. A successful silent run moves on as the engine does.
+class FakeRecognition : public pages::CDialogDeviceRecognition {
+ public:
+  int silentResult = pages::RECOGNIZE_OK;
+  int interactiveResult = pages::RECOGNIZE_NO_DEVICE;
+  bool moveOnAfterSuccess = true;
+  int silentRuns = 0;
+  int interactiveRuns = 0;
+  device::CDeviceSettings* lastToWrite = nullptr;
+
+  int RecognizeDevice(device::CDeviceSettings* toWrite, bool interactive) override {
+    lastToWrite = toWrite;
+    if (interactive) {
+      ++interactiveRuns;
+      return interactiveResult;
+    }
+    ++silentRuns;
+    if (silentResult == pages::RECOGNIZE_OK && moveOnAfterSuccess) {
+      app::CUpdaterDlg* main = MainWindow();
+      main->m_bDeviceRecognized = true;
+      main->GoToPage(m_nReturnPage > 100 ? m_nReturnPage - 100 : m_nReturnPage);
+    }
+    return silentResult;
+  }
+};
+
+// Page 5 whose changes the test declares and whose save always succeeds.
+class FakeDeviceSetting : public pages::CDialogDeviceSetting {
+ public:
+  int unsaved = 0;
+  int saves = 0;
+
+  int IsSettingsModified() const override { return unsaved; }
+  void ApplySettingsToDevice() override {
+    ++saves;
+    unsaved = 0;
+    ContinueAfterSave();
+  }
+};
+
+// Page 3 that counts the starts of a confirmed DFU update.
+class FakeFirmwareUpdate : public firmware::CDialogFirmwareUpdate {
+ public:
+  int dfuStarts = 0;
+  void StartDfuUpdateConfirmed() override { ++dfuStarts; }
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/corvale-mainwin-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+    ASSERT_EQ(mkdir(ImageFolder().c_str(), 0755), 0);
+    paths_.emplace(folder_);
+    scopedPaths_.emplace(*paths_);
+  }
+
+  void TearDown() override {
+    window_.reset();
+    fw::Application::ProcessPendingMessages();
+    scopedPaths_.reset();
+    std::system(("rm -rf '" + folder_ + "'").c_str());
+  }
+
+  // Creates and shows the window; OnInitDialog runs, the startup timer is armed.
+  app::CUpdaterDlg& Open(app::CUpdaterDlg::Pages pages = {}) {
+    window_ = std::make_unique<app::CUpdaterDlg>(std::move(pages));
+    window_->Create(nullptr);
+    window_->ShowWindow(true);
+    return *window_;
+  }
+
+  // Opens the window and lets the first tick of the startup timer show page 1.
+  app::CUpdaterDlg& Start(app::CUpdaterDlg::Pages pages = {}) {
+    Open(std::move(pages));
+    window_->FireTimer(app::TIMER_STARTUP);
+    return *window_;
+  }
+
+  // As recognition leaves the window: a target and a recognised device, so every page is open.
+  static void Recognise(app::CUpdaterDlg& w, int target = 0x4D10) {
+    w.m_nDeviceTarget = target;
+    w.m_bDeviceRecognized = true;
+    w.m_nUsbStatus = target;
+  }
+
+  // The page window that shows, 0 when none does.
+  static int ShownPage(const app::CUpdaterDlg& w) {
+    int shown = 0;
+    for (int page = 1; page <= 7; ++page) {
+      if (w.PageWindow(page)->IsWindowVisible()) {
+        EXPECT_EQ(shown, 0) << "pages " << shown << " and " << page << " both show";
+        shown = page;
+      }
+    }
+    return shown;
+  }
+
+  std::string ImageFolder() const { return folder_ + "/IMG"; }
+  std::string SettingsPath() const { return ImageFolder() + "/" + app::kSettingsFileName; }
+  std::optional<std::string> SettingsFile() const { return io::ReadWholeFile(SettingsPath()); }
+  void WriteSettingsFile(const std::string& text) const {
+    ASSERT_TRUE(io::WriteFileAtomically(SettingsPath(), text));
+  }
+
+  std::string folder_;
+  std::optional<platform::FixedPaths> paths_;
+  std::optional<platform::Paths::Scoped> scopedPaths_;
+  std::unique_ptr<app::CUpdaterDlg> window_;
+};
+
+}  // namespace testing_app

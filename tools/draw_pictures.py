@@ -1,0 +1,176 @@
+#!/usr/bin/env python3
+"""Draws the product pictures of the selection page as 24-bit PNGs on white (the transparent colour)
+and the eleven language flags (16 x 11).
+
+Run from the repository root: python3 tools/draw_pictures.py
+"""
+import math
+import struct
+import zlib
+
+OUT = "src/resources/bitmaps"
+
+
+class Canvas:
+    def __init__(self, w, h, fill=(255, 255, 255)):
+        self.w, self.h = w, h
+        self.px = [[fill] * w for _ in range(h)]
+
+    def put(self, x, y, c):
+        if 0 <= x < self.w and 0 <= y < self.h:
+            self.px[y][x] = c
+
+    def rect(self, x0, y0, x1, y1, c):
+        for y in range(max(0, y0), min(self.h, y1)):
+            for x in range(max(0, x0), min(self.w, x1)):
+                self.px[y][x] = c
+
+    def ellipse(self, cx, cy, rx, ry, c):
+        for y in range(int(cy - ry), int(cy + ry) + 1):
+            for x in range(int(cx - rx), int(cx + rx) + 1):
+                if ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0:
+                    self.put(x, y, c)
+
+    def arc(self, cx, cy, r, width, a0, a1, c):
+        for y in range(int(cy - r - width), int(cy + r + width) + 1):
+            for x in range(int(cx - r - width), int(cx + r + width) + 1):
+                d = math.hypot(x - cx, y - cy)
+                a = math.degrees(math.atan2(cy - y, x - cx)) % 360
+                if r - width / 2 <= d <= r + width / 2 and a0 <= a <= a1:
+                    self.put(x, y, c)
+
+    def line(self, x0, y0, x1, y1, width, c):
+        steps = int(max(abs(x1 - x0), abs(y1 - y0)) * 2) + 1
+        for i in range(steps + 1):
+            t = i / steps
+            self.ellipse(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, width / 2, width / 2, c)
+
+    def save(self, path):
+        raw = b"".join(b"\x00" + bytes(v for p in row for v in p) for row in self.px)
+        def chunk(kind, data):
+            body = kind + data
+            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+        png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", self.w, self.h, 8, 2, 0, 0, 0))
+        png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+        with open(path, "wb") as f:
+            f.write(png)
+
+
+def headset(c, cx, cy, s, body, accent):
+    """A headset seen from the side: head band, ear cup with its pad, boom microphone."""
+    c.arc(cx, cy, 17 * s, 4 * s, 20, 160, body)
+    c.ellipse(cx - 15 * s, cy + 8 * s, 6 * s, 9 * s, body)
+    c.ellipse(cx + 15 * s, cy + 8 * s, 6 * s, 9 * s, body)
+    c.ellipse(cx + 15 * s, cy + 8 * s, 3 * s, 5 * s, accent)
+    c.line(cx + 17 * s, cy + 14 * s, cx + 2 * s, cy + 24 * s, 2.5 * s, body)
+    c.ellipse(cx + 1 * s, cy + 24 * s, 2.5 * s, 2.5 * s, accent)
+
+
+def page_picture():
+    c = Canvas(551, 273)
+    # A soft band behind the family, then three members of it side by side.
+    c.rect(0, 200, 551, 273, (236, 240, 246))
+    for x in range(0, 551):
+        c.put(x, 200, (200, 208, 222))
+    models = [(130, 95, 2.4, (40, 48, 64), (255, 142, 0)),
+              (275, 85, 3.0, (24, 84, 160), (181, 213, 255)),
+              (420, 95, 2.4, (96, 104, 116), (255, 142, 0))]
+    for cx, cy, s, body, accent in models:
+        c.ellipse(cx, 196, 60, 6, (214, 220, 230))
+        headset(c, cx, cy, s, body, accent)
+    c.save(f"{OUT}/389.png")
+
+
+PRODUCTS = {
+    178: (24, 84, 160), 200: (24, 120, 190), 177: (40, 48, 64), 195: (60, 70, 90),
+    211: (150, 40, 40), 219: (40, 120, 60), 223: (120, 60, 140), 216: (20, 130, 130),
+    179: (90, 90, 90), 180: (110, 80, 50), 192: (30, 30, 30), 199: (70, 100, 160),
+    215: (200, 120, 20), 222: (100, 50, 120), 224: (60, 110, 60), 181: (140, 30, 90),
+    193: (80, 80, 140), 230: (30, 90, 110),
+}
+
+
+def product_pictures():
+    for bitmap, body in PRODUCTS.items():
+        c = Canvas(58, 39)
+        headset(c, 29, 10, 1.0, body, (255, 142, 0))
+        c.save(f"{OUT}/{bitmap}.png")
+
+
+RED, WHITE, BLUE = (206, 17, 38), (255, 255, 255), (0, 56, 168)
+
+
+def stripes(c, colours, vertical):
+    n = len(colours)
+    for i, colour in enumerate(colours):
+        if vertical:
+            c.rect(c.w * i // n, 0, c.w * (i + 1) // n, c.h, colour)
+        else:
+            c.rect(0, c.h * i // n, c.w, c.h * (i + 1) // n, colour)
+
+
+def union(c):
+    c.rect(0, 0, c.w, c.h, (1, 33, 105))
+    c.line(0, 0, c.w - 1, c.h - 1, 2, WHITE)
+    c.line(0, c.h - 1, c.w - 1, 0, 2, WHITE)
+    c.line(0, 0, c.w - 1, c.h - 1, 0.8, RED)
+    c.line(0, c.h - 1, c.w - 1, 0, 0.8, RED)
+    c.rect(0, 4, c.w, 7, WHITE)
+    c.rect(6, 0, 10, c.h, WHITE)
+    c.rect(0, 5, c.w, 6, RED)
+    c.rect(7, 0, 9, c.h, RED)
+
+
+def nordic_cross(c):
+    c.rect(0, 0, c.w, c.h, WHITE)
+    c.rect(0, 4, c.w, 7, (0, 47, 108))
+    c.rect(4, 0, 7, c.h, (0, 47, 108))
+
+
+def disc(c, colour):
+    c.rect(0, 0, c.w, c.h, WHITE)
+    c.ellipse(7.5, 5, 3.2, 3.2, colour)
+
+
+def korea(c):
+    disc(c, RED)
+    c.rect(4, 5, 12, 9, WHITE)
+    c.ellipse(7.5, 5.5, 3.2, 2.2, BLUE)
+    for x, y in ((1, 1), (13, 1), (1, 8), (13, 8)):
+        c.rect(x, y, x + 2, y + 2, (0, 0, 0))
+
+
+def china(c):
+    c.rect(0, 0, c.w, c.h, (222, 41, 16))
+    c.ellipse(3.5, 3, 1.6, 1.6, (255, 222, 0))
+    for x, y in ((6, 1), (7, 3), (7, 5), (6, 6)):
+        c.put(x, y, (255, 222, 0))
+
+
+# Resource id of each interface language's flag, in language order.
+FLAGS = [
+    (203, union),
+    (204, lambda c: stripes(c, [BLUE, WHITE, RED], True)),
+    (205, lambda c: stripes(c, [(0, 0, 0), (221, 0, 0), (255, 206, 0)], False)),
+    (206, lambda c: stripes(c, [(0, 146, 70), WHITE, RED], True)),
+    (207, lambda c: disc(c, (188, 0, 45))),
+    (208, korea),
+    (209, lambda c: stripes(c, [(170, 21, 27), (241, 191, 0), (241, 191, 0), (170, 21, 27)], False)),
+    (291, lambda c: stripes(c, [(174, 28, 40), WHITE, (33, 70, 139)], False)),
+    (292, lambda c: stripes(c, [WHITE, (0, 57, 166), (213, 43, 30)], False)),
+    (293, china),
+    (352, nordic_cross),
+]
+
+
+def flags():
+    for bitmap, draw in FLAGS:
+        c = Canvas(16, 11)
+        draw(c)
+        c.save(f"{OUT}/{bitmap}.png")
+
+
+if __name__ == "__main__":
+    page_picture()
+    product_pictures()
+    flags()
