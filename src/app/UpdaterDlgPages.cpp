@@ -5,6 +5,7 @@
 
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
+#include "device/TargetCompatibility.h"
 #include "localization/SharedTexts.h"
 #include "resources/DialogTemplates.h"
 
@@ -13,17 +14,6 @@ namespace app {
 namespace {
 
 constexpr fw::Size kSavePromptSize = {400, 130};
-
-// Product ids a target also accepts. The relation is one-way.
-struct TargetVariants {
-  int target;
-  int variants[2];
-};
-constexpr TargetVariants kTargetVariants[] = {
-    {0x4D05, {0x4D35, 0x4D55}}, {0x4D15, {0x4D45, 0x4D65}}, {0x5040, {0x5050, 0}},
-    {0x4D10, {0x4D30, 0x4D40}}, {0x4D20, {0x4D50, 0}},      {0x5010, {0x5060, 0x5061}},
-    {0x5020, {0x5070, 0}},      {0x5030, {0x5080, 0}},
-};
 
 }  // namespace
 
@@ -152,14 +142,7 @@ int CUpdaterDlg::FindSettingsPageIndex(int page) const {
 }
 
 bool CUpdaterDlg::IsTargetCompatible(int productId) const {
-  if (productId == m_nDeviceTarget) return true;
-  for (const TargetVariants& row : kTargetVariants) {
-    if (row.target != m_nDeviceTarget) continue;
-    for (int variant : row.variants) {
-      if (variant != 0 && variant == productId) return true;
-    }
-  }
-  return false;
+  return device::IsTargetCompatible(m_nDeviceTarget, productId);
 }
 
 }  // namespace app

@@ -6,6 +6,7 @@
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SharedTexts.h"
 #include "pages/recognition/DialogDeviceSelection.h"
+#include "pages/recognition/RecognitionEngine.h"
 #include "resources/PageTemplates.h"
 
 namespace pages {
@@ -71,9 +72,8 @@ void CDialogDeviceRecognition::ShowRecognitionText() {
 
 void CDialogDeviceRecognition::KillPageTimer(unsigned id) { KillTimer(id); }
 
-int CDialogDeviceRecognition::RecognizeDevice(device::CDeviceSettings* /*toWrite*/, bool /*interactive*/) {
-  // The recognition engine comes with its own work; until then no device is ever found.
-  return RECOGNIZE_NO_DEVICE;
+int CDialogDeviceRecognition::RecognizeDevice(device::CDeviceSettings* toWrite, bool interactive) {
+  return RunRecognition(*this, toWrite, interactive);
 }
 
 void CDialogDeviceRecognition::OnButtonProducts() {

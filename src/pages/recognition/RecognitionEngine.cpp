@@ -1,0 +1,121 @@
+#include "pages/recognition/RecognitionEngine.h"
+
+#include "app/UpdaterDlg.h"
+#include "controls/DialogMessageBox.h"
+#include "framework/Messages.h"
+#include "pages/recognition/DfuPathWalk.h"
+#include "pages/recognition/DialogDeviceRecognition.h"
+#include "pages/recognition/HidPresence.h"
+#include "pages/recognition/RecognitionReport.h"
+#include "pages/recognition/RecognitionStates.h"
+
+namespace pages {
+
+namespace {
+
+// The window refuses commands while the device is being talked to, and again accepts them
+// before any report, however the run ends.
+class BusyScope {
+ public:
+  BusyScope(CDialogDeviceRecognition& page, app::CUpdaterDlg& main) : page_(page), main_(main) {
+    main_.m_bBusy = true;
+    main_.RefreshControls();
+    page_.ShowRecognitionText();
+  }
+  ~BusyScope() {
+    main_.m_bBusy = false;
+    main_.RefreshControls();
+    page_.ShowRecognitionText();
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  CDialogDeviceRecognition& page_;
+  app::CUpdaterDlg& main_;
+};
+
+void StopHidPairPoll(CDialogDeviceRecognition& page) {
+  page.KillPageTimer(recognition::kHidPairPollTimer);
+  page.m_nHidPollTimer = 0;
+}
+
+class WindowReportTarget : public recognition::ReportTarget {
+ public:
+  WindowReportTarget(CDialogDeviceRecognition& page, app::CUpdaterDlg& main) : page_(page), main_(main) {}
+
+  int Language() const override { return main_.m_nLanguage; }
+  int UsbStatus() const override { return main_.m_nUsbStatus; }
+  int DeviceTarget() const override { return main_.m_nDeviceTarget; }
+  int CurrentPage() const override { return main_.m_nCurrentPage; }
+
+  void ShowStatus(const text::LocalizedText& message, bool error) override {
+    for (int language = 0; language < text::kLanguageCount; ++language) {
+      main_.SetStatusMessage(message[static_cast<size_t>(language)], language);
+    }
+    main_.ShowStatusMessage(main_.GetStatusMessage(), error);
+  }
+
+  bool RunBox(const recognition::ReportBox& box) override {
+    controls::CDialogMessageBox dialog(&main_);
+    dialog.Setup(box.text, box.warning, box.cancelText, box.okText, {box.width, box.height});
+    return dialog.DoModal() == fw::IDCANCEL && box.cancelText.has_value();
+  }
+
+  void GoToPage(int page) override { main_.GoToPage(page); }
+
+  void GoToPageKeepingStatus(int page) override {
+    switch (page) {
+      case 3: main_.GoToFirmwareUpdatePage(false); break;
+      case 4: main_.GoToFirmwareRestorePage(false); break;
+      case 5: main_.GoToDeviceSettingPage(false); break;
+      case 6: main_.GoToDeviceSettingSecondPage(false); break;
+      case 7: main_.GoToSpeedDialPage(false); break;
+      default: break;
+    }
+  }
+
+  void GoToSelectionPage() override { main_.GoToSelectionPage(); }
+  void SetInstructionVariant(int variant) override { page_.SetInstructionVariant(variant); }
+  void StopHidPairPoll() override { pages::StopHidPairPoll(page_); }
+
+ private:
+  CDialogDeviceRecognition& page_;
+  app::CUpdaterDlg& main_;
+};
+
+// The HID branch comes with the HID recognition of the maker's HID families; until then a device
+// that shows only such an interface is not one this edition can recognise.
+int RecognizeOverHid(CDialogDeviceRecognition& page) {
+  StopHidPairPoll(page);
+  return RECOGNIZE_NO_DEVICE;
+}
+
+}  // namespace
+
+int RunRecognition(CDialogDeviceRecognition& page, device::CDeviceSettings* toWrite, bool interactive) {
+  app::CUpdaterDlg* main = app::GetMainWindow(page);
+  if (!main) return RECOGNIZE_NO_DEVICE;
+  main->ShowStatusMessage(main->BuildProgressStatus(), false);
+
+  int state = RECOGNIZE_NO_DEVICE;
+  {
+    BusyScope busy(page, *main);
+    if (recognition::FindMakerHidProduct()) {
+      state = RecognizeOverHid(page);
+    } else {
+      main->CloseHidHandles();
+      const recognition::RecognitionSlots slots{main->m_nDeviceTarget,      main->m_nUsbStatus,
+                                                main->m_bDeviceRecognized,  main->m_deviceSettings,
+                                                main->m_nSettingsPageCount, main->m_anSettingsPages,
+                                                main->m_nSettingsPageSel};
+      state = recognition::RecognizeOverDfu(slots, toWrite);
+    }
+  }
+
+  WindowReportTarget target(page, *main);
+  recognition::ReportRecognition(state, page.m_nReturnPage, interactive, target);
+  return state;
+}
+
+}  // namespace pages
