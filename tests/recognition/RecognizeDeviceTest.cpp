@@ -255,10 +255,23 @@ TEST_F(RecognizeDeviceTest, ASilentRunThatFindsNothingIsRepeatedInteractively) {
   EXPECT_EQ(w.m_staticStatusText.GetWindowText(), "Failed to recognize device. Cannot open USB");
 }
 
+TEST_F(RecognizeDeviceTest, WithoutAMakerHidInterfaceThePresenceTestSaysNo) {
+  rig.hid.Add(0x1234, 0x5678);
+  app::CUpdaterDlg& w = OnPage2();
+  int productId = -1;
+  EXPECT_FALSE(w.m_dlgDeviceRecognition.IsHidDevicePresent(1, &productId, nullptr));
+  EXPECT_EQ(productId, -1);
+}
+
 TEST_F(RecognizeDeviceTest, AMakerHidInterfaceTakesTheHidBranchWithoutTheDfuLibrary) {
   rig.Attach();
+  rig.hid.Add(0x1234, 0x5678);
   rig.hid.Add(kVendor, 0x5410);
+  rig.hid.Add(kVendor, 0x5420);
   app::CUpdaterDlg& w = OnPage2();
+  int productId = 0;
+  EXPECT_TRUE(w.m_dlgDeviceRecognition.IsHidDevicePresent(0, &productId, nullptr));
+  EXPECT_EQ(productId, 0x5410);
   const int inits = dfu::DFUTransportUSB::InitCount();
   EXPECT_EQ(w.m_dlgDeviceRecognition.RecognizeDevice(nullptr, true), RECOGNIZE_NO_DEVICE);
   EXPECT_EQ(dfu::DFUTransportUSB::InitCount(), inits);

@@ -6,6 +6,7 @@
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SharedTexts.h"
 #include "pages/recognition/DialogDeviceSelection.h"
+#include "pages/recognition/HidPresence.h"
 #include "pages/recognition/RecognitionEngine.h"
 #include "resources/PageTemplates.h"
 
@@ -71,6 +72,12 @@ void CDialogDeviceRecognition::ShowRecognitionText() {
 }
 
 void CDialogDeviceRecognition::KillPageTimer(unsigned id) { KillTimer(id); }
+
+bool CDialogDeviceRecognition::IsHidDevicePresent(int /*unused*/, int* productId, int* /*unusedOut*/) {
+  const auto found = recognition::FindMakerHidProduct();
+  if (found && productId) *productId = *found;
+  return found.has_value();
+}
 
 int CDialogDeviceRecognition::RecognizeDevice(device::CDeviceSettings* toWrite, bool interactive) {
   return RunRecognition(*this, toWrite, interactive);

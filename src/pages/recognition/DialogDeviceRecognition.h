@@ -42,6 +42,9 @@ class CDialogDeviceRecognition : public CWizardPage {
   // The page's texts in the current language; the extra controls hidden.
   virtual void ShowRecognitionText();
   void KillPageTimer(unsigned id);
+  // True when one of the maker's HID interfaces is attached; `productId`, when given, receives the
+  // first one's product id. The first and the last argument are not read.
+  bool IsHidDevicePresent(int unused, int* productId, int* unusedOut);
   // Finds and reads the attached device; `toWrite`, when given, is written to it first. Message
   // boxes are shown only when `interactive`. Returns a RecognizeResult.
   virtual int RecognizeDevice(device::CDeviceSettings* toWrite, bool interactive);

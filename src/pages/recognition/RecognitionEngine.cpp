@@ -5,7 +5,6 @@
 #include "framework/Messages.h"
 #include "pages/recognition/DfuPathWalk.h"
 #include "pages/recognition/DialogDeviceRecognition.h"
-#include "pages/recognition/HidPresence.h"
 #include "pages/recognition/RecognitionReport.h"
 #include "pages/recognition/RecognitionStates.h"
 
@@ -101,7 +100,7 @@ int RunRecognition(CDialogDeviceRecognition& page, device::CDeviceSettings* toWr
   int state = RECOGNIZE_NO_DEVICE;
   {
     BusyScope busy(page, *main);
-    if (recognition::FindMakerHidProduct()) {
+    if (page.IsHidDevicePresent(1, nullptr, nullptr)) {
       state = RecognizeOverHid(page);
     } else {
       main->CloseHidHandles();
