@@ -50,7 +50,8 @@ struct Device {
 
 TEST(PsSettingsRead, EachModelReadsItsOwnSettingsWithFallbacks) {
   using namespace device;
-  const KeyMap speedDials = {{PSKEY_SPEED_DIAL_1, SpeedDialKey("5551234")}, {PSKEY_SPEED_DIAL_3, SpeedDialKey("+49 30")}};
+  const KeyMap speedDials = {{PSKEY_SPEED_DIAL_1, SpeedDialKey("5551234")},
+                             {PSKEY_SPEED_DIAL_3, SpeedDialKey("+49 30")}};
   const std::array<std::string, 3> read = {"5551234", "", "+49 30"};
   const std::array<std::string, 3> none = {};
   const auto with = [&](KeyMap keys) {

@@ -190,8 +190,9 @@ TEST_F(RecognizeDeviceTest, NextOnPages1And2FindsTheHeadsetOrSaysThereIsNone) {
     ASSERT_EQ(w.m_nCurrentPage, 2);
     pressNext();
     EXPECT_EQ(ShownPage(w), attached ? 3 : 2);
-    EXPECT_EQ(w.m_staticStatusText.GetWindowText(), attached ? "Device recognized successfully. Ready for FIRMWARE UPDATE"
-                                                             : "Failed to recognize device. Cannot open USB");
+    EXPECT_EQ(w.m_staticStatusText.GetWindowText(),
+              attached ? "Device recognized successfully. Ready for FIRMWARE UPDATE"
+                       : "Failed to recognize device. Cannot open USB");
     EXPECT_EQ(StatusIsError(w), !attached);
   }
 }

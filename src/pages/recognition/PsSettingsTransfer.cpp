@@ -92,7 +92,8 @@ constexpr uint16_t kBits0To6 = kBits0To5 | device::kMicrophoneBoost;
 constexpr uint16_t kBits2To6 = kBits0To6 & ~(device::kHandsfreeVox | device::kIntercomVox);
 
 // What a member reads when the feature word cannot be read.
-constexpr uint16_t kFeatureDefaults = device::kHandsfreeVox | device::kPlc | device::kBitpoolRate | device::kMicrophoneBoost;
+constexpr uint16_t kFeatureDefaults =
+    device::kHandsfreeVox | device::kPlc | device::kBitpoolRate | device::kMicrophoneBoost;
 
 // Models whose settings read does not depend on their firmware version.
 struct FixedRead {

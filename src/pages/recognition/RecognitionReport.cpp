@@ -123,7 +123,8 @@ void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget
       return;
     default: {
       const int language = target.Language();
-      target.RunBox({text::Format(text::GetOtherDeviceText(language), device::GetModelName(target.DeviceTarget(), false)),
+      const std::string model = device::GetModelName(target.DeviceTarget(), false);
+      target.RunBox({text::Format(text::GetOtherDeviceText(language), model),
                      true, std::nullopt, text::GetOkText(language), 440, 130});
       target.GoToSelectionPage();
       return;
