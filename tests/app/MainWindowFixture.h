@@ -1,6 +1,7 @@
 #pragma once
 // A main window on the offscreen platform with its program folder in a fresh temporary folder
-// (with an IMG folder unless a test removes it), and page doubles for the pages whose real work
+// (with an IMG folder unless a test removes it), empty simulated USB and HID buses, a shell that
+// records what it would open, and page doubles for the pages whose real work
 // is not what a test is about.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -15,6 +16,9 @@
 #include "framework/Application.h"
 #include "io/AtomicFile.h"
 #include "platform/Paths.h"
+#include "platform/Shell.h"
+#include "SimHidBus.h"
+#include "SimUsbBus.h"
 
 namespace testing_app {
 
@@ -127,7 +131,28 @@ class MainWindowTest : public ::testing::Test {
   std::string folder_;
   std::optional<platform::FixedPaths> paths_;
   std::optional<platform::Paths::Scoped> scopedPaths_;
+  sim::SimUsbBus usb_;
+  platform::UsbBus::Scoped useUsb_{usb_};
+  sim::SimHidBus hid_;
+  platform::HidBus::Scoped useHid_{hid_};
+  platform::RecordingShell shell_;
+  platform::Shell::Scoped useShell_{shell_};
   std::unique_ptr<app::CUpdaterDlg> window_;
+};
+
+// The window started as a user sees it: page 1 showing.
+class StartedMainWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    Start();
+  }
+
+  app::CUpdaterDlg& W() { return *window_; }
+  fw::Window& Item(int id) { return *W().GetDlgItem(id); }
+  void Press(int id) { W().SendMessage(fw::WM_COMMAND, fw::MakeCommand(id, fw::BN_CLICKED), 0); }
+  bool Enabled(int id) { return Item(id).IsWindowEnabled(); }
+  bool Visible(int id) { return Item(id).IsWindowVisible(); }
 };
 
 }  // namespace testing_app

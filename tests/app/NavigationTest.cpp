@@ -1,56 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-
 #include "app/UpdaterDlg.h"
 #include "framework/Font.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/SharedTexts.h"
-#include "platform/Paths.h"
-#include "SimHidBus.h"
-#include "SimUsbBus.h"
+#include "MainWindowFixture.h"
 
 namespace {
 
 using app::CUpdaterDlg;
 
-// The main window on screen (offscreen), its first page shown, with an empty bus and a private
-// settings folder.
-class NavigationTest : public ::testing::Test {
- protected:
-  NavigationTest()
-      : folder_(std::filesystem::temp_directory_path() / ("corvale-nav-" + std::to_string(::getpid()))),
-        paths_(folder_.string()),
-        usePaths_(paths_),
-        useUsb_(usb_),
-        useHid_(hid_) {
-    std::filesystem::create_directories(folder_ / "IMG");
-    window_ = std::make_unique<CUpdaterDlg>();
-    window_->Create(nullptr);
-    window_->FireTimer(app::TIMER_STARTUP);
-  }
-  ~NavigationTest() override {
-    window_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-
-  CUpdaterDlg& W() { return *window_; }
-  fw::Window& Item(int id) { return *W().GetDlgItem(id); }
-  void Press(int id) { W().SendMessage(fw::WM_COMMAND, fw::MakeCommand(id, fw::BN_CLICKED), 0); }
-  bool Enabled(int id) { return Item(id).IsWindowEnabled(); }
-  bool Visible(int id) { return Item(id).IsWindowVisible(); }
-
-  std::filesystem::path folder_;
-  platform::FixedPaths paths_;
-  platform::Paths::Scoped usePaths_;
-  sim::SimUsbBus usb_;
-  platform::UsbBus::Scoped useUsb_;
-  sim::SimHidBus hid_;
-  platform::HidBus::Scoped useHid_;
-  std::unique_ptr<CUpdaterDlg> window_;
-};
+class NavigationTest : public testing_app::StartedMainWindowTest {};
 
 struct FrameState {
   int id;

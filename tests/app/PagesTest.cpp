@@ -1,51 +1,14 @@
 // Pages 1 and 2 inside the main window, and the hyperlink edit of page 2.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-
-#include "SimHidBus.h"
-#include "SimUsbBus.h"
 #include "app/UpdaterDlg.h"
 #include "controls/HyperEdit.h"
 #include "localization/RecognitionPageTexts.h"
-#include "platform/Paths.h"
-#include "platform/Shell.h"
+#include "MainWindowFixture.h"
 
 namespace {
 
-class PagesTest : public ::testing::Test {
- protected:
-  PagesTest()
-      : folder_(std::filesystem::temp_directory_path() / ("corvale-pages-" + std::to_string(::getpid()))),
-        paths_(folder_.string()),
-        usePaths_(paths_),
-        useUsb_(usb_),
-        useHid_(hid_),
-        useShell_(shell_) {
-    std::filesystem::create_directories(folder_ / "IMG");
-    window_ = std::make_unique<app::CUpdaterDlg>();
-    window_->Create(nullptr);
-    window_->FireTimer(app::TIMER_STARTUP);
-  }
-  ~PagesTest() override {
-    window_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  app::CUpdaterDlg& W() { return *window_; }
-
-  std::filesystem::path folder_;
-  platform::FixedPaths paths_;
-  platform::Paths::Scoped usePaths_;
-  sim::SimUsbBus usb_;
-  platform::UsbBus::Scoped useUsb_;
-  sim::SimHidBus hid_;
-  platform::HidBus::Scoped useHid_;
-  platform::RecordingShell shell_;
-  platform::Shell::Scoped useShell_;
-  std::unique_ptr<app::CUpdaterDlg> window_;
-};
+class PagesTest : public testing_app::StartedMainWindowTest {};
 
 TEST_F(PagesTest, SelectionPageShowsOnlyItsPictureWhichAlwaysTargetsTheEditionProduct) {
   pages::CDialogDeviceSelection& page = W().m_dlgDeviceSelection;
