@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+
 #include "app/UpdaterDlg.h"
 #include "framework/Font.h"
 #include "localization/MainWindowTexts.h"
@@ -12,34 +17,199 @@ using app::CUpdaterDlg;
 
 class NavigationTest : public testing_app::StartedMainWindowTest {};
 
-struct FrameState {
-  int id;
-  bool enabled;
-  bool visible;
+// One state of the window and what the frame shows for it when idle.
+struct FrameCase {
+  const char* name;
+  int page;
+  int target = 0x4D10;
+  int usbStatus = 0x4D21;  // 0x8000 and above: DFU mode
+  bool recognised = true;
+  const char* firmwareFile = "";  // page 3's firmware-file box
+  bool archiveFound = false;      // page 4
+  bool edited = false;            // page 5
+  int kindCount = 0;              // the archive's kinds on page 4, the product's on pages 5 to 7
+  std::array<int, 3> kinds{};
+  int selected = 0;
+  bool listOpen = false;
+  // Per control E enabled and shown, D disabled and shown, e enabled and hidden, d disabled and
+  // hidden, in the order 1007-1011 BACK NEXT ACTION 1020 1024 1025-1027 1171.
+  const char* states = "";
+  const char* next = "";
+  const char* action = nullptr;  // nullptr: the page leaves the caption alone
+  const char* firstTab = nullptr;
+  const char* secondTab = nullptr;
 };
 
+constexpr const char* kNext = "NEXT        >  ";
+constexpr const char* kNewDevice = "NEW DEVICE  >  ";
 
-TEST_F(NavigationTest, FirstPageOffersOnlyWelcomeAndNext) {
-  ASSERT_EQ(W().m_nCurrentPage, 1);
-  const FrameState states[] = {
-      {app::IDC_NAV_WELCOME, true, true},        {app::IDC_NAV_RECOGNITION, false, true},
-      {app::IDC_NAV_FIRMWARE_UPDATE, false, true}, {app::IDC_NAV_DEVICE_SETTING, false, true},
-      {app::IDC_BACK, false, true},              {app::IDC_NEXT, true, true},
-      {app::IDC_ACTION, false, false},           {app::IDC_UPDATE_SHORTCUT, false, false},
-      {app::IDC_RESTORE_SHORTCUT, false, false}, {app::IDC_ABOUT, true, true},
-      {app::IDC_CLOSE, true, true},              {app::IDC_TAB_FIRST, false, false},
-      {app::IDC_TAB_SECOND, false, false},       {app::IDC_PAGE_LIST, false, false},
-      {app::IDC_PROGRESS, true, false},
-  };
-  for (const FrameState& s : states) {
-    EXPECT_EQ(Enabled(s.id), s.enabled) << s.id;
-    EXPECT_EQ(Visible(s.id), s.visible) << s.id;
+// The same frame while busy: every button refuses but keeps its visibility; tabs and list hide.
+std::string BusyStates(std::string idle) {
+  for (char& c : idle) {
+    if (c == 'E') c = 'D';
+    if (c == 'e') c = 'd';
   }
-  EXPECT_EQ(Item(app::IDC_NEXT).GetWindowText(), "NEXT        >  ");
-  EXPECT_EQ(Item(app::IDC_BACK).GetWindowText(), "  <       BACK");
-  EXPECT_EQ(Item(app::IDC_NAV_RECOGNITION).GetWindowText(), "DEVICE RECOGNITION");
-  EXPECT_TRUE(W().m_btnNavigation[0].GetState());
-  EXPECT_FALSE(W().m_btnNavigation[1].GetState());
+  return idle.replace(idle.size() - 4, 4, "dd d");
+}
+
+// Started with a page 5 whose edits each case declares.
+class FrameStatesTest : public testing_app::StartedMainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    auto setting = std::make_unique<testing_app::FakeDeviceSetting>();
+    setting_ = setting.get();
+    CUpdaterDlg::Pages pages;
+    pages.deviceSetting = std::move(setting);
+    Start(std::move(pages));
+  }
+
+  void Arrange(const FrameCase& c) {
+    W().m_bPageListOpen = false;
+    setting_->unsaved = 0;
+    Recognise(W());
+    W().GoToPage(c.page);
+    ASSERT_EQ(W().m_nCurrentPage, c.page);
+    W().m_nDeviceTarget = c.target;
+    W().m_nUsbStatus = c.usbStatus;
+    W().m_bDeviceRecognized = c.recognised;
+    W().m_dlgFirmwareUpdate.GetDlgItem(firmware::IDC_FIRMWARE_IMAGE_PATH)->SetWindowText(c.firmwareFile);
+    W().m_dlgFirmwareRestore.m_job.m_bFound = c.archiveFound;
+    setting_->unsaved = c.edited;
+    if (c.page == 4) {
+      W().m_dlgFirmwareRestore.m_nArchivePageCount = c.kindCount;
+      W().m_dlgFirmwareRestore.m_anArchivePages = c.kinds;
+      W().m_dlgFirmwareRestore.m_nArchivePageSel = c.selected;
+    } else {
+      W().m_nSettingsPageCount = c.kindCount;
+      W().m_anSettingsPages = c.kinds;
+      W().m_nSettingsPageSel = c.selected;
+    }
+    W().m_bPageListOpen = c.listOpen;
+  }
+
+  std::string States() {
+    const auto code = [&](int id) {
+      return Visible(id) ? (Enabled(id) ? 'E' : 'D') : (Enabled(id) ? 'e' : 'd');
+    };
+    std::string out;
+    for (int id = app::IDC_NAV_WELCOME; id <= app::IDC_NAV_DEVICE_SETTING; ++id) out += code(id);
+    for (int id : {app::IDC_BACK, app::IDC_NEXT, app::IDC_ACTION, app::IDC_UPDATE_SHORTCUT,
+                   app::IDC_RESTORE_SHORTCUT}) {
+      out += ' ';
+      out += code(id);
+    }
+    return out + ' ' + code(app::IDC_TAB_FIRST) + code(app::IDC_TAB_SECOND) + ' ' + code(app::IDC_PAGE_LIST);
+  }
+
+  std::string Caption(int id) { return Item(id).GetWindowText(); }
+
+  void ExpectCaptions(const FrameCase& c) {
+    EXPECT_EQ(Caption(app::IDC_NEXT), c.next);
+    if (c.action) {
+      EXPECT_EQ(Caption(app::IDC_ACTION), c.action);
+    }
+    if (c.firstTab) {
+      EXPECT_EQ(Caption(app::IDC_TAB_FIRST), c.firstTab);
+    }
+    if (c.secondTab) {
+      EXPECT_EQ(Caption(app::IDC_TAB_SECOND), c.secondTab);
+    }
+    EXPECT_EQ(Caption(app::IDC_BACK), "  <       BACK");
+    EXPECT_EQ(Caption(app::IDC_UPDATE_SHORTCUT), "  <  FIRMWARE UPDATE");
+    EXPECT_EQ(Caption(app::IDC_RESTORE_SHORTCUT), "FIRMWARE RESTORE  >  ");
+    const char* titles[] = {"WELCOME", "DEVICE RECOGNITION", "FIRMWARE UPDATE", "FIRMWARE RESTORE", "DEVICE SETTING"};
+    const size_t pushed = static_cast<size_t>(std::min(c.page, 5) - 1);
+    for (size_t i = 0; i < 5; ++i) {
+      EXPECT_EQ(W().m_btnNavigation[i].GetWindowText(), titles[i]);
+      EXPECT_EQ(W().m_btnNavigation[i].GetState(), i == pushed) << "navigation button " << i;
+    }
+  }
+
+  // About and close, the status button, and the progress bar with its labels, which share their
+  // place with the update page's instructions.
+  void ExpectFixedControls(bool busy, int progress) {
+    EXPECT_EQ(Enabled(app::IDC_ABOUT), !busy);
+    EXPECT_EQ(Enabled(app::IDC_CLOSE), !busy);
+    EXPECT_FALSE(Enabled(app::IDC_SHOW_STATUS));
+    EXPECT_FALSE(Visible(app::IDC_SHOW_STATUS));
+    for (int id : {app::IDC_PROGRESS, app::IDC_PERCENT_SIGN, app::IDC_PERCENT_NUMBER}) {
+      EXPECT_EQ(Visible(id), progress >= 0) << id;
+    }
+    if (progress >= 0) {
+      EXPECT_EQ(W().m_progress.GetPos(), progress);
+      EXPECT_EQ(Caption(app::IDC_PERCENT_NUMBER), std::to_string(progress));
+    }
+    const fw::Window* instructions = W().m_dlgFirmwareUpdate.GetDlgItem(firmware::IDC_FIRMWARE_INSTRUCTIONS);
+    if (W().m_nCurrentPage == 3) {
+      EXPECT_EQ(instructions->IsWindowVisible(), progress < 0);
+    }
+  }
+
+  testing_app::FakeDeviceSetting* setting_ = nullptr;
+};
+
+TEST_F(FrameStatesTest, EveryPageIdleAndBusy) {
+  const FrameCase cases[] = {
+      {.name = "page 1", .page = 1, .states = "EDDDD D E d d d dd d", .next = kNext},
+      {.name = "page 2, nothing recognised", .page = 2, .recognised = false,
+       .states = "EEDDD E E d d d dd d", .next = kNext},
+      {.name = "page 2, device recognised", .page = 2, .states = "EEEEE E E d d d dd d", .next = kNext},
+      {.name = "page 3, no firmware file", .page = 3, .states = "EEEEE E E D d E dd d", .next = kNext,
+       .action = "UPDATE"},
+      {.name = "page 3, firmware file chosen", .page = 3, .firmwareFile = "/tmp/a.dfu",
+       .states = "EEEEE E E E d E dd d", .next = kNext, .action = "UPDATE"},
+      {.name = "page 3, DFU mode", .page = 3, .usbStatus = 0xCD21, .firmwareFile = "/tmp/a.dfu",
+       .states = "EEEED E E E d E dd d", .next = kNewDevice, .action = "UPDATE"},
+      {.name = "page 3, product without settings", .page = 3, .target = 0x3020, .usbStatus = 0x3020,
+       .states = "EEEED E E D d E dd d", .next = kNewDevice, .action = "UPDATE"},
+      {.name = "page 4, archive not found: its kinds are named but no tab shows", .page = 4, .kindCount = 2,
+       .kinds = {1, 2, 0}, .states = "EEEEE E E D E d dd d", .next = kNext, .action = "RESTORE",
+       .firstTab = "Basic", .secondTab = "Speed Dial"},
+      {.name = "page 4, two archive kinds", .page = 4, .archiveFound = true, .kindCount = 2, .kinds = {1, 2, 0},
+       .states = "EEEEE E E E E d DE d", .next = kNext, .action = "RESTORE", .firstTab = "Basic",
+       .secondTab = "Speed Dial"},
+      {.name = "page 4, three archive kinds, the second listed", .page = 4, .archiveFound = true, .kindCount = 3,
+       .kinds = {1, 2, 3}, .selected = 1, .states = "EEEEE E E E E d DE d", .next = kNext, .action = "RESTORE",
+       .firstTab = "Speed Dial", .secondTab = "More..."},
+      {.name = "page 4, DFU mode", .page = 4, .usbStatus = 0xCD21, .archiveFound = true,
+       .states = "EEEED E E E E d dd d", .next = kNewDevice, .action = "RESTORE"},
+      {.name = "page 4, product without settings", .page = 4, .target = 0x5345, .usbStatus = 0x5345,
+       .states = "EEEED E E D E d dd d", .next = kNewDevice, .action = "RESTORE"},
+      {.name = "page 5, nothing edited, one kind", .page = 5, .kindCount = 1, .kinds = {1, 0, 0},
+       .states = "EEEEE E E D d d dd d", .next = kNewDevice, .action = "SAVE"},
+      {.name = "page 5, edited, two kinds", .page = 5, .edited = true, .kindCount = 2, .kinds = {1, 2, 0},
+       .states = "EEEEE E E E d d DE d", .next = kNewDevice, .action = "SAVE", .firstTab = "Basic",
+       .secondTab = "Speed Dial"},
+      {.name = "page 7, two kinds, the second shown", .page = 7, .kindCount = 2, .kinds = {1, 2, 0},
+       .selected = 1, .states = "EEEEE E E D d d ED d", .next = kNewDevice, .action = "SAVE",
+       .firstTab = "Basic", .secondTab = "Speed Dial"},
+      {.name = "page 6, three kinds", .page = 6, .kindCount = 3, .kinds = {1, 2, 3}, .selected = 2,
+       .states = "EEEEE E E D d d DE d", .next = kNewDevice, .action = "SAVE", .firstTab = "FM Radio",
+       .secondTab = "More..."},
+      {.name = "page 6, three kinds, list open", .page = 6, .kindCount = 3, .kinds = {1, 2, 3}, .selected = 2,
+       .listOpen = true, .states = "EEEEE E E D d d DE E", .next = kNewDevice, .action = "SAVE",
+       .firstTab = "FM Radio", .secondTab = "More..."},
+  };
+  for (const FrameCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Arrange(c);
+    if (HasFatalFailure()) return;
+    W().m_bBusy = false;
+    W().m_nProgress = -1;
+    W().RefreshControls();
+    EXPECT_EQ(States(), c.states) << "idle";
+    ExpectCaptions(c);
+    ExpectFixedControls(false, -1);
+
+    W().m_bBusy = true;
+    W().m_nProgress = 25;
+    W().RefreshControls();
+    EXPECT_EQ(States(), BusyStates(c.states)) << "busy";
+    ExpectCaptions(c);
+    ExpectFixedControls(true, 25);
+    W().m_bBusy = false;
+  }
 }
 
 TEST_F(NavigationTest, BusyDisablesEveryFrameButtonAndKeepsVisibility) {
@@ -73,43 +243,6 @@ TEST_F(NavigationTest, NextOnFirstPageTargetsTheEditionProductAndRecognitionFind
 
   Press(app::IDC_BACK);
   EXPECT_EQ(W().m_nCurrentPage, 1);
-}
-
-TEST_F(NavigationTest, CaptionsAndStatesOfTheRecognisedPages) {
-  W().m_nDeviceTarget = 0x4D10;
-  W().m_bDeviceRecognized = true;
-  W().m_nUsbStatus = 0x4D21;
-
-  W().GoToFirmwareUpdatePage(false);
-  W().m_bBusy = false;
-  W().m_nProgress = -1;
-  W().RefreshControls();
-  ASSERT_EQ(W().m_nCurrentPage, 3);
-  EXPECT_EQ(Item(app::IDC_ACTION).GetWindowText(), text::GetUpdateText(0));
-  EXPECT_EQ(Item(app::IDC_NEXT).GetWindowText(), "NEXT        >  ");
-  EXPECT_TRUE(Visible(app::IDC_RESTORE_SHORTCUT));
-  EXPECT_FALSE(Visible(app::IDC_UPDATE_SHORTCUT));
-  EXPECT_TRUE(Enabled(app::IDC_NAV_DEVICE_SETTING));
-  EXPECT_TRUE(W().m_btnNavigation[2].GetState());
-
-  // In DFU mode the way on leads to a new device and the settings are out of reach.
-  W().m_nUsbStatus = 0xCD21;
-  W().RefreshControls();
-  EXPECT_EQ(Item(app::IDC_NEXT).GetWindowText(), text::GetNewDeviceButtonText(0));
-  EXPECT_FALSE(Enabled(app::IDC_NAV_DEVICE_SETTING));
-  W().m_nUsbStatus = 0x4D21;
-
-  for (int page : {5, 6, 7}) {
-    W().GoToPage(page);
-    W().m_bBusy = false;
-    W().RefreshControls();
-    ASSERT_EQ(W().m_nCurrentPage, page);
-    EXPECT_EQ(Item(app::IDC_ACTION).GetWindowText(), "SAVE") << page;
-    EXPECT_FALSE(Enabled(app::IDC_ACTION)) << page;  // nothing edited
-    EXPECT_EQ(Item(app::IDC_NEXT).GetWindowText(), text::GetNewDeviceButtonText(0)) << page;
-    EXPECT_FALSE(Visible(app::IDC_UPDATE_SHORTCUT)) << page;
-    EXPECT_TRUE(W().m_btnNavigation[4].GetState()) << page;
-  }
 }
 
 TEST_F(NavigationTest, TwoSettingsKindsShowTwoTabsAndThreeOpenTheList) {
