@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/MainWindowIds.h"
+#include "controls/MyStatic.h"
 #include "device/DeviceSettings.h"
 #include "device/SettingsPages.h"
 #include "firmware/restore/DialogFirmwareRestore.h"
@@ -94,7 +95,7 @@ class CUpdaterDlg : public fw::Dialog {
 
   // --- Controls of the window ----------------------------------------------------------------
   fw::Static m_staticBackground;     // 1001
-  fw::Static m_staticDevicePicture;  // 1002
+  controls::CMyStatic m_staticDevicePicture;  // 1002
   fw::Static m_staticDeviceLine1;    // 1003
   fw::Static m_staticDeviceLine2;    // 1004
   fw::Button m_btnAbout;             // 1006
