@@ -200,6 +200,34 @@ TEST_F(PageSwitchingTest, SilentRecognitionStatusReportsWhatSucceeded) {
   }
 }
 
+// Page 6 asks the record's own comparison with the FM block: every FM word counts, and only for a
+// product that carries an FM block.
+TEST_F(PageSwitchingTest, FmPageCountsEveryWordOfTheFmBlockOfProductsThatHaveOne) {
+  app::CUpdaterDlg& w = StartWithDoubles();
+  struct Case {
+    int product;
+    void (*edit)(device::CDeviceSettings&);
+    int modified;
+  };
+  const Case cases[] = {
+      {0x5040, [](device::CDeviceSettings& s) { s.m_nFmCurrentPreset += 1; }, 1},
+      {0x5040, [](device::CDeviceSettings& s) { s.m_nFmMagicCode += 1; }, 1},
+      {0x5040, [](device::CDeviceSettings& s) { s.m_anFmPreset[9] += 1; }, 1},
+      {0x5040, [](device::CDeviceSettings&) {}, 0},
+      {0x4D10, [](device::CDeviceSettings& s) { s.m_anFmPreset[0] += 1; }, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.product);
+    Recognise(w, c.product);
+    w.m_deviceSettings.m_nProductId = c.product;
+    w.GoToDeviceSettingSecondPage(true);
+    ASSERT_EQ(ShownPage(w), 6);
+    c.edit(w.m_dlgDeviceSettingSecond.m_editedSettings);
+    EXPECT_EQ(w.m_dlgDeviceSettingSecond.IsSettingsModified(), c.modified);
+    w.m_dlgDeviceSettingSecond.m_editedSettings.CopyFrom(w.m_deviceSettings, true);
+  }
+}
+
 TEST_F(PageSwitchingTest, SettingsPageIndexAndTargetCompatibility) {
   app::CUpdaterDlg& w = StartWithDoubles();
   w.m_nSettingsPageCount = 2;

@@ -11,12 +11,8 @@ CDialogDeviceSettingSecond::~CDialogDeviceSettingSecond() = default;
 
 int CDialogDeviceSettingSecond::IsSettingsModified() const {
   const app::CUpdaterDlg* main = MainWindow();
-  if (!main) return 0;
-  const device::CDeviceSettings& device = main->m_deviceSettings;
-  const bool differ = m_editedSettings.m_nFmRegion != device.m_nFmRegion ||
-                      m_editedSettings.m_anFmPreset != device.m_anFmPreset ||
-                      m_editedSettings.m_bFmRds != device.m_bFmRds;
-  return differ ? 1 : 0;
+  // The product's own comparison, FM block included: it knows which products carry one.
+  return main && m_editedSettings.SettingsDiffer(main->m_deviceSettings, true) ? 1 : 0;
 }
 
 void CDialogDeviceSettingSecond::BuildDefaults() {
