@@ -198,6 +198,9 @@ bool CUpdaterDlg::OnCommand(int id, int notifyCode) {
     case res::ID_MENU_CLOSE:
       OnMenuClose();
       return true;
+    case res::ID_MENU_DIAGNOSTIC_LOG:
+      OnMenuDiagnosticLog();
+      return true;
     case IDC_PAGE_LIST:
       if (notifyCode == fw::LBN_SELCHANGE) OnSelchangePageList();
       return true;

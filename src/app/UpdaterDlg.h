@@ -208,6 +208,8 @@ class CUpdaterDlg : public fw::Dialog {
   void AddToolTips();
   void ActivateToolTip();
   void OnMenuClose();
+  // Saves the diagnostic report where the user chooses.
+  void OnMenuDiagnosticLog();
 
   // --- Texts ---------------------------------------------------------------------------------
   std::string GetSaveChangesPromptText() const;

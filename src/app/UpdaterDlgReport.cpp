@@ -1,0 +1,51 @@
+// The context menu's diagnostic report: asks where to save it and writes it there.
+#include <ctime>
+
+#include "app/DiagnosticReport.h"
+#include "app/UpdaterDlg.h"
+#include "framework/FileDialog.h"
+#include "io/AtomicFile.h"
+#include "platform/Paths.h"
+
+namespace app {
+
+namespace {
+
+std::tm LocalTimeNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+}  // namespace
+
+void CUpdaterDlg::OnMenuDiagnosticLog() {
+  if (IsRefusingCommands()) return;
+
+  fw::FileDialogRequest request;
+  request.save = true;
+  request.filter = kDiagnosticLogFilter;
+  request.defaultName = DiagnosticLogFileName(LocalTimeNow());
+  if (!m_strCurrentPath.empty()) {
+    request.folder = m_strCurrentPath;
+  } else {
+    const std::string program = platform::Paths::Get().ProgramFolder();
+    request.folder = program.empty() ? "/" : platform::Paths::Get().ImageFolder() + "/";
+  }
+  const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
+  if (!chosen) return;
+
+  m_strCurrentPath = *chosen;
+  ManagerState manager;
+  manager.status = m_staticStatusText.GetWindowText();
+  manager.deviceRecognized = m_bDeviceRecognized;
+  manager.deviceTarget = m_nDeviceTarget;
+  manager.usbStatus = m_nUsbStatus;
+  const std::string report = ComposeDiagnosticReport(manager, m_deviceSettings, GatherSystemState());
+  // Written on request only: a file that cannot be written is left unwritten without a message.
+  io::WriteFileAtomically(*chosen, io::ToCrLf(report));
+  m_strCurrentPath = FolderOf(*chosen);
+}
+
+}  // namespace app
