@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 
+#include "localization/SettingVocabulary.h"
 #include "localization/TextRow.h"
 
 namespace text {
@@ -36,6 +37,20 @@ constexpr std::array<TextRow, kLanguageCount> kLanguageNames = {{
      "Kiina", "Suomen kieli"},
 }};
 
+// The same names re-ordered by the device's language codes; built at compile time, so it is
+// ready before any other global is constructed.
+constexpr VocabularyItems<kDeviceLanguageCount> InDeviceLanguageOrder(
+    const std::array<TextRow, kLanguageCount>& names) {
+  VocabularyItems<kDeviceLanguageCount> out{};
+  for (std::size_t display = 0; display < out.size(); ++display) {
+    for (std::size_t code = 0; code < out[display].size(); ++code) {
+      const auto named = static_cast<std::size_t>(kInterfaceLanguageOfDeviceLanguage[code]);
+      out[display][code] = names[display][named];
+    }
+  }
+  return out;
+}
+
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // English names are plain ASCII, so a byte-wise ASCII fold is enough.
@@ -48,6 +63,9 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+constinit const VocabularyItems<kDeviceLanguageCount> g_strDeviceLanguages =
+    InDeviceLanguageOrder(kLanguageNames);
 
 std::string GetLanguageName(int language, int displayLanguage) {
   const auto& row = kLanguageNames[static_cast<std::size_t>(LanguageOrEnglish(displayLanguage))];
