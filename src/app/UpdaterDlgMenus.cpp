@@ -86,7 +86,8 @@ void CUpdaterDlg::RedressPageForLanguage() {
       m_dlgDeviceRecognition.ShowRecognitionText();
       break;
     case 3:
-      if (m_bApplyToFirmwareLanguage && VoicePromptEntries(m_dlgFirmwareUpdate, firmware::IDC_FIRMWARE_VOICE_PROMPT) > 0) {
+      if (m_bApplyToFirmwareLanguage &&
+          VoicePromptEntries(m_dlgFirmwareUpdate, firmware::IDC_FIRMWARE_VOICE_PROMPT) > 0) {
         // The list is read again in the new language; the newer-version offer was made already.
         firmware::g_bOfferNewerFirmware = false;
         m_dlgFirmwareUpdate.m_job.Reset(3);
@@ -97,7 +98,8 @@ void CUpdaterDlg::RedressPageForLanguage() {
       }
       break;
     case 4:
-      if (m_bApplyToFirmwareLanguage && VoicePromptEntries(m_dlgFirmwareRestore, firmware::IDC_RESTORE_VOICE_PROMPT) > 0) {
+      if (m_bApplyToFirmwareLanguage &&
+          VoicePromptEntries(m_dlgFirmwareRestore, firmware::IDC_RESTORE_VOICE_PROMPT) > 0) {
         m_dlgFirmwareRestore.m_job.Reset(4);
         m_dlgFirmwareRestore.m_job.m_bFound = 1;
         EmptyVoicePrompts(m_dlgFirmwareRestore, firmware::IDC_RESTORE_VOICE_PROMPT);
