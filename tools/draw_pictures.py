@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the product pictures of the selection page as 24-bit PNGs on white (the transparent colour)
-and the eleven language flags (16 x 11).
+"""Draws the product pictures of the selection page and of the device panel as 24-bit PNGs on white
+(the transparent colour), the panel's "no model" picture (34 x 34) and the eleven language flags
+(16 x 11).
 
 Run from the repository root: python3 tools/draw_pictures.py
 """
@@ -97,6 +98,68 @@ def product_pictures():
         c.save(f"{OUT}/{bitmap}.png")
 
 
+def rounded(c, x0, y0, x1, y1, r, col):
+    c.rect(x0 + r, y0, x1 - r, y1, col)
+    c.rect(x0, y0 + r, x1, y1 - r, col)
+    for cx, cy in ((x0 + r, y0 + r), (x1 - r - 1, y0 + r), (x0 + r, y1 - r - 1), (x1 - r - 1, y1 - r - 1)):
+        c.ellipse(cx, cy, r, r, col)
+
+
+def clip_unit(c, body, accent):
+    """A helmet-clip unit seen from the side: body, jog dial, antenna stub, clamp."""
+    rounded(c, 14, 8, 44, 32, 5, body)
+    c.ellipse(29, 20, 6, 6, accent)
+    c.ellipse(29, 20, 3, 3, body)
+    c.rect(38, 3, 41, 9, body)
+    c.rect(18, 32, 40, 36, (150, 150, 150))
+
+
+def earpiece(c, body, accent):
+    """A single earpiece with its ear hook and a light on the front."""
+    c.arc(22, 18, 11, 3, 60, 300, body)
+    rounded(c, 22, 12, 50, 26, 6, body)
+    c.ellipse(28, 19, 3, 3, accent)
+    c.rect(40, 17, 47, 21, accent)
+
+
+def side_headset(c, body, accent):
+    headset(c, 29, 16, 0.85, body, accent)
+
+
+SHAPES = [side_headset, clip_unit, earpiece]
+
+# The panel's model pictures beyond the selection page's: one drawing per resource id, the shape
+# and colour varied by id so that neighbouring models look apart.
+PANEL_MODELS = [
+    284, 286, 288, 289, 294, 295, 296, 297, 304, 312, 313, 314, 318, 319, 320, 322, 329, 331, 332,
+    333, 342, 345, 346, 350, 353, 354, 355, 356, 357, 358, 360, 361, 364, 365, 366, 367, 368, 369,
+    370, 371, 375, 376, 377, 378, 379, 380, 381, 382, 383, 384, 385, 386, 387, 388, 390,
+]
+PALETTE = [(24, 84, 160), (40, 48, 64), (150, 40, 40), (40, 120, 60), (120, 60, 140), (20, 130, 130),
+           (110, 80, 50), (70, 100, 160), (200, 120, 20), (90, 90, 90), (140, 30, 90)]
+ACCENTS = [(255, 142, 0), (181, 213, 255), (250, 210, 60)]
+
+
+def panel_pictures():
+    for n, bitmap in enumerate(PANEL_MODELS):
+        c = Canvas(58, 39)
+        SHAPES[bitmap % len(SHAPES)](c, PALETTE[n % len(PALETTE)], ACCENTS[(n // len(PALETTE)) % len(ACCENTS)])
+        c.save(f"{OUT}/{bitmap}.png")
+
+
+def no_model_picture():
+    """176: no device to show: an empty socket outline with a question mark, in quiet grey."""
+    c = Canvas(34, 34)
+    grey, light = (150, 158, 168), (214, 220, 228)
+    rounded(c, 3, 3, 31, 31, 6, grey)
+    rounded(c, 6, 6, 28, 28, 4, light)
+    c.arc(17, 13, 5, 2.5, -90 + 360, 360, grey)
+    c.arc(17, 13, 5, 2.5, 0, 200, grey)
+    c.rect(16, 17, 19, 21, grey)
+    c.rect(16, 23, 19, 26, grey)
+    c.save(f"{OUT}/176.png")
+
+
 RED, WHITE, BLUE = (206, 17, 38), (255, 255, 255), (0, 56, 168)
 
 
@@ -173,4 +236,6 @@ def flags():
 if __name__ == "__main__":
     page_picture()
     product_pictures()
+    panel_pictures()
+    no_model_picture()
     flags()

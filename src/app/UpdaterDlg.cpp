@@ -207,7 +207,7 @@ bool CUpdaterDlg::OnCommand(int id, int notifyCode) {
     default:
       break;
   }
-  if (OnNavigationCommand(id)) return true;
+  if (OnNavigationCommand(id) || OnChromeCommand(id, notifyCode)) return true;
   return fw::Dialog::OnCommand(id, notifyCode);
 }
 

@@ -31,6 +31,8 @@
 
 namespace app {
 
+class CDialogLanguageManager;
+
 class CUpdaterDlg : public fw::Dialog {
  public:
   // The seven pages. A test may hand in doubles derived from the real pages; every page left
@@ -210,6 +212,18 @@ class CUpdaterDlg : public fw::Dialog {
   void OnMenuClose();
   // Saves the diagnostic report where the user chooses.
   void OnMenuDiagnosticLog();
+  // The About box from the "?" button, and from the context menu by way of that button.
+  void OnButtonAbout();
+  void OnMenuAbout();
+  // The language dialog from the flag or the context menu; its choice applied on OK.
+  void OnLanguage();
+  void ApplyLanguageChoice(const CDialogLanguageManager& dialog);
+
+  // --- Device panel --------------------------------------------------------------------------
+  // Picture 1002 and lines 1003 and 1004 from the recognised device, or the state without one.
+  void UpdateDevicePanel();
+  // The model picture's resource id for the recognised product.
+  int SelectDevicePicture();
 
   // --- Texts ---------------------------------------------------------------------------------
   std::string GetSaveChangesPromptText() const;
@@ -243,6 +257,12 @@ class CUpdaterDlg : public fw::Dialog {
   // Runs the navigation button `id`; false when `id` is none of them.
   bool OnNavigationCommand(int id);
   bool IsRefusingCommands() const { return m_bBusy || m_bPageListOpen; }
+  // About, online help and the language; false when `id` is none of them.
+  bool OnChromeCommand(int id, int notifyCode);
+  // The page on show in the new language after a language change.
+  void RedressPageForLanguage();
+  int QueryHardwareVariant();
+  int HardwareVariantForPicture();
   void GoToSettingsPageOfKind(int kind);
   // Page 4: lists the archived values of kind `index`.
   void ShowArchiveKind(int index);

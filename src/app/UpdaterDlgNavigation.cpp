@@ -300,6 +300,7 @@ bool CUpdaterDlg::RefreshControls() {
     m_staticLanguageFlag.SetBitmap(m_bmpFlags[static_cast<size_t>(m_nLanguage)]);
   }
   SetNavigationTexts();
+  UpdateDevicePanel();
   m_btnBack.SetWindowText(text::GetBackButtonText(m_nLanguage));
   m_btnUpdateShortcut.SetWindowText(text::GetUpdateShortcutText(m_nLanguage));
   m_btnRestoreShortcut.SetWindowText(text::GetRestoreShortcutText(m_nLanguage));

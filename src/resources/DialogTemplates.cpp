@@ -4,7 +4,8 @@ namespace res {
 
 const fw::DialogTemplate* FindDialogTemplate(int id) {
   using Getter = const fw::DialogTemplate& (*)();
-  static constexpr Getter kAll[] = {&MainWindowTemplate, &MessageBoxTemplate};
+  static constexpr Getter kAll[] = {&MainWindowTemplate, &MessageBoxTemplate, &AboutBoxTemplate,
+                                     &LanguageManagerTemplate};
   for (Getter get : kAll) {
     if (get().id == id) return &get();
   }

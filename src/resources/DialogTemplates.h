@@ -5,8 +5,10 @@
 namespace res {
 
 enum : int {
+  IDD_ABOUTBOX = 100,
   IDD_UPDATER_DIALOG = 102,  // the main window
   IDD_MESSAGE_BOX = 184,
+  IDD_LANGUAGE_MANAGER = 190,
 };
 
 enum : int {
@@ -18,6 +20,8 @@ enum : int {
 
 const fw::DialogTemplate& MainWindowTemplate();  // 102
 const fw::DialogTemplate& MessageBoxTemplate();  // 184
+const fw::DialogTemplate& AboutBoxTemplate();    // 100
+const fw::DialogTemplate& LanguageManagerTemplate();  // 190
 
 // The template with resource id `id`; nullptr when there is none.
 const fw::DialogTemplate* FindDialogTemplate(int id);
