@@ -62,6 +62,12 @@ bool Shoot(app::CUpdaterDlg& window, const fs::path& dir, const std::string& nam
   return true;
 }
 
+// Lets the page's own timers end what it started (page 3 reads its list while busy), as a user who
+// waits would, so that the next click is not refused.
+void WaitUntilIdle(app::CUpdaterDlg& window) {
+  for (int waited = 0; window.m_bBusy && waited < 5000; waited += 50) fw::Application::ProcessMessagesFor(50);
+}
+
 int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
   std::error_code error;
   fs::create_directories(dir, error);
@@ -80,6 +86,7 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     ok = Shoot(window, dir, tag + "-2-recognition") && ok;
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
+    WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
   }
   window.DestroyWindow();
