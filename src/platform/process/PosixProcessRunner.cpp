@@ -56,8 +56,8 @@ class SpawnSetup {
     posix_spawnattr_setsigmask(&attributes_, &none);
     posix_spawnattr_setsigdefault(&attributes_, &defaults);
     posix_spawnattr_setpgroup(&attributes_, 0);
-    posix_spawnattr_setflags(&attributes_,
-                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    const short flags = POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+    posix_spawnattr_setflags(&attributes_, flags);
   }
   ~SpawnSetup() {
     posix_spawnattr_destroy(&attributes_);
