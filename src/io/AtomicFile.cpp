@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace io {
 
@@ -48,17 +49,43 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
   return contents;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& contents) {
-  const std::string temp = path + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, contents.data(), contents.size()) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
+AtomicFileWriter::AtomicFileWriter(std::string path)
+    : path_(std::move(path)), temp_(path_ + ".tmp") {}
+
+AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+
+bool AtomicFileWriter::Open() {
+  Discard();
+  fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  return fd_ >= 0;
+}
+
+bool AtomicFileWriter::Write(const char* data, size_t size) {
+  return fd_ >= 0 && WriteAll(fd_, data, size);
+}
+
+bool AtomicFileWriter::Commit() {
+  if (fd_ < 0) return false;
+  const bool flushed = ::fsync(fd_) == 0;
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  if (!flushed || !closed || std::rename(temp_.c_str(), path_.c_str()) != 0) {
+    ::unlink(temp_.c_str());
     return false;
   }
   return true;
+}
+
+void AtomicFileWriter::Discard() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  fd_ = -1;
+  ::unlink(temp_.c_str());
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents) {
+  AtomicFileWriter writer(path);
+  return writer.Open() && writer.Write(contents.data(), contents.size()) && writer.Commit();
 }
 
 std::string ToCrLf(const std::string& text) {

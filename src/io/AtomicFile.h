@@ -13,6 +13,29 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
 // Replaces `path` with `contents`; false (and the old file untouched) on any failure.
 bool WriteFileAtomically(const std::string& path, const std::string& contents);
 
+// Streams a file under its temporary name; Commit() puts it in place. Dropped without a commit,
+// the temporary file is removed and the target stays as it was.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(std::string path);
+  ~AtomicFileWriter();
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  // Creates the temporary file; false when it cannot be created (a missing folder, no rights).
+  bool Open();
+  bool Write(const char* data, size_t size);
+  // Flushes to disk and renames over the target; false (and the target untouched) on failure.
+  bool Commit();
+
+ private:
+  void Discard();
+
+  std::string path_;
+  std::string temp_;
+  int fd_ = -1;
+};
+
 // Turns every line end into CR LF, whatever the text used (LF or CR LF).
 std::string ToCrLf(const std::string& text);
 

@@ -3,6 +3,7 @@
 #include "app/UpdaterDlg.h"
 #include "framework/ComboBox.h"
 #include "framework/Edit.h"
+#include "io/ExternalTool.h"
 #include "resources/PageTemplates.h"
 
 namespace firmware {
@@ -17,6 +18,11 @@ constexpr unsigned kProgressPeriodMs = 1000;
 CDialogFirmwareUpdate::CDialogFirmwareUpdate() : CWizardPage(res::FirmwareUpdateTemplate()) {}
 
 CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;
+
+std::string CDialogFirmwareUpdate::RunExternalTool(const std::string& commandLine) {
+  m_strToolOutput = io::RunExternalTool(commandLine);
+  return m_strToolOutput;
+}
 
 void CDialogFirmwareUpdate::ResetUpdatePage() {
   app::CUpdaterDlg* main = MainWindow();

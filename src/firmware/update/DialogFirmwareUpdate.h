@@ -42,6 +42,10 @@ class CDialogFirmwareUpdate : public pages::CWizardPage {
 
   void OnTimer(unsigned id) override;
 
+  // Runs a firmware tool on the calling (transfer) thread; its log is left in m_strToolOutput,
+  // which the caller searches for the tool's success text.
+  std::string RunExternalTool(const std::string& commandLine);
+
  private:
   // The common start of an update; `dfuOnly` takes the DFU path alone.
   void StartUpdate(bool dfuOnly);

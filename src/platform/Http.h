@@ -1,0 +1,45 @@
+#pragma once
+// HTTP(S) GET from the update server. TLS certificates and host names are always verified; a body
+// counts as received only when the status was 200 and every byte the server announced arrived.
+#include <cstdint>
+#include <string>
+
+#include "platform/Installable.h"
+
+namespace platform {
+
+// Takes the body of a 200 response as it arrives.
+class HttpReceiver {
+ public:
+  virtual ~HttpReceiver() = default;
+  // Called once before any body byte, only for a 200 response; `announcedLength` is the
+  // Content-Length, or -1 when the server gave none. False refuses the body and ends the transfer.
+  virtual bool Begin(int64_t announcedLength) = 0;
+  // One block of the body; false ends the transfer.
+  virtual bool Receive(const char* data, size_t size) = 0;
+};
+
+enum class HttpOutcome {
+  kComplete,     // status 200 and the whole body delivered
+  kNotReached,   // bad address, no connection, TLS failure or time-out before any response
+  kBadStatus,    // the server answered with a status other than 200; its body was not delivered
+  kIncomplete,   // the body ended short of its length, or the connection broke or stalled
+  kRefused,      // the receiver refused the body or a block of it
+};
+
+struct HttpResult {
+  HttpOutcome outcome = HttpOutcome::kNotReached;
+  long status = 0;     // HTTP status of the final response, 0 when none came
+  int64_t bytes = 0;   // body bytes delivered to the receiver
+  std::string detail;  // the transport's own description of a failure, for logs
+};
+
+class Http : public Installable<Http> {
+ public:
+  // Fetches `url` (http or https) fresh from the server, bytes as they are, following redirects.
+  // Blocks until the transfer ends; may run on any thread.
+  virtual HttpResult Fetch(const std::string& url, HttpReceiver& receiver) = 0;
+  static Http& Real();
+};
+
+}  // namespace platform
