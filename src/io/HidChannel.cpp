@@ -42,7 +42,8 @@ bool AwaitReply(platform::HidDevice& device, HidReplyReport& reply, const HidExc
     const uint32_t elapsed = clock.TickCount() - start;
     if (++busyReplies > limits.maxBusyReplies || elapsed >= limits.busyBudgetMs) return false;
     const uint32_t remaining = limits.busyBudgetMs - elapsed;
-    const int timeoutMs = static_cast<int>(std::min<uint32_t>(remaining, static_cast<uint32_t>(limits.readTimeoutMs)));
+    const int timeoutMs =
+        static_cast<int>(std::min<uint32_t>(remaining, static_cast<uint32_t>(limits.readTimeoutMs)));
     if (!ReadOneReply(device, reply, timeoutMs)) return false;
   }
   return reply.Status() == HID_STATUS_OK;

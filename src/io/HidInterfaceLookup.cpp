@@ -56,7 +56,8 @@ bool OpenHidPair(std::unique_ptr<platform::HidDevice>& first, std::unique_ptr<pl
 
 bool OpenHidPairOrDfu(std::unique_ptr<platform::HidDevice>& first,
                       std::unique_ptr<platform::HidDevice>& second, int count) {
-  return OpenPair({HID_PAIR_PRODUCT_DFU, HID_PAIR_PRODUCT_FIRST, HID_PAIR_PRODUCT_SECOND}, first, second, count);
+  return OpenPair({HID_PAIR_PRODUCT_DFU, HID_PAIR_PRODUCT_FIRST, HID_PAIR_PRODUCT_SECOND}, first, second,
+                  count);
 }
 
 }  // namespace io

@@ -3,10 +3,10 @@
 #include <deque>
 #include <vector>
 
+#include "SimHidBus.h"
 #include "io/HidChannel.h"
 #include "io/HidReports.h"
 #include "platform/Clock.h"
-#include "SimHidBus.h"
 
 namespace {
 
@@ -16,7 +16,8 @@ Bytes Reply(uint8_t status, Bytes data = {}) {
   Bytes reply(io::HID_REPORT_IN_SIZE, 0);
   reply[0] = io::HID_REPORT_ID;
   reply[io::HID_REPLY_STATUS] = status;
-  for (size_t i = 0; i < data.size() && io::HID_REPLY_DATA + i < reply.size(); ++i) reply[io::HID_REPLY_DATA + i] = data[i];
+  for (size_t i = 0; i < data.size() && io::HID_REPLY_DATA + i < reply.size(); ++i)
+    reply[io::HID_REPLY_DATA + i] = data[i];
   return reply;
 }
 
@@ -247,7 +248,8 @@ TEST(HidChannelSimTest, ParameterRoundTripOnTheOpenedInterface) {
     if (request.size() != io::HID_REPORT_OUT_SIZE || request[0] != io::HID_REPORT_ID) return Reply(3);
     if (request[1] == io::HID_CMD_WRITE_PARAM && request[2] == io::HID_PARAM_SMART_VOLUME) {
       stored.assign(request[3], 0);
-      for (size_t i = 0; i < stored.size(); ++i) stored[i] = static_cast<uint16_t>(request[4 + 2 * i] << 8 | request[5 + 2 * i]);
+      for (size_t i = 0; i < stored.size(); ++i)
+        stored[i] = static_cast<uint16_t>(request[4 + 2 * i] << 8 | request[5 + 2 * i]);
       return Reply(io::HID_STATUS_OK);
     }
     if (request[1] == io::HID_CMD_READ_PARAM && request[2] == io::HID_PARAM_SMART_VOLUME) {
