@@ -1,6 +1,7 @@
 // HidBus on hidapi's hidraw backend.
 #include <hidapi/hidapi.h>
 
+#include <atomic>
 #include <mutex>
 
 #include "platform/HidBus.h"
@@ -15,13 +16,16 @@ class HidapiDevice : public HidDevice {
   ~HidapiDevice() override { hid_close(handle_); }
 
   int Write(const uint8_t* report, size_t length) override {
+    // A device that numbers its output reports numbers its input reports too.
+    if (length > 0 && report[0] != 0) numbered_ = true;
     return hid_write(handle_, report, length);
   }
 
   int Read(uint8_t* buffer, size_t length, int timeoutMs) override {
+    // hidapi puts the report id first only for devices that number their reports; for the others
+    // we put a 0 there, so replies have one layout whatever the device does.
+    if (numbered_) return hid_read_timeout(handle_, buffer, length, timeoutMs);
     if (length < 2) return -1;
-    // hidraw hands reports up without the id byte when the device numbers none; we always put
-    // an id byte (0 then) first, so replies have one layout whatever the device does.
     const int n = hid_read_timeout(handle_, buffer + 1, length - 1, timeoutMs);
     if (n <= 0) return n;
     buffer[0] = 0;
@@ -30,6 +34,7 @@ class HidapiDevice : public HidDevice {
 
  private:
   hid_device* handle_;
+  std::atomic<bool> numbered_{false};
 };
 
 class HidapiBus : public HidBus {
