@@ -29,6 +29,18 @@ void SimUpdateServer::Remove(const std::string& name) {
   bodies_.erase(name);
 }
 
+void SimUpdateServer::Clear() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    bodies_.clear();
+    held_.clear();
+    requests_.clear();
+    reachable_ = true;
+    answered_ = 0;
+  }
+  released_.notify_all();
+}
+
 void SimUpdateServer::SetReachable(bool reachable) {
   std::lock_guard<std::mutex> lock(mutex_);
   reachable_ = reachable;

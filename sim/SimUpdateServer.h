@@ -17,6 +17,8 @@ class SimUpdateServer : public platform::Http {
  public:
   void Serve(const std::string& name, std::string body);
   void Remove(const std::string& name);
+  // Forgets bodies, holds and requests; reachable again.
+  void Clear();
   // An unreachable server answers nothing at all.
   void SetReachable(bool reachable);
   // Requests for `name` wait until Release (at most kHoldLimitMs, so that nothing hangs).
