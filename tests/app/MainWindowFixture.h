@@ -1,8 +1,8 @@
 #pragma once
 // A main window on the offscreen platform with its program folder in a fresh temporary folder
 // (with an IMG folder unless a test removes it), empty simulated USB and HID buses, a simulated
-// update server that offers nothing newer, a shell that records what it would open, and page doubles for the pages whose real work
-// is not what a test is about.
+// update server that offers nothing newer, a shell that records what it would open, and page
+// doubles for the pages whose real work is not what a test is about.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 

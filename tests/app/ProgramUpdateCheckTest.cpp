@@ -51,7 +51,9 @@ class ProgramUpdateCheckTest : public MainWindowTest {
   // Waits (a bounded time) until the download thread has got as far as `done` says.
   static void WaitFor(const std::function<bool()>& done) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    while (!done() && std::chrono::steady_clock::now() < until) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
     ASSERT_TRUE(done());
   }
   // The main window as a user sees it after the check: idle, no progress, no timer of the check.
