@@ -1,5 +1,6 @@
 // The demo build: the device manager as it ships, but with a simulated headset (092B:4D21) on a
-// simulated USB bus in place of the real one, and no vendor HID devices. Its settings file lives
+// simulated USB bus in place of the real one, no vendor HID devices, and a simulated update server
+// whose program list offers nothing newer. Its settings file lives
 // in ~/.local/share/corvale-manager-demo/IMG (or under the temporary folder when there is no home).
 //
 //   corvale-manager-demo                   runs the program
@@ -14,6 +15,7 @@
 
 #include "SimBlueCoreHeadset.h"
 #include "SimHidBus.h"
+#include "SimUpdateServer.h"
 #include "SimUsbBus.h"
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
@@ -21,6 +23,7 @@
 #include "framework/Bitmap.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
+#include "pages/recognition/ProgramUpdateCheck.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -82,6 +85,7 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
     window.m_nLanguage = language;
     window.UpdateFonts();
     window.GoToSelectionPage();
+    WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-1-selection") && ok;
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     ok = Shoot(window, dir, tag + "-2-recognition") && ok;
@@ -111,6 +115,10 @@ int main(int argc, char** argv) {
   platform::UsbBus::Scoped useUsb(usb);
   sim::SimHidBus hid;
   platform::HidBus::Scoped useHid(hid);
+  sim::SimUpdateServer server;
+  server.Serve(pages::kSoftwareListName,
+               std::string(pages::kProgramKey) + ": v1.0 : setup.exe\n" + std::string(pages::kProgramKey) + ":0\n");
+  platform::Http::Scoped useServer(server);
 
   if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, argv[2]);
 

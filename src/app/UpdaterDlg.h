@@ -154,6 +154,8 @@ class CUpdaterDlg : public fw::Dialog {
   // False (and nothing written) while busy or while the page list is open: the window must stay.
   // Otherwise closes the HID handles, writes the file and returns true, written or not.
   bool SaveSettingsFile();
+  // Where a save dialog starts: the last folder chosen, else the IMG folder beside the program.
+  std::string SaveDialogFolder() const;
 
   // --- Page switching ------------------------------------------------------------------------
   void GoToSelectionPage();

@@ -20,6 +20,12 @@ std::tm LocalTimeNow() {
 
 }  // namespace
 
+std::string CUpdaterDlg::SaveDialogFolder() const {
+  if (!m_strCurrentPath.empty()) return m_strCurrentPath;
+  const std::string program = platform::Paths::Get().ProgramFolder();
+  return program.empty() ? "/" : platform::Paths::Get().ImageFolder() + "/";
+}
+
 void CUpdaterDlg::OnMenuDiagnosticLog() {
   if (IsRefusingCommands()) return;
 
@@ -27,12 +33,7 @@ void CUpdaterDlg::OnMenuDiagnosticLog() {
   request.save = true;
   request.filter = kDiagnosticLogFilter;
   request.defaultName = DiagnosticLogFileName(LocalTimeNow());
-  if (!m_strCurrentPath.empty()) {
-    request.folder = m_strCurrentPath;
-  } else {
-    const std::string program = platform::Paths::Get().ProgramFolder();
-    request.folder = program.empty() ? "/" : platform::Paths::Get().ImageFolder() + "/";
-  }
+  request.folder = SaveDialogFolder();
   const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
   if (!chosen) return;
 

@@ -23,8 +23,17 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-// Like atoi: optional blanks and sign, then digits up to the first other character; no digits
-// give 0. Values beyond int saturate instead of wrapping.
+// Splits at the first dot into trimmed parts; false when there is no dot or it stands first.
+bool SplitAtDot(std::string_view text, std::string_view& left, std::string_view& right) {
+  const std::size_t dot = text.find('.');
+  if (dot == std::string_view::npos || dot == 0) return false;
+  left = Trim(text.substr(0, dot));
+  right = Trim(text.substr(dot + 1));
+  return true;
+}
+
+}  // namespace
+
 int ReadInteger(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size() && IsBlank(s[i])) ++i;
@@ -38,17 +47,6 @@ int ReadInteger(std::string_view s) {
   }
   return ClampToInt(negative ? -value : value);
 }
-
-// Splits at the first dot into trimmed parts; false when there is no dot or it stands first.
-bool SplitAtDot(std::string_view text, std::string_view& left, std::string_view& right) {
-  const std::size_t dot = text.find('.');
-  if (dot == std::string_view::npos || dot == 0) return false;
-  left = Trim(text.substr(0, dot));
-  right = Trim(text.substr(dot + 1));
-  return true;
-}
-
-}  // namespace
 
 int ClampedDifference(int a, int b) { return ClampToInt(int64_t{a} - int64_t{b}); }
 

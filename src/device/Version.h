@@ -12,6 +12,10 @@ enum SecondaryVersionType : int {
   kVersionThirdNumber = 2,
 };
 
+// Like atoi: optional blanks and sign, then digits up to the first other character; no digits
+// give 0. Values beyond int saturate instead of wrapping.
+int ReadInteger(std::string_view s);
+
 // a - b, clamped into int so that its sign is always right.
 int ClampedDifference(int a, int b);
 

@@ -1,8 +1,8 @@
 #pragma once
 // A main window on the offscreen platform with its program folder in a fresh temporary folder
-// (with an IMG folder unless a test removes it), empty simulated USB and HID buses, a shell that
-// records what it would open, and page doubles for the pages whose real work
-// is not what a test is about.
+// (with an IMG folder unless a test removes it), empty simulated USB and HID buses, a simulated
+// update server that offers nothing newer, a shell that records what it would open, and page
+// doubles for the pages whose real work is not what a test is about.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -18,7 +18,9 @@
 #include "platform/Paths.h"
 #include "platform/Shell.h"
 #include "SimHidBus.h"
+#include "SimUpdateServer.h"
 #include "SimUsbBus.h"
+#include "pages/recognition/ProgramUpdateCheck.h"
 
 namespace testing_app {
 
@@ -72,6 +74,7 @@ class FakeFirmwareUpdate : public firmware::CDialogFirmwareUpdate {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    server_.Serve(pages::kSoftwareListName, SoftwareList("v1.0", 0, "setup.exe"));
     char pattern[] = "/tmp/corvale-mainwin-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     folder_ = pattern;
@@ -95,11 +98,19 @@ class MainWindowTest : public ::testing::Test {
     return *window_;
   }
 
-  // Opens the window and lets the first tick of the startup timer show page 1.
+  // Opens the window and lets the first tick of the startup timer show page 1, then lets page 1's
+  // update check ask the server.
   app::CUpdaterDlg& Start(app::CUpdaterDlg::Pages pages = {}) {
     Open(std::move(pages));
     window_->FireTimer(app::TIMER_STARTUP);
+    window_->m_dlgDeviceSelection.FireTimer(pages::TIMER_UPDATE_CHECK);
     return *window_;
+  }
+
+  // A "Software" list that names the program's version line and build line.
+  static std::string SoftwareList(const std::string& version, int build, const std::string& file) {
+    const std::string key(pages::kProgramKey);
+    return key + ":" + std::to_string(build) + "\n" + key + ": " + version + " : " + file + "\n";
   }
 
   // As recognition leaves the window: a target and a recognised device, so every page is open.
@@ -135,6 +146,8 @@ class MainWindowTest : public ::testing::Test {
   platform::UsbBus::Scoped useUsb_{usb_};
   sim::SimHidBus hid_;
   platform::HidBus::Scoped useHid_{hid_};
+  sim::SimUpdateServer server_;
+  platform::Http::Scoped useServer_{server_};
   platform::RecordingShell shell_;
   platform::Shell::Scoped useShell_{shell_};
   std::unique_ptr<app::CUpdaterDlg> window_;

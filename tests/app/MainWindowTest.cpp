@@ -39,6 +39,9 @@ TEST_F(MainWindowTest, AFirstRunShowsTheWindowAndClosesCleanly) {
     EXPECT_EQ(w.m_staticBackground.GetBitmap().ResourceId(), 327);
     w.FireTimer(app::TIMER_STARTUP);
     EXPECT_EQ(ShownPage(w), 1);
+    // Busy until the update check has asked the server.
+    EXPECT_TRUE(w.m_bBusy);
+    w.m_dlgDeviceSelection.FireTimer(pages::TIMER_UPDATE_CHECK);
     EXPECT_EQ(w.m_staticPageFrame.GetBitmap().ResourceId(), 218);
     if (const char* folder = std::getenv("CORVALE_SCREENSHOTS")) {
       EXPECT_TRUE(fw::RenderToPng(w, std::string(folder) + "/mainwindow-first-run.png"));

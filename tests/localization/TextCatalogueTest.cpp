@@ -12,6 +12,7 @@
 #include "localization/MainWindowTexts.h"
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SelectionPageTexts.h"
+#include "localization/ServerFailureTexts.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
 #include "localization/TextRow.h"
@@ -178,6 +179,9 @@ std::vector<Entry> Catalogue() {
       {"GetUpdateFileFilterText", GetUpdateFileFilterText, "Manager Update Files(*.exe)|"},
       {"GetUpdateSucceededText", GetUpdateSucceededText,
        "Successfully downloaded the update file."},
+      {"GetCannotConnectToServerText", GetCannotConnectToServerText,
+       "Cannot connect to the server"},
+      {"GetCannotOpenFileText", GetCannotOpenFileText, "Cannot open file"},
   };
   entries.insert(entries.end(), pageEntries.begin(), pageEntries.end());
 

@@ -39,7 +39,9 @@ CDialogDeviceSelection::CDialogDeviceSelection() : CWizardPage(res::DeviceSelect
   BindControl(IDC_SELECTION_PICTURE, m_btnPicture);
 }
 
-CDialogDeviceSelection::~CDialogDeviceSelection() = default;
+CDialogDeviceSelection::~CDialogDeviceSelection() {
+  if (m_downloadThread.joinable()) m_downloadThread.join();
+}
 
 bool CDialogDeviceSelection::OnInitDialog() {
   fw::Dialog::OnInitDialog();

@@ -2,14 +2,23 @@
 // Page 1: the product family picture; NEXT or a click on it goes on to recognition. The product
 // buttons behind the picture are kept hidden, but they select and draw as they always did.
 #include <array>
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "framework/Button.h"
+#include "io/Download.h"
 #include "pages/WizardPage.h"
 
 namespace pages {
 
 enum : int { IDC_SELECTION_PICTURE = 1032 };
+enum : unsigned {
+  TIMER_UPDATE_CHECK = 101,     // one-shot: reads the server's list, asks, starts the download
+  TIMER_UPDATE_DOWNLOAD = 102,  // every second while the installer downloads
+};
+inline constexpr unsigned kUpdateCheckDelayMs = 100;
+inline constexpr unsigned kUpdateDownloadTickMs = 1000;
 inline constexpr int kEditionProduct = 0x4D10;
 
 class CDialogDeviceSelection : public CWizardPage {
@@ -30,8 +39,8 @@ class CDialogDeviceSelection : public CWizardPage {
   bool m_bUpdateChecked = false;
   std::string m_strUpdateFileName;
   std::string m_strUpdatePath;
-  int m_nDownloadTotal = 0;
-  int m_nDownloadReceived = 0;
+  // Written by the installer download thread, read by TIMER_UPDATE_DOWNLOAD.
+  io::DownloadProgress m_download;
   std::array<fw::Button, kProductButtonCount> m_btnProducts;
   fw::Button m_btnPicture;
 
@@ -48,13 +57,26 @@ class CDialogDeviceSelection : public CWizardPage {
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
   void OnDrawItem(int id, const fw::DrawItemStruct& item) override;
   bool OnSetCursor(fw::Window& over) override;
+  void OnTimer(unsigned id) override;
 
  protected:
-  // Where the program's own update check starts; it has no work of its own yet.
-  virtual void StartUpdateCheck() {}
+  // Arms the program's own update check: busy until it has asked the server (ProgramUpdateCheck).
+  virtual void StartUpdateCheck();
 
  private:
   void FocusNext();
+  // The update check's steps.
+  void OnUpdateCheckTimer();
+  void OfferUpdate(int major, int minor, int build);
+  void StartInstallerDownload(const std::string& path);
+  void OnUpdateDownloadTimer();
+  void FinishInstallerDownload(bool succeeded, int failure);
+  void EndUpdateCheck();
+
+  // The installer download; joined when the page goes away.
+  std::thread m_downloadThread;
+  // Set by the download thread once the installer is in place.
+  std::atomic<bool> m_bDownloadComplete{false};
 };
 
 // Pages 1 to 5: the wait cursor while the main window is busy. True when it set the cursor.
