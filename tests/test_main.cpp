@@ -6,12 +6,29 @@
 #include <cstdlib>
 
 #include "framework/TestSeams.h"
+#include "platform/Http.h"
+
+namespace {
+
+// Tests never reach past this machine: a test that wants a server installs its own for its scope.
+class NoNetwork : public platform::Http {
+ public:
+  platform::HttpResult Fetch(const std::string&, platform::HttpReceiver&) override {
+    platform::HttpResult result;
+    result.detail = "tests reach no network";
+    return result;
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   // A modal dialog, menu or file dialog that no script answers fails the test that opened it.
   fw::ModalScript::SetFailureReporter([](const std::string& message) { ADD_FAILURE() << message; });
+  static NoNetwork noNetwork;
+  platform::Http::Install(&noNetwork);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
