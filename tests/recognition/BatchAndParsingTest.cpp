@@ -61,6 +61,16 @@ TEST(RadioBatches, AlternateModelBatchOnlyForItsTargetAndRange) {
   EXPECT_FALSE(IsAlternateModelBatch(0x5060, ""));
 }
 
+TEST(RadioBatches, VariantCodeFixOnlyFor4210InItsTwoRanges) {
+  EXPECT_TRUE(NeedsVariantCodeFix(0x4210, "2E9057"));
+  EXPECT_TRUE(NeedsVariantCodeFix(0x4210, "2E90BA"));
+  EXPECT_TRUE(NeedsVariantCodeFix(0x4210, "334000"));
+  EXPECT_TRUE(NeedsVariantCodeFix(0x4210, "333D55"));
+  EXPECT_FALSE(NeedsVariantCodeFix(0x4210, "2E90BB"));
+  EXPECT_FALSE(NeedsVariantCodeFix(0x4210, "334B7E"));
+  EXPECT_FALSE(NeedsVariantCodeFix(0x4211, "334000"));
+}
+
 TEST(PsKeyFormats, AddressTextsFromTheKeyWords) {
   const std::array<uint8_t, 8> key = {0x12, 0x00, 0x56, 0x34, 0x9A, 0x00, 0xBC, 0x78};
   const AddressTexts texts = FormatAddressTexts(key);

@@ -274,9 +274,11 @@ TEST_F(RecognizeDeviceTest, AMakerHidInterfaceTakesTheHidBranchWithoutTheDfuLibr
   EXPECT_TRUE(w.m_dlgDeviceRecognition.IsHidDevicePresent(0, &productId, nullptr));
   EXPECT_EQ(productId, 0x5410);
   const int inits = dfu::DFUTransportUSB::InitCount();
-  EXPECT_EQ(w.m_dlgDeviceRecognition.RecognizeDevice(nullptr, true), RECOGNIZE_NO_DEVICE);
+  EXPECT_EQ(w.m_dlgDeviceRecognition.RecognizeDevice(nullptr, true), RECOGNIZE_OK);
   EXPECT_EQ(dfu::DFUTransportUSB::InitCount(), inits);
-  EXPECT_FALSE(w.m_bBusy);
+  EXPECT_TRUE(w.m_bDeviceRecognized);
+  EXPECT_EQ(w.m_deviceSettings.m_nProductId, 0x4D21) << "the target is recognised, never changed";
+  EXPECT_EQ(w.m_dlgDeviceRecognition.m_nHidPollTimer, 0u);
 }
 
 }  // namespace

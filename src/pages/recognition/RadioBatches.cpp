@@ -30,6 +30,13 @@ constexpr int kAlternateModelTarget = 0x5060;
 constexpr const char* kAlternateModelFirst = "3323F1";
 constexpr const char* kAlternateModelLast = "333584";
 
+constexpr int kVariantFixTarget = 0x4210;
+struct BatchRange {
+  const char* first;
+  const char* last;
+};
+constexpr BatchRange kVariantFixRanges[] = {{"333D55", "334B7D"}, {"2E9057", "2E90BA"}};
+
 }  // namespace
 
 long BatchValue(std::string_view addressText) {
@@ -46,6 +53,15 @@ bool IsAlternateModelBatch(int target, std::string_view addressText) {
   if (target != kAlternateModelTarget) return false;
   const long batch = BatchValue(addressText);
   return batch >= BatchValue(kAlternateModelFirst) && batch <= BatchValue(kAlternateModelLast);
+}
+
+bool NeedsVariantCodeFix(int target, std::string_view addressText) {
+  if (target != kVariantFixTarget) return false;
+  const long batch = BatchValue(addressText);
+  for (const BatchRange& range : kVariantFixRanges) {
+    if (batch >= BatchValue(range.first) && batch <= BatchValue(range.last)) return true;
+  }
+  return false;
 }
 
 }  // namespace pages::recognition

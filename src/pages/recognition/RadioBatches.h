@@ -17,4 +17,7 @@ bool NeedsRadioPatch(int target, std::string_view addressText);
 // Units of 0x5060 from the batch that shipped with the firmware of model 0x5011.
 bool IsAlternateModelBatch(int target, std::string_view addressText);
 
+// Units of 0x4210 from the batches that left the factory with a wrong hardware variant code.
+bool NeedsVariantCodeFix(int target, std::string_view addressText);
+
 }  // namespace pages::recognition

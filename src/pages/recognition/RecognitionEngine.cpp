@@ -5,6 +5,7 @@
 #include "framework/Messages.h"
 #include "pages/recognition/DfuPathWalk.h"
 #include "pages/recognition/DialogDeviceRecognition.h"
+#include "pages/recognition/HidRecognition.h"
 #include "pages/recognition/RecognitionReport.h"
 #include "pages/recognition/RecognitionStates.h"
 
@@ -83,11 +84,18 @@ class WindowReportTarget : public recognition::ReportTarget {
   app::CUpdaterDlg& main_;
 };
 
-// The HID branch comes with the HID recognition of the maker's HID families; until then a device
-// that shows only such an interface is not one this edition can recognise.
-int RecognizeOverHid(CDialogDeviceRecognition& page) {
+recognition::RecognitionSlots SlotsOf(app::CUpdaterDlg& main) {
+  return {main.m_nDeviceTarget,      main.m_nUsbStatus,      main.m_bDeviceRecognized, main.m_deviceSettings,
+          main.m_nSettingsPageCount, main.m_anSettingsPages, main.m_nSettingsPageSel};
+}
+
+// Always recognises: what the device does not answer takes the product's default.
+int RecognizeOverHid(CDialogDeviceRecognition& page, app::CUpdaterDlg& main, device::CDeviceSettings* toWrite) {
+  recognition::OpenHidInterfacesFor(main.m_nDeviceTarget, main.m_hHidDevice, main.m_hHidDeviceSecond);
+  recognition::RecognizeOverHidChannel(SlotsOf(main), {main.m_hHidDevice.get(), main.m_hHidDeviceSecond.get()},
+                                       toWrite);
   StopHidPairPoll(page);
-  return RECOGNIZE_NO_DEVICE;
+  return RECOGNIZE_OK;
 }
 
 }  // namespace
@@ -101,14 +109,10 @@ int RunRecognition(CDialogDeviceRecognition& page, device::CDeviceSettings* toWr
   {
     BusyScope busy(page, *main);
     if (page.IsHidDevicePresent(1, nullptr, nullptr)) {
-      state = RecognizeOverHid(page);
+      state = RecognizeOverHid(page, *main, toWrite);
     } else {
       main->CloseHidHandles();
-      const recognition::RecognitionSlots slots{main->m_nDeviceTarget,      main->m_nUsbStatus,
-                                                main->m_bDeviceRecognized,  main->m_deviceSettings,
-                                                main->m_nSettingsPageCount, main->m_anSettingsPages,
-                                                main->m_nSettingsPageSel};
-      state = recognition::RecognizeOverDfu(slots, toWrite);
+      state = recognition::RecognizeOverDfu(SlotsOf(*main), toWrite);
     }
   }
 
