@@ -11,6 +11,8 @@
 #include "io/HidInterfaceLookup.h"
 #include "localization/SafeFormat.h"
 #include "pages/recognition/HidProductFamilies.h"
+#include "pages/recognition/HidRequests.h"
+#include "pages/recognition/HidSettingsExchange.h"
 #include "pages/recognition/RadioBatches.h"
 #include "platform/Clock.h"
 
@@ -27,31 +29,10 @@ constexpr int kModuleOpenAttempts = 20;
 constexpr uint32_t kModuleRetryMs = 1000;
 constexpr int kFixedHardwareVariant = 11;
 
-// Word i of a reply, big-endian as it travels; a word past the 67 bytes reads 0.
-uint16_t ReplyWord(const io::HidReplyReport& reply, size_t index) {
-  const size_t at = io::HID_REPLY_WORDS + 2 * index;
-  if (at + 1 >= reply.bytes.size()) return 0;
-  return static_cast<uint16_t>((reply.bytes[at] << 8) | reply.bytes[at + 1]);
-}
-
-uint8_t ReplyWordLow(const io::HidReplyReport& reply, size_t index) {
-  return static_cast<uint8_t>(ReplyWord(reply, index) & 0xFF);
-}
-
-bool Ask(platform::HidDevice* device, const io::HidCommandReport& request, io::HidReplyReport& reply) {
-  reply = io::HidReplyReport{};
-  return io::HidTransact(device, request, reply);
-}
-
-void Send(platform::HidDevice* device, const io::HidCommandReport& request) {
-  io::HidReplyReport ignored;
-  io::HidTransact(device, request, ignored);
-}
-
 std::string ReadName(platform::HidDevice* device, int target) {
   io::HidReplyReport reply;
   if (Ask(device, io::MakeParamRead(io::HID_PARAM_DEVICE_NAME), reply)) {
-    const size_t count = std::min<size_t>(reply.bytes[io::HID_REPLY_WORD_COUNT], io::HID_REPLY_WORDS_MAX);
+    const size_t count = ReplyWordCount(reply);
     // Word 0 is not part of the name.
     std::string name;
     for (size_t i = 1; i < count; ++i) {
@@ -208,8 +189,9 @@ void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
     record.m_strDeviceName = ReadName(family == HidFamily::DualInterface ? handles.second : handles.first, target);
   }
   ReadVersions(handles, target, record);
-  (void)toWrite;
+  if (toWrite) WriteHidSettings(target, handles, *toWrite);
   ReadAddresses(handles, target, record);
+  ReadHidSettings(target, handles, record);
 
   slots.deviceRecognized = true;
   if (IsKnownHidProduct(target)) slots.usbStatus = target;

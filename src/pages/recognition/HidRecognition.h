@@ -7,14 +7,10 @@
 
 #include "device/DeviceSettings.h"
 #include "pages/recognition/DfuPathWalk.h"
+#include "pages/recognition/HidRequests.h"
 #include "platform/HidBus.h"
 
 namespace pages::recognition {
-
-struct HidHandles {
-  platform::HidDevice* first = nullptr;
-  platform::HidDevice* second = nullptr;
-};
 
 // Opens what the target talks through when the handles are not open yet: both modules of the
 // pair product, else the first and (for the dual-interface family) the second vendor collection
