@@ -26,11 +26,7 @@ int CUpdaterDlg::HardwareVariantForPicture() {
   return m_deviceSettings.m_nProductId == device::kVariantPictureProduct ? QueryHardwareVariant() : 0;
 }
 
-int CUpdaterDlg::QueryHardwareVariant() {
-  // The variant is read over the vendor HID channel, which this build does not speak yet; 0 is
-  // what a failed question gives.
-  return 0;
-}
+int CUpdaterDlg::QueryHardwareVariant() { return m_dlgDeviceRecognition.QueryHardwareVariant(); }
 
 void CUpdaterDlg::UpdateDevicePanel() {
   DevicePanelState state;

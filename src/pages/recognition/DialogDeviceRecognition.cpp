@@ -6,6 +6,7 @@
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SharedTexts.h"
 #include "pages/recognition/DialogDeviceSelection.h"
+#include "pages/recognition/HidPairProbe.h"
 #include "pages/recognition/HidPresence.h"
 #include "pages/recognition/RecognitionEngine.h"
 #include "resources/PageTemplates.h"
@@ -77,6 +78,33 @@ bool CDialogDeviceRecognition::IsHidDevicePresent(int /*unused*/, int* productId
   const auto found = recognition::FindMakerHidProduct();
   if (found && productId) *productId = *found;
   return found.has_value();
+}
+
+bool CDialogDeviceRecognition::ProbeHidPair(int /*unused1*/, int /*unused2*/, int /*unused3*/) {
+  app::CUpdaterDlg* main = MainWindow();
+  return main && recognition::ProbeHidPair(main->m_hHidDevice, main->m_hHidDeviceSecond, main->m_deviceSettings);
+}
+
+int CDialogDeviceRecognition::QueryHardwareVariant() {
+  app::CUpdaterDlg* main = MainWindow();
+  return main ? recognition::QueryHardwareVariant(main->m_hHidDevice.get()) : 0;
+}
+
+void CDialogDeviceRecognition::OnTimer(unsigned id) {
+  if (id == recognition::kHidPairPollTimer) {
+    KillTimer(id);
+    m_nHidPollTimer = 0;
+    if (app::CUpdaterDlg* main = MainWindow()) {
+      main->CloseHidHandles();
+      const bool found = ProbeHidPair(1, 0, 0);
+      main->CloseHidHandles();
+      if (!found && m_nHidPollTimer == 0) {
+        m_nHidPollTimer = recognition::kHidPairPollTimer;
+        SetTimer(id, recognition::kHidPairPollPeriodMs);
+      }
+    }
+  }
+  CWizardPage::OnTimer(id);
 }
 
 int CDialogDeviceRecognition::RecognizeDevice(device::CDeviceSettings* toWrite, bool interactive) {

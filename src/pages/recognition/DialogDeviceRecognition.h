@@ -45,6 +45,12 @@ class CDialogDeviceRecognition : public CWizardPage {
   // True when one of the maker's HID interfaces is attached; `productId`, when given, receives the
   // first one's product id. The first and the last argument are not read.
   bool IsHidDevicePresent(int unused, int* productId, int* unusedOut);
+  // Opens both interfaces of the pair product into the main window's handles; true when both
+  // are open. A single interface that opened stays for the caller. The arguments are not read.
+  bool ProbeHidPair(int unused1, int unused2, int unused3);
+  // The hardware variant code of the device on the main window's first HID handle, 0 when it
+  // cannot be read.
+  int QueryHardwareVariant();
   // Finds and reads the attached device; `toWrite`, when given, is written to it first. Message
   // boxes are shown only when `interactive`. Returns a RecognizeResult.
   virtual int RecognizeDevice(device::CDeviceSettings* toWrite, bool interactive);
@@ -54,6 +60,9 @@ class CDialogDeviceRecognition : public CWizardPage {
   void OnButtonOemProducts();
 
   bool OnInitDialog() override;
+  // The pair poll: each tick probes from two closed handles and closes them again; it re-arms
+  // itself until the pair can be opened.
+  void OnTimer(unsigned id) override;
   bool OnCommand(int id, int notifyCode) override;
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
   bool OnSetCursor(fw::Window& over) override;
