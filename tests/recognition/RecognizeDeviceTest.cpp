@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "RecognitionRig.h"
+#include "SimHidHeadset.h"
 #include "app/MainWindowFixture.h"
 #include "app/MainWindowIds.h"
 #include "app/WindowColours.h"
@@ -279,6 +280,29 @@ TEST_F(RecognizeDeviceTest, AMakerHidInterfaceTakesTheHidBranchWithoutTheDfuLibr
   EXPECT_TRUE(w.m_bDeviceRecognized);
   EXPECT_EQ(w.m_deviceSettings.m_nProductId, 0x4D21) << "the target is recognised, never changed";
   EXPECT_EQ(w.m_dlgDeviceRecognition.m_nHidPollTimer, 0u);
+}
+
+TEST_F(RecognizeDeviceTest, AHidOnlyHeadsetIsRecognisedWrittenAndKeptOpen) {
+  recogtest::SimHidHeadset headset;
+  headset.version = {1, 2, 0, 0, 0};
+  headset.address = {0x00, 0x01, 0xEC, 0x11, 0x22, 0x33};
+  headset.params[io::HID_PARAM_DEVICE_NAME] = recogtest::SimHidHeadset::Text("Rider");
+  headset.AttachTo(rig.hid, 0x5520);
+  app::CUpdaterDlg& w = Start();
+  w.m_nDeviceTarget = 0x5520;
+  device::CDeviceSettings toWrite;
+  toWrite.m_nProductId = 0x5520;
+  toWrite.m_astrSpeedDial[0] = "112";
+
+  EXPECT_EQ(w.m_dlgDeviceRecognition.RecognizeDevice(&toWrite, false), RECOGNIZE_OK);
+  EXPECT_TRUE(w.m_bDeviceRecognized);
+  EXPECT_EQ(w.m_nUsbStatus, 0x5520);
+  EXPECT_EQ(w.m_deviceSettings.m_strDeviceName, "Rider");
+  EXPECT_EQ(w.m_deviceSettings.m_nVersionMinor, 2);
+  EXPECT_EQ(w.m_deviceSettings.m_strAddress, "0001EC[112233]");
+  EXPECT_EQ(w.m_deviceSettings.m_astrSpeedDial[0], "112") << "written before it was read";
+  EXPECT_GT(w.m_nSettingsPageCount, 0);
+  EXPECT_TRUE(w.m_hHidDevice) << "the window closes its handles itself";
 }
 
 }  // namespace
