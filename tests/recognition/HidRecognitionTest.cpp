@@ -72,9 +72,11 @@ TEST_F(HidRecognitionTest, DualInterfaceDeviceReadsBothInterfacesAndKeepsTheOlde
 }
 
 TEST_F(HidRecognitionTest, NameRepliesWithoutCharactersGiveTheDisplayName) {
-  const std::vector<std::vector<uint16_t>> replies = {{}, {0}, {0, 0x41, 0x42, 0x43}};
+  const std::vector<std::vector<uint16_t>> replies = {
+      {}, {0}, {0, 0x41, 0x42, 0x43}, {0, 0xC3, 0xA9, 0x74, 0xE9}, {0, 0x41, 0, 0x42}};
   const std::vector<std::string> expected = {device::GetModelName(0x5520, false),
-                                             device::GetModelName(0x5520, false), "ABC"};
+                                             device::GetModelName(0x5520, false), "ABC",
+                                             "\xC3\xA9t\xEF\xBF\xBD", "A"};
   for (size_t i = 0; i < replies.size(); ++i) {
     rig.hid.Clear();
     first.reset();
