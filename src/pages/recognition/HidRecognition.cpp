@@ -44,7 +44,7 @@ std::string DecodeUtf8(const std::string& bytes) {
     else if (lead >= 0xE0 && lead <= 0xEF) length = 3, min = 0x800;
     else if (lead >= 0xF0 && lead <= 0xF4) length = 4, min = 0x10000;
     bool valid = length > 0 && i + length <= bytes.size();
-    uint32_t code = length == 1 ? lead : lead & (0x3Fu >> (length - 1));
+    uint32_t code = length <= 1 ? lead : lead & (0x7Fu >> length);
     for (size_t k = 1; valid && k < length; ++k) {
       const auto next = static_cast<uint8_t>(bytes[i + k]);
       valid = (next & 0xC0) == 0x80;
