@@ -263,7 +263,8 @@ FeatureBits ReadFeatureWord(int target, platform::HidDevice* device, CDeviceSett
   const uint16_t word = ReplyWord(reply, 0);
   const uint16_t used = BitSetOf(target);
   for (int bit = 0; bit < 16; ++bit) {
-    if ((used >> bit) & 1) bits.value[static_cast<size_t>(bit)] = ok ? ((word >> bit) & 1) != 0 : FeatureDefault(target, bit);
+    if (((used >> bit) & 1) == 0) continue;
+    bits.value[static_cast<size_t>(bit)] = ok ? ((word >> bit) & 1) != 0 : FeatureDefault(target, bit);
   }
   if (IsCommitProduct(target)) {
     if (ok) ReadCommitProductExtras(target, device, reply, s);
