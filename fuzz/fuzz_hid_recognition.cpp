@@ -10,30 +10,10 @@
 #include "SimHidBus.h"
 #include "device/ModelNames.h"
 #include "pages/recognition/HidRecognition.h"
+#include "FuzzedHidDevice.h"
 #include "platform/Clock.h"
 
 namespace {
-
-// Each reply a length byte, then that many bytes (or what is left); 0xFF is a failing read.
-class FuzzedDevice : public platform::HidDevice {
- public:
-  FuzzedDevice(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-  int Write(const uint8_t*, size_t length) override { return static_cast<int>(length); }
-  int Read(uint8_t* buffer, size_t length, int timeoutMs) override {
-    if (timeoutMs == 0 || pos_ >= size_) return 0;
-    const size_t announced = data_[pos_++];
-    if (announced == 0xFF) return -1;
-    const size_t n = std::min({announced, size_ - pos_, length});
-    std::memcpy(buffer, data_ + pos_, n);
-    pos_ += n;
-    return static_cast<int>(n);
-  }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-  size_t pos_ = 0;
-};
 
 constexpr int kTargets[] = {0x4210, 0x4310, 0x5345, 0x3110, 0x3500, 0x5520, 0x5510, 0x5560,
                             0x5412, 0x6010, 0x6020, 0x3050, 0x5320, 0x4D10};
@@ -48,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   platform::HidBus::Scoped useBus(bus);
   int target = kTargets[data[0] % std::size(kTargets)];
   const bool write = (data[1] & 1) != 0;
-  FuzzedDevice device(data + 2, size - 2);
+  FuzzedHidDevice device(data + 2, size - 2);
 
   int usbStatus = 0;
   bool recognized = false;
