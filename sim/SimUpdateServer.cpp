@@ -75,7 +75,12 @@ platform::HttpResult SimUpdateServer::Fetch(const std::string& url, platform::Ht
   {
     std::unique_lock<std::mutex> lock(mutex_);
     requests_.push_back(name);
-    released_.wait_for(lock, std::chrono::milliseconds(kHoldLimitMs), [&] { return held_.count(name) == 0; });
+    // Waits in slices, as a real transfer polls its cancel.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHoldLimitMs);
+    while (held_.count(name) != 0 && std::chrono::steady_clock::now() < until) {
+      if (receiver.Cancelled()) return {platform::HttpOutcome::kCancelled, 0, 0, "cancelled"};
+      released_.wait_for(lock, std::chrono::milliseconds(20));
+    }
     if (!reachable_) return {platform::HttpOutcome::kNotReached, 0, 0, "unreachable"};
     const auto found = bodies_.find(name);
     if (found == bodies_.end()) return {platform::HttpOutcome::kBadStatus, 404, 0, "not found"};

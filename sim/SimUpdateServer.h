@@ -21,7 +21,8 @@ class SimUpdateServer : public platform::Http {
   void Clear();
   // An unreachable server answers nothing at all.
   void SetReachable(bool reachable);
-  // Requests for `name` wait until Release (at most kHoldLimitMs, so that nothing hangs).
+  // Requests for `name` wait until Release (at most kHoldLimitMs, so that nothing hangs) or until
+  // their receiver cancels.
   void Hold(const std::string& name);
   void Release(const std::string& name);
   // The names asked for, in order (addresses outside the base address as they stand).

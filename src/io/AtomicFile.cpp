@@ -1,6 +1,7 @@
 #include "io/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,6 +23,17 @@ bool WriteAll(int fd, const char* data, size_t size) {
     size -= static_cast<size_t>(n);
   }
   return true;
+}
+
+// Makes a rename in the folder of `path` durable. Best effort: some file systems cannot flush a
+// folder, and by now the new file is in place either way.
+void FlushFolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }
 
 }  // namespace
@@ -49,15 +61,18 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
   return contents;
 }
 
-AtomicFileWriter::AtomicFileWriter(std::string path)
-    : path_(std::move(path)), temp_(path_ + ".tmp") {}
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {}
 
 AtomicFileWriter::~AtomicFileWriter() { Discard(); }
 
 bool AtomicFileWriter::Open() {
   Discard();
-  fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  return fd_ >= 0;
+  std::string name = path_ + ".tmp-XXXXXX";
+  fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+  if (fd_ < 0) return false;
+  temp_ = std::move(name);
+  ::fchmod(fd_, 0644);  // what a plain create gives, not the private mode of a temporary file
+  return true;
 }
 
 bool AtomicFileWriter::Write(const char* data, size_t size) {
@@ -73,6 +88,7 @@ bool AtomicFileWriter::Commit() {
     ::unlink(temp_.c_str());
     return false;
   }
+  FlushFolderOf(path_);
   return true;
 }
 

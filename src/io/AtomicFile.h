@@ -1,7 +1,8 @@
 #pragma once
-// Whole-file reading and crash-safe writing: a file is written under a temporary name beside its
-// target, flushed to disk and renamed over it, so an interruption or a full disk never leaves half
-// a file where the old one was.
+// Whole-file reading and crash-safe writing: a file is written under a temporary name of its own
+// beside its target (so two writers of one file never share it), flushed to disk and renamed over
+// it, and the rename flushed too, so an interruption or a full disk never leaves half a file where
+// the old one was.
 #include <optional>
 #include <string>
 
@@ -22,7 +23,8 @@ class AtomicFileWriter {
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-  // Creates the temporary file; false when it cannot be created (a missing folder, no rights).
+  // Creates the temporary file "<path>.tmp-XXXXXX"; false when it cannot be created (a missing
+  // folder, no rights).
   bool Open();
   bool Write(const char* data, size_t size);
   // Flushes to disk and renames over the target; false (and the target untouched) on failure.

@@ -12,7 +12,9 @@ namespace {
 // Counts what arrived, in reads of at most one block, whatever sizes the transport delivers.
 class CountingReceiver : public platform::HttpReceiver {
  public:
+  explicit CountingReceiver(const std::atomic<bool>* cancel) : cancel_(cancel) {}
   bool Begin(int64_t) override { return true; }
+  bool Cancelled() override { return cancel_ && cancel_->load(); }
   bool Receive(const char* data, size_t size) override {
     while (size > 0) {
       const size_t block = size < kDownloadBlock ? size : kDownloadBlock;
@@ -34,10 +36,15 @@ class CountingReceiver : public platform::HttpReceiver {
   virtual bool TakeBlock(const char* data, size_t size) = 0;
   size_t total_ = 0;
   bool tooLarge_ = false;
+
+ private:
+  const std::atomic<bool>* cancel_;
 };
 
 class MemoryReceiver : public CountingReceiver {
  public:
+  using CountingReceiver::CountingReceiver;
+  std::chrono::milliseconds TimeLimit() const override { return kListTimeLimit; }
   bool Begin(int64_t announced) override {
     if (announced > static_cast<int64_t>(kMaxMemoryDownload)) tooLarge_ = true;
     return !tooLarge_;
@@ -57,8 +64,8 @@ class MemoryReceiver : public CountingReceiver {
 
 class FileReceiver : public CountingReceiver {
  public:
-  FileReceiver(const std::string& path, DownloadProgress* progress)
-      : writer_(path), progress_(progress) {}
+  FileReceiver(const std::string& path, DownloadProgress* progress, const std::atomic<bool>* cancel)
+      : CountingReceiver(cancel), writer_(path), progress_(progress) {}
 
   bool Begin(int64_t) override {
     if (!writer_.Open()) {
@@ -101,10 +108,10 @@ class FileReceiver : public CountingReceiver {
 }  // namespace
 
 int DownloadUrl(const std::string& url, std::string* memory, const std::string* filePath,
-                DownloadProgress* progress) {
+                DownloadProgress* progress, const std::atomic<bool>* cancel) {
   platform::Http& http = platform::Http::Get();
   if (memory) {
-    MemoryReceiver receiver;
+    MemoryReceiver receiver(cancel);
     if (http.Fetch(url, receiver).outcome != platform::HttpOutcome::kComplete) {
       return kDownloadNotOpened;
     }
@@ -112,10 +119,11 @@ int DownloadUrl(const std::string& url, std::string* memory, const std::string* 
     return receiver.Total();
   }
   if (!filePath) return kDownloadFileNotCreated;
-  FileReceiver receiver(*filePath, progress);
+  FileReceiver receiver(*filePath, progress, cancel);
   const platform::HttpOutcome outcome = http.Fetch(url, receiver).outcome;
   if (receiver.FileFailed()) return kDownloadFileNotCreated;
-  if (outcome != platform::HttpOutcome::kComplete) return kDownloadNotOpened;
+  // An empty installer or image is no file at all: the old one stays.
+  if (outcome != platform::HttpOutcome::kComplete || receiver.Total() == 0) return kDownloadNotOpened;
   if (!receiver.Commit()) return kDownloadFileNotCreated;
   receiver.Finish();
   return receiver.Total();

@@ -30,7 +30,7 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
 std::string RunExternalTool(const std::string& commandLine, std::chrono::milliseconds timeout) {
   const platform::ProcessResult run =
       platform::ProcessRunner::Get().Run(SplitCommandLine(commandLine), timeout);
-  return text::Format("[%s]\r\n", run.started ? "SUCCESS" : "FAIL") + run.output;
+  return text::Format("[%s]\r\n", run.started && !run.timedOut ? "SUCCESS" : "FAIL") + run.output;
 }
 
 }  // namespace io

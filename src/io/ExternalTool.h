@@ -10,8 +10,9 @@ namespace io {
 // Flashing a module can take minutes; a tool still running after this is ended.
 inline constexpr std::chrono::milliseconds kToolTimeout = std::chrono::minutes(10);
 
-// "[SUCCESS]\r\n" when the tool started, "[FAIL]\r\n" when it did not, followed by its output
-// exactly as received. Whether the tool did its work is read from that output by the caller.
+// "[SUCCESS]\r\n" when the tool ran to its end, "[FAIL]\r\n" when it could not be started or was
+// ended at the time-out, followed by its output exactly as received. Whether the tool did its work
+// is read from that output by the caller.
 std::string RunExternalTool(const std::string& commandLine,
                             std::chrono::milliseconds timeout = kToolTimeout);
 

@@ -1,6 +1,7 @@
 #pragma once
 // HTTP(S) GET from the update server. TLS certificates and host names are always verified; a body
 // counts as received only when the status was 200 and every byte the server announced arrived.
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -17,6 +18,12 @@ class HttpReceiver {
   virtual bool Begin(int64_t announcedLength) = 0;
   // One block of the body; false ends the transfer.
   virtual bool Receive(const char* data, size_t size) = 0;
+  // Asked while the transfer runs, also while it waits for the server, at least once a second;
+  // true abandons it. May be called on the fetching thread only.
+  virtual bool Cancelled() { return false; }
+  // The longest the whole transfer may take, connection included; zero for no limit beyond the
+  // transport's connect and stall limits. A transfer that outlasts it fails.
+  virtual std::chrono::milliseconds TimeLimit() const { return {}; }
 };
 
 enum class HttpOutcome {
@@ -25,6 +32,7 @@ enum class HttpOutcome {
   kBadStatus,    // the server answered with a status other than 200; its body was not delivered
   kIncomplete,   // the body ended short of its length, or the connection broke or stalled
   kRefused,      // the receiver refused the body or a block of it
+  kCancelled,    // the receiver asked to stop
 };
 
 struct HttpResult {
@@ -37,7 +45,8 @@ struct HttpResult {
 class Http : public Installable<Http> {
  public:
   // Fetches `url` (http or https) fresh from the server, bytes as they are, following redirects.
-  // Blocks until the transfer ends; may run on any thread.
+  // Blocks until the transfer ends, the receiver's time limit passes or it asks to stop; may run
+  // on any thread.
   virtual HttpResult Fetch(const std::string& url, HttpReceiver& receiver) = 0;
   static Http& Real();
 };

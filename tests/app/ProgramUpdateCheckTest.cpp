@@ -227,4 +227,23 @@ TEST_F(ProgramUpdateCheckTest, AFailedDownloadShowsWhyInTheErrorColourAndStaysOn
   }
 }
 
+TEST_F(ProgramUpdateCheckTest, ClosingDuringTheInstallerDownloadCancelsItAndReturnsPromptly) {
+  OfferNewer();
+  server_.Hold(kInstaller);
+  const std::string target = ImageFolder() + "/" + kInstaller;
+  fw::ModalScript script;
+  fw::FileDialogScript files;
+  script.Press(fw::IDOK);
+  files.Choose(target);
+  Start();
+  WaitFor([&] { return server_.Requests().size() == 2; });
+  const auto start = std::chrono::steady_clock::now();
+  window_.reset();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2))
+      << "the server holds the installer for " << sim::SimUpdateServer::kHoldLimitMs << " ms";
+  EXPECT_FALSE(io::ReadWholeFile(target).has_value());
+  EXPECT_TRUE(shell_.Opened().empty());
+  server_.Clear();
+}
+
 }  // namespace

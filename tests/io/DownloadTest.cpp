@@ -4,7 +4,10 @@
 #include <httplib.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -57,6 +60,14 @@ class DownloadTest : public ::testing::Test {
                                  return true;
                                });
     });
+    // One byte a second, of a body announced as 1000 bytes.
+    server_->Get("/trickle", [](const httplib::Request&, httplib::Response& res) {
+      res.set_content_provider(1000, "application/octet-stream",
+                               [](size_t, size_t, httplib::DataSink& sink) {
+                                 std::this_thread::sleep_for(std::chrono::seconds(1));
+                                 return sink.write("x", 1);
+                               });
+    });
     port_ = server_->bind_to_any_port("127.0.0.1");
     ASSERT_GT(port_, 0);
     thread_ = std::thread([] { server_->listen_after_bind(); });
@@ -67,6 +78,15 @@ class DownloadTest : public ::testing::Test {
     if (thread_.joinable()) thread_.join();
     server_.reset();
     std::system(("rm -rf '" + folder_ + "'").c_str());
+  }
+
+  // Temporary files in the test's folder.
+  static int Leftovers() {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+      count += entry.path().filename().string().find(".tmp") != std::string::npos;
+    }
+    return count;
   }
 
   static std::string Url(const std::string& name) {
@@ -101,11 +121,87 @@ TEST_F(DownloadTest, FileWithProgressReplacesTheTarget) {
   EXPECT_EQ(io::ReadWholeFile(target).value_or(""), Pattern(kImageSize));
   EXPECT_EQ(progress.total, io::kNominalDownloadTotal);
   EXPECT_EQ(progress.received, io::kNominalDownloadTotal) << "the end reports the nominal total";
-  EXPECT_NE(access((target + ".tmp").c_str(), F_OK), 0);
+  EXPECT_EQ(Leftovers(), 0);
 
-  const std::string empty = folder_ + "/empty.bin";
-  EXPECT_EQ(io::DownloadUrl(Url("empty"), nullptr, &empty, nullptr), 0);
-  EXPECT_EQ(io::ReadWholeFile(empty).value_or("absent"), "");
+  // An empty body is no installer or image: a failure, and the old file stays.
+  EXPECT_EQ(io::DownloadUrl(Url("empty"), nullptr, &target, &progress), io::kDownloadNotOpened);
+  EXPECT_EQ(io::ReadWholeFile(target).value_or(""), Pattern(kImageSize));
+  const std::string fresh = folder_ + "/fresh.bin";
+  EXPECT_EQ(io::DownloadUrl(Url("empty"), nullptr, &fresh, nullptr), io::kDownloadNotOpened);
+  EXPECT_FALSE(io::ReadWholeFile(fresh).has_value());
+  EXPECT_EQ(Leftovers(), 0);
+}
+
+// Notes when the transfer asks whether to stop, and says yes once `cancelAfter` has passed.
+struct Timed : platform::HttpReceiver {
+  Timed(std::chrono::milliseconds limit, std::chrono::milliseconds cancelAfter)
+      : limit(limit), cancelAt(std::chrono::steady_clock::now() + cancelAfter) {}
+  bool Begin(int64_t) override { return true; }
+  bool Receive(const char*, size_t) override { return true; }
+  bool Cancelled() override { return std::chrono::steady_clock::now() >= cancelAt; }
+  std::chrono::milliseconds TimeLimit() const override { return limit; }
+  std::chrono::milliseconds limit;
+  std::chrono::steady_clock::time_point cancelAt;
+};
+
+TEST_F(DownloadTest, ATransferThatTricklesEndsAtItsTimeLimitOrWhenCancelled) {
+  using namespace std::chrono_literals;
+  const struct {
+    const char* what;
+    std::chrono::milliseconds limit, cancelAfter;
+    platform::HttpOutcome outcome;
+  } cases[] = {
+      {"time limit", 1500ms, 1h, platform::HttpOutcome::kIncomplete},
+      {"cancelled", 0ms, 500ms, platform::HttpOutcome::kCancelled},
+  };
+  for (const auto& c : cases) {
+    Timed receiver(c.limit, c.cancelAfter);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(http_.Fetch(Url("trickle"), receiver).outcome, c.outcome) << c.what;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s) << c.what;
+  }
+}
+
+// Answers nothing, and notes the limits a download asked for.
+struct LimitsSeen : platform::Http {
+  platform::HttpResult Fetch(const std::string&, platform::HttpReceiver& receiver) override {
+    limit = receiver.TimeLimit();
+    cancelled = receiver.Cancelled();
+    return {};
+  }
+  std::chrono::milliseconds limit{-1};
+  bool cancelled = false;
+};
+
+TEST_F(DownloadTest, ListsHaveATimeLimitAndEveryDownloadACancel) {
+  LimitsSeen seen;
+  platform::Http::Scoped use(seen);
+  std::string body;
+  std::atomic<bool> cancel{true};
+  EXPECT_EQ(io::DownloadUrl(Url("Software"), &body, nullptr, nullptr, &cancel), io::kDownloadNotOpened);
+  EXPECT_EQ(seen.limit, io::kListTimeLimit);
+  EXPECT_TRUE(seen.cancelled);
+  const std::string target = folder_ + "/cancelled.bin";
+  cancel = false;
+  EXPECT_EQ(io::DownloadUrl(Url("image"), nullptr, &target, nullptr, &cancel), io::kDownloadNotOpened);
+  EXPECT_EQ(seen.limit.count(), 0) << "an installer or image may take as long as it moves";
+  EXPECT_FALSE(seen.cancelled);
+}
+
+TEST_F(DownloadTest, ACancelledFileDownloadReturnsPromptlyAndLeavesTheOldFile) {
+  const std::string target = folder_ + "/slow.bin";
+  ASSERT_TRUE(io::WriteFileAtomically(target, "the file before"));
+  std::atomic<bool> cancel{false};
+  int result = 0;
+  std::thread worker([&] { result = io::DownloadUrl(Url("trickle"), nullptr, &target, nullptr, &cancel); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const auto start = std::chrono::steady_clock::now();
+  cancel = true;
+  worker.join();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(result, io::kDownloadNotOpened);
+  EXPECT_EQ(io::ReadWholeFile(target).value_or(""), "the file before");
+  EXPECT_EQ(Leftovers(), 0);
 }
 
 struct Discard : platform::HttpReceiver {
@@ -147,7 +243,7 @@ TEST_F(DownloadTest, FailuresAreFailuresAndLeaveTheCallersDataAlone) {
     io::DownloadProgress progress;
     EXPECT_EQ(io::DownloadUrl(c.url, nullptr, &target, &progress), io::kDownloadNotOpened);
     EXPECT_EQ(io::ReadWholeFile(target).value_or(""), "the file before");
-    EXPECT_NE(access((target + ".tmp").c_str(), F_OK), 0) << "no half file is left behind";
+    EXPECT_EQ(Leftovers(), 0) << "no half file is left behind";
     EXPECT_NE(progress.received, io::kNominalDownloadTotal);
   }
 }

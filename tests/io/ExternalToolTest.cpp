@@ -23,11 +23,11 @@ TEST(ExternalToolTest, OutputOfExactlyOneReadBlockArrivesWhole) {
   }
 }
 
-TEST(ExternalToolTest, EachRunHasItsOwnLogAndATimeOutEndsIt) {
+TEST(ExternalToolTest, EachRunHasItsOwnLogAndATimeOutEndsItAsAFailure) {
   EXPECT_EQ(io::RunExternalTool("echo first"), "[SUCCESS]\r\nfirst\n");
   EXPECT_EQ(io::RunExternalTool("echo second"), "[SUCCESS]\r\nsecond\n");
   EXPECT_EQ(io::RunExternalTool("sh -c \"echo working; sleep 30\"", 300ms),
-            "[SUCCESS]\r\nworking\n");
+            "[FAIL]\r\nworking\n");
 }
 
 TEST(ExternalToolTest, CommandLineSplitting) {

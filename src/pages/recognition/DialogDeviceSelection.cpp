@@ -40,6 +40,7 @@ CDialogDeviceSelection::CDialogDeviceSelection() : CWizardPage(res::DeviceSelect
 }
 
 CDialogDeviceSelection::~CDialogDeviceSelection() {
+  m_bCancelDownload = true;
   if (m_downloadThread.joinable()) m_downloadThread.join();
 }
 

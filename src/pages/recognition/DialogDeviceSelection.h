@@ -73,8 +73,10 @@ class CDialogDeviceSelection : public CWizardPage {
   void FinishInstallerDownload(bool succeeded, int failure);
   void EndUpdateCheck();
 
-  // The installer download; joined when the page goes away.
+  // The installer download; cancelled and joined when the page goes away, so that closing the
+  // program never waits behind a transfer.
   std::thread m_downloadThread;
+  std::atomic<bool> m_bCancelDownload{false};
   // Set by the download thread once the installer is in place.
   std::atomic<bool> m_bDownloadComplete{false};
 };

@@ -202,7 +202,7 @@ void CDialogDeviceSelection::StartInstallerDownload(const std::string& path) {
   if (m_downloadThread.joinable()) m_downloadThread.join();
   m_downloadThread = std::thread(
       [this, url = io::UpdateServerAddress(m_strUpdateFileName), target = m_strUpdatePath] {
-        const int result = io::DownloadUrl(url, nullptr, &target, &m_download);
+        const int result = io::DownloadUrl(url, nullptr, &target, &m_download, &m_bCancelDownload);
         if (result < 0) {
           m_download.received = result;
         } else {

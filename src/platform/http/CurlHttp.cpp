@@ -21,6 +21,7 @@ struct Transfer {
   bool begun = false;
   bool refused = false;
   bool badStatus = false;
+  bool cancelled = false;
   int64_t bytes = 0;
 
   // Hands the body over only once the final response is known to be a 200.
@@ -42,6 +43,13 @@ struct Transfer {
     return true;
   }
 };
+
+int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  auto* transfer = static_cast<Transfer*>(user);
+  if (!transfer->receiver->Cancelled()) return 0;
+  transfer->cancelled = true;
+  return 1;
+}
 
 size_t OnBody(char* data, size_t size, size_t count, void* user) {
   auto* transfer = static_cast<Transfer*>(user);
@@ -96,6 +104,11 @@ HttpResult CurlHttp::Fetch(const std::string& url, HttpReceiver& receiver) {
   curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, options_.connectTimeoutSeconds);
   curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, options_.stallTimeoutSeconds);
+  const long limitMs = static_cast<long>(receiver.TimeLimit().count());
+  if (limitMs > 0) curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, limitMs);
+  curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &OnProgress);
+  curl_easy_setopt(c, CURLOPT_XFERINFODATA, &transfer);
   curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);  // worker threads: no SIGALRM for name look-ups
   curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &OnBody);
@@ -106,7 +119,9 @@ HttpResult CurlHttp::Fetch(const std::string& url, HttpReceiver& receiver) {
   curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &result.status);
   result.detail = error[0] ? error : (code == CURLE_OK ? "" : curl_easy_strerror(code));
 
-  if (transfer.badStatus || (result.status != 0 && result.status != 200)) {
+  if (transfer.cancelled) {
+    result.outcome = HttpOutcome::kCancelled;
+  } else if (transfer.badStatus || (result.status != 0 && result.status != 200)) {
     result.outcome = HttpOutcome::kBadStatus;
   } else if (transfer.refused) {
     result.outcome = HttpOutcome::kRefused;
