@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -9,6 +10,17 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto config = platform::ParseConfigDescriptor(std::span(data, size));
   if (config) (void)config->Find(0xFE, 0x01);
+  // The same bytes as a device's answers to the two descriptor reads: each read gets the bytes
+  // from the start, as many as asked for or the input holds, and may claim more.
+  int reads = 0;
+  const std::vector<uint8_t> fetched = platform::FetchConfigDescriptor([&](uint8_t* out, uint16_t length) {
+    ++reads;
+    const size_t n = std::min<size_t>(length, size);
+    std::copy(data, data + n, out);
+    return size > 0 && (data[0] & 1) ? static_cast<int>(size) : static_cast<int>(n);
+  });
+  if (reads > 2 || fetched.size() > 0xFFFF) __builtin_trap();
+  if (!fetched.empty() && fetched.size() != std::min<size_t>(size, data[2] | (data[3] << 8))) __builtin_trap();
   return 0;
 }
 

@@ -26,7 +26,8 @@ bool Threadable::Wait(unsigned ms) {
   } else if (!ended_.wait_for(hold, std::chrono::milliseconds(ms), returned)) {
     return false;
   }
-  thread_.join();  // the body has returned, so this does not block
+  // Another waiter may have joined it while this one slept.
+  if (thread_.joinable()) thread_.join();  // the body has returned, so this does not block
   running_ = false;
   return true;
 }

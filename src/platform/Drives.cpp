@@ -34,11 +34,14 @@ std::string DecodeMountField(std::string_view field) {
   return out;
 }
 
+// The start of a sysfs attribute file; such a file holds one short line.
 std::string ReadSmallFile(const fs::path& path) {
-  std::ifstream in(path);
-  std::string line;
-  if (in) std::getline(in, line);
-  return line;
+  std::ifstream in(path, std::ios::binary);
+  std::string text(64, '\0');
+  if (!in) return {};
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(in.gcount()));
+  return text;
 }
 
 // A block device is removable when sysfs says so for it or, for a partition, for its disk.
@@ -50,7 +53,7 @@ bool IsRemovableBlockDevice(const std::string& device) {
   fs::path sys = fs::canonical(fs::path("/sys/class/block") / node.filename(), error);
   if (error) return false;
   if (fs::exists(sys / "partition", error)) sys = sys.parent_path();
-  return ReadSmallFile(sys / "removable") == "1";
+  return ReadsAsRemovable(ReadSmallFile(sys / "removable"));
 }
 
 class SystemDrives : public Drives {
@@ -71,6 +74,11 @@ class SystemDrives : public Drives {
 };
 
 }  // namespace
+
+bool ReadsAsRemovable(std::string_view sysfsText) {
+  const size_t end = sysfsText.find('\n');
+  return sysfsText.substr(0, end) == "1";
+}
 
 std::vector<std::string> RemovableMountPoints(std::string_view mountTable,
                                               const std::function<bool(const std::string&)>& isRemovable) {

@@ -54,6 +54,9 @@ class FakeDrives : public Drives {
   std::vector<std::string> looked_;
 };
 
+// The text of a block device's sysfs "removable" file says removable: its first line is "1".
+bool ReadsAsRemovable(std::string_view sysfsText);
+
 // The mount points of removable drives in a mount table (the text of /proc/self/mounts).
 // `isRemovable` answers for a device node such as "/dev/sdb1". Octal escapes in mount points
 // ("\040" for a space) are decoded; malformed lines are passed over.

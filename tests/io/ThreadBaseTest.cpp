@@ -100,6 +100,20 @@ TEST(ThreadableTest, DestructionWaitsForTheBody) {
   EXPECT_TRUE(returned) << "the thread was joined, not left running";
 }
 
+TEST(ThreadableTest, TwoWaitersBothSeeTheEndAndTheThreadIsJoinedOnce) {
+  Worker worker(false);
+  ASSERT_TRUE(worker.StartThread());
+  std::atomic<int> ended{0};
+  std::thread other([&] { ended += worker.Wait(0); });
+  std::thread another([&] { ended += worker.Wait(0); });
+  std::this_thread::sleep_for(20ms);  // both are waiting now
+  worker.release = true;
+  other.join();
+  another.join();
+  EXPECT_EQ(ended, 2);
+  EXPECT_FALSE(worker.IsRunning());
+}
+
 // An engine whose body stays busy until asked to stop.
 class BusyEngine : public io::CHidDfuEngine {
  public:

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/UsbBus.h"
+#include "platform/usb/UsbDescriptors.h"
 
 namespace platform {
 
@@ -112,14 +113,7 @@ class LibUsbDevice : public UsbDevice {
   std::vector<uint8_t> ConfigDescriptor() override {
     const int index = ActiveConfigIndex();
     if (index < 0) return {};
-    uint8_t head[9];
-    if (GetConfigDescriptor(index, head, sizeof head) < 4) return {};
-    const uint16_t total = static_cast<uint16_t>(head[2] | (head[3] << 8));
-    std::vector<uint8_t> bytes(total);
-    const int rc = GetConfigDescriptor(index, bytes.data(), total);
-    if (rc < 0) return {};
-    bytes.resize(static_cast<size_t>(rc));
-    return bytes;
+    return FetchConfigDescriptor([&](uint8_t* data, uint16_t length) { return GetConfigDescriptor(index, data, length); });
   }
 
  private:

@@ -66,4 +66,17 @@ std::optional<UsbConfigInfo> ParseConfigDescriptor(std::span<const uint8_t> byte
   return config;
 }
 
+std::vector<uint8_t> FetchConfigDescriptor(const std::function<int(uint8_t* data, uint16_t length)>& get) {
+  uint8_t head[9] = {};
+  const int got = get(head, sizeof head);
+  if (got < 4 || head[1] != 0x02) return {};
+  const uint16_t total = static_cast<uint16_t>(head[2] | (head[3] << 8));
+  if (total < sizeof head) return {};
+  std::vector<uint8_t> bytes(total);
+  const int rc = get(bytes.data(), total);
+  if (rc < 0) return {};
+  bytes.resize(std::min<size_t>(static_cast<size_t>(rc), total));
+  return bytes;
+}
+
 }  // namespace platform

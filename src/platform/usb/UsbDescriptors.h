@@ -3,6 +3,7 @@
 // descriptor. The bytes come from the device, so every field is bounds-checked.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -48,5 +49,11 @@ inline constexpr uint8_t kDfuProtocolDfuMode = 0x02;
 // nullopt when the bytes are not a configuration descriptor; descriptors that are cut short or
 // overrun the total length end the walk, keeping what was read before them.
 std::optional<UsbConfigInfo> ParseConfigDescriptor(std::span<const uint8_t> bytes);
+
+// Fetches a whole configuration descriptor in two reads through `get` (a GET_DESCRIPTOR of at
+// most `length` bytes into `data`, giving back the byte count or a negative error): the nine-byte
+// head for wTotalLength, then that many bytes. Empty when a read fails or the head is no
+// configuration header; what a device answers beyond what was asked is dropped.
+std::vector<uint8_t> FetchConfigDescriptor(const std::function<int(uint8_t* data, uint16_t length)>& get);
 
 }  // namespace platform
