@@ -13,9 +13,11 @@
 
 namespace io {
 
+// A HID device answers within milliseconds; these bound one exchange. A run of exchanges is
+// bounded as a whole by HidRunBudget.
 struct HidExchangeLimits {
-  int readTimeoutMs = 10000;      // wait for any one input report
-  uint32_t busyBudgetMs = 60000;  // all busy replies of one exchange together
+  int readTimeoutMs = 1000;      // wait for any one input report
+  uint32_t busyBudgetMs = 2000;  // all busy replies of one exchange together
   int maxBusyReplies = 100000;
 };
 

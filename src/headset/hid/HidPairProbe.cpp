@@ -4,6 +4,7 @@
 
 #include "headset/hid/HidRequests.h"
 #include "io/HidInterfaceLookup.h"
+#include "io/HidRunBudget.h"
 
 namespace headset::hid {
 
@@ -34,11 +35,13 @@ std::array<int, 5> ReadPairVersion(platform::HidDevice* device, int productId) {
 bool ProbeHidPair(std::unique_ptr<platform::HidDevice>& first, std::unique_ptr<platform::HidDevice>& second,
                   device::CDeviceSettings& record) {
   platform::HidBus& bus = platform::HidBus::Get();
+  io::HidRunBudget budget(kHidPairProbeBudgetMs);
   for (const platform::HidInterfaceInfo& info : bus.Enumerate(io::HID_VENDOR_ID, 0)) {
     if (!io::IsVendorCollection(info) || !IsPairInterface(info.productId)) continue;
     auto device = bus.Open(info.path);
     if (!device) continue;
-    const std::array<int, 5> version = ReadPairVersion(device.get(), info.productId);
+    io::BudgetedHidDevice budgeted(*device, budget);
+    const std::array<int, 5> version = ReadPairVersion(&budgeted, info.productId);
     if (!first) {
       first = std::move(device);
       record.m_anHidVersion1 = version;
@@ -57,6 +60,10 @@ bool ProbeHidPair(std::unique_ptr<platform::HidDevice>& first, std::unique_ptr<p
 }
 
 int QueryHardwareVariant(platform::HidDevice* device) {
+  if (!device) return 0;
+  io::HidRunBudget budget(kHidPairProbeBudgetMs);
+  io::BudgetedHidDevice budgeted(*device, budget);
+  device = &budgeted;
   io::HidReplyReport reply;
   const io::HidCommandReport request = io::MakeParamRead(io::HID_PARAM_HW_VARIANT);
   if (!Ask(device, request, reply) && !Ask(device, request, reply)) return 0;

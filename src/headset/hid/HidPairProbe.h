@@ -1,6 +1,7 @@
 #pragma once
 // The two interfaces of the pair product opened into the main window's handles, and the
 // hardware variant code a device reports.
+#include <cstdint>
 #include <memory>
 
 #include "device/DeviceSettings.h"
@@ -9,6 +10,8 @@
 namespace headset::hid {
 
 inline constexpr unsigned kHidPairPollPeriodMs = 500;
+// The most one probe (one tick of the pair poll) may take on the window's thread.
+inline constexpr uint32_t kHidPairProbeBudgetMs = 250;
 
 // Opens the pair's interfaces (products 0x5345, 0x5346, and 0xD340 while the Bluetooth module
 // is in DFU mode) in enumeration order: into `first` while it is empty, else into `second`, and

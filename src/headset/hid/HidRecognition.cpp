@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "device/ModelNames.h"
@@ -13,6 +14,7 @@
 #include "headset/hid/HidSettingsExchange.h"
 #include "io/HidChannel.h"
 #include "io/HidInterfaceLookup.h"
+#include "io/HidRunBudget.h"
 #include "localization/SafeFormat.h"
 #include "platform/Clock.h"
 
@@ -107,7 +109,9 @@ std::unique_ptr<platform::HidDevice> OpenModule() {
   return nullptr;
 }
 
-void ReadVersions(HidHandles handles, int target, device::CDeviceSettings& record) {
+// True when a module was switched on, so that it is worth looking for again.
+bool ReadVersions(HidHandles handles, int target, device::CDeviceSettings& record) {
+  bool moduleOn = false;
   const HidFamily family = device::HidFamilyOf(target);
   if (target == device::HID_PAIR_PRODUCT || target == device::HID_PAIR_SECOND_PRODUCT) {
     Send(handles.first, io::MakeHidCommand(io::HID_CMD_MODULE_NORMAL));
@@ -118,9 +122,16 @@ void ReadVersions(HidHandles handles, int target, device::CDeviceSettings& recor
   } else if (family == HidFamily::Module) {
     record.m_anHidVersion1 = ReadVersion(handles.first, false);
     SetRecordVersion(record, record.m_anHidVersion1);
-    Send(handles.first, io::MakeHidCommand(io::HID_CMD_MODULE_ON));
-    platform::Clock::Get().SleepMs(kModuleStartMs);
-    const auto module = OpenModule();
+    // A device that gives no final answer to the switch-on has started no module to wait for.
+    io::HidReplyReport reply;
+    Ask(handles.first, io::MakeHidCommand(io::HID_CMD_MODULE_ON), reply);
+    const bool answered = reply.Status() != io::HID_STATUS_PRESET && reply.Status() != io::HID_STATUS_BUSY;
+    std::unique_ptr<platform::HidDevice> module;
+    moduleOn = answered;
+    if (answered) {
+      platform::Clock::Get().SleepMs(kModuleStartMs);
+      module = OpenModule();
+    }
     record.m_anHidVersion2 = ReadVersion(module.get(), false);
   } else {
     record.m_anHidVersion1 = ReadVersion(handles.first, false);
@@ -133,6 +144,7 @@ void ReadVersions(HidHandles handles, int target, device::CDeviceSettings& recor
     const HidVersion& v2 = record.m_anHidVersion2;
     if (record.CompareFullVersion(v2[0], v2[1], v2[2], v2[3]) > 0) SetRecordVersion(record, v2);
   }
+  return moduleOn;
 }
 
 // "%02X%02X%02X[%02X%02X%02X]" of reply bytes 3 to 8, or empty when the exchange failed.
@@ -156,7 +168,7 @@ void FixHardwareVariant(HidHandles handles, int target, const io::HidReplyReport
   Send(handles.second, *write);
 }
 
-void ReadAddresses(HidHandles handles, int target, device::CDeviceSettings& record) {
+void ReadAddresses(HidHandles handles, int target, bool moduleOn, device::CDeviceSettings& record) {
   io::HidReplyReport reply;
   const std::string address = ReadAddressText(handles.first, reply);
   if (!address.empty()) {
@@ -180,7 +192,7 @@ void ReadAddresses(HidHandles handles, int target, device::CDeviceSettings& reco
       record.m_nHardwareMinor = 0;
     }
   } else if (family == HidFamily::Module) {
-    const auto module = OpenModule();
+    const auto module = moduleOn ? OpenModule() : nullptr;
     record.m_strAddress = address + " _ " + ReadAddressText(module.get(), reply);
   }
 }
@@ -212,6 +224,11 @@ void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
                              const device::CDeviceSettings* toWrite) {
   const int target = slots.deviceTarget;
   device::CDeviceSettings& record = slots.record;
+  // The run happens on the window's thread: a silent or always-busy device must not hold it.
+  io::HidRunBudget budget(kHidRecognitionBudgetMs);
+  std::optional<io::BudgetedHidDevice> first, second;
+  if (handles.first) handles.first = &first.emplace(*handles.first, budget);
+  if (handles.second) handles.second = &second.emplace(*handles.second, budget);
   record.m_nManagerVersionMajor = 1;
   record.m_nManagerVersionMinor = 0;
   record.m_nProductId = target;
@@ -222,9 +239,9 @@ void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
   } else {
     record.m_strDeviceName = ReadName(family == HidFamily::DualInterface ? handles.second : handles.first, target);
   }
-  ReadVersions(handles, target, record);
+  const bool moduleOn = ReadVersions(handles, target, record);
   if (toWrite) WriteHidSettings(target, handles, *toWrite);
-  ReadAddresses(handles, target, record);
+  ReadAddresses(handles, target, moduleOn, record);
   ReadHidSettings(target, handles, record);
 
   slots.deviceRecognized = true;

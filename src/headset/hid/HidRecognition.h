@@ -3,6 +3,7 @@
 // firmware versions of one or two interfaces, Bluetooth address, hardware version) read with
 // vendor reports into the record, the settings exchanged, and the settings pages chosen. Every
 // failed exchange is replaced by the product's default, so the branch always recognises.
+#include <cstdint>
 #include <memory>
 
 #include "device/DeviceSettings.h"
@@ -11,6 +12,9 @@
 #include "platform/HidBus.h"
 
 namespace headset::hid {
+
+// The most one run of the branch may take; a device that does not answer ends it sooner.
+inline constexpr uint32_t kHidRecognitionBudgetMs = 4000;
 
 // Opens what the target talks through when the handles are not open yet: both modules of the
 // pair product, else the first and (for the dual-interface family) the second vendor collection
