@@ -4,6 +4,7 @@
 #include <atomic>
 #include <string>
 
+#include "platform/Clock.h"
 #include "platform/usb/UsbDescriptors.h"
 
 namespace dfu {
@@ -12,6 +13,9 @@ namespace {
 
 constexpr unsigned kCommandTimeoutMs = 1000;
 constexpr unsigned kEventTimeoutMs = 1000;
+// One whole exchange waits at most this long for its reply, however many foreign events pass by;
+// the device answers a persistent-store command within milliseconds.
+constexpr uint32_t kReplyBudgetMs = 3000;
 constexpr unsigned kDrainTimeoutMs = 10;
 constexpr int kMaxDrainedEvents = 32;
 constexpr int kMaxForeignEvents = 16;
@@ -115,8 +119,9 @@ Result BccmdChannel::Exchange(uint16_t type, uint16_t variable, std::span<const 
   if (static_cast<size_t>(sent) != command.size()) return {kResultFailed, "command cut short"};
 
   std::vector<uint8_t> event;
+  const ReplyDeadline deadline{platform::Clock::Get().TickCount(), kReplyBudgetMs};
   for (int i = 0; i < kMaxForeignEvents; ++i) {
-    if (Result result = ReadEvent(event); !result) return result;
+    if (Result result = ReadEvent(event, deadline); !result) return result;
     // Anything else on the event endpoint (other events, late replies) is passed over.
     if (bccmd::ParseReply(event, sequence, reply) != bccmd::ReplyCheck::kOurs) continue;
     if (reply.variable != variable) return {kResultFailed, "reply for another variable"};
@@ -133,14 +138,21 @@ void BccmdChannel::DrainEvents() {
   }
 }
 
-Result BccmdChannel::ReadEvent(std::vector<uint8_t>& event) {
+uint32_t BccmdChannel::ReplyDeadline::RemainingMs() const {
+  const uint32_t elapsed = platform::Clock::Get().TickCount() - start;
+  return elapsed >= budgetMs ? 0 : budgetMs - elapsed;
+}
+
+Result BccmdChannel::ReadEvent(std::vector<uint8_t>& event, const ReplyDeadline& deadline) {
   event.clear();
   uint8_t packet[kMaxPacketSize];
   size_t wanted = 2;  // event code and parameter length, then the parameters they announce
   // An event has at most 2 + 255 bytes; a few empty packets on the way are tolerated.
   const int maxPackets = (2 + 255) / packetSize_ + 4;
   for (int i = 0; i < maxPackets && event.size() < wanted; ++i) {
-    const int got = device_->InterruptIn(endpoint_, packet, packetSize_, kEventTimeoutMs);
+    const uint32_t remaining = deadline.RemainingMs();
+    if (remaining == 0) return {kResultTimedOut, "no reply to the persistent-store command in time"};
+    const int got = device_->InterruptIn(endpoint_, packet, packetSize_, std::min<uint32_t>(remaining, kEventTimeoutMs));
     if (got < 0) return TransferFailure(got, "persistent-store reply");
     event.insert(event.end(), packet, packet + std::min<int>(got, packetSize_));
     if (event.size() >= 2) wanted = 2 + size_t{event[1]};

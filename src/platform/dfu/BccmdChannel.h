@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "platform/UsbBus.h"
 #include "platform/dfu/BccmdPdu.h"
@@ -31,8 +32,14 @@ class BccmdChannel {
   Result Exchange(uint16_t type, uint16_t variable, std::span<const uint16_t> payload,
                   bccmd::Reply& reply);
   void DrainEvents();
-  // One whole HCI event, put together from interrupt packets.
-  Result ReadEvent(std::vector<uint8_t>& event);
+  // The time left for one exchange's reply, on the platform clock.
+  struct ReplyDeadline {
+    uint32_t start;
+    uint32_t budgetMs;
+    uint32_t RemainingMs() const;
+  };
+  // One whole HCI event, put together from interrupt packets, before the deadline.
+  Result ReadEvent(std::vector<uint8_t>& event, const ReplyDeadline& deadline);
 
   std::unique_ptr<platform::UsbDevice> device_;
   int interface_;

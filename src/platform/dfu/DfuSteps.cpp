@@ -23,7 +23,10 @@ constexpr int kRescansAfterDetach = 5;      // the device is back in DFU mode wi
 constexpr int kRescansForDfuDevice = 30;    // long enough for the user to start it in DFU mode
 constexpr int kRescansAfterManifest = 10;   // programming done, the application starts
 constexpr int kMaxStatusPolls = 1000;
-constexpr uint32_t kMaxPollWaitMs = 30000;  // a device asking for longer is not believed
+// A BlueCore device asks for a few seconds at most: one poll waits no longer than this, and all
+// the polls of one wait for the device (a block, the manifestation) together no longer than that.
+constexpr uint32_t kMaxPollWaitMs = 10000;
+constexpr uint32_t kMaxBusyWaitMs = 30000;
 constexpr uint32_t kWaitSliceMs = 100;
 
 const Result kCancelled{kResultCancelled, "engine stopped"};
@@ -100,13 +103,17 @@ namespace {
 // `ready`; `busy` states are polled through, anything else is a failure.
 Result PollUntil(DfuClassRequests& requests, std::initializer_list<uint8_t> ready,
                  std::initializer_list<uint8_t> busy, const std::function<bool(uint32_t)>& wait,
-                 DfuStatusReply& reply) {
+                 DfuStatusReply& reply, uint32_t alreadyWaitedMs = 0) {
+  uint32_t waited = alreadyWaitedMs;
   for (int poll = 0; poll < kMaxStatusPolls; ++poll) {
     if (Result result = requests.GetStatus(reply); !result) return result;
     if (reply.status != kDfuStatusOk) return UnexpectedState(reply);
-    if (!wait(std::min(reply.pollTimeoutMs, kMaxPollWaitMs))) return kCancelled;
+    const uint32_t ms = std::min(reply.pollTimeoutMs, kMaxPollWaitMs);
+    if (!wait(ms)) return kCancelled;
+    waited += ms;
     if (IsOneOf(reply.state, ready)) return {};
     if (!IsOneOf(reply.state, busy)) return UnexpectedState(reply);
+    if (waited >= kMaxBusyWaitMs) break;
   }
   return {kResultTimedOut, "device stayed busy"};
 }
@@ -255,10 +262,11 @@ StepOutcome DfuSteps::Manifest() {
     return {kOperationManifest, UnexpectedState(reply)};
   report_(0, kOperationManifest, kActivityManifesting);
   if (reply.state != kStateManifestWaitReset) {
-    if (!Wait(std::min(reply.pollTimeoutMs, kMaxPollWaitMs))) return {kOperationManifest, kCancelled};
+    const uint32_t first = std::min(reply.pollTimeoutMs, kMaxPollWaitMs);
+    if (!Wait(first)) return {kOperationManifest, kCancelled};
     const auto wait = [this](uint32_t ms) { return Wait(ms); };
     if (Result result = PollUntil(requests, {kStateManifestWaitReset, kStateDfuIdle},
-                                  {kStateManifestSync, kStateManifest}, wait, reply);
+                                  {kStateManifestSync, kStateManifest}, wait, reply, first);
         !result)
       return {kOperationManifest, result};
   }
