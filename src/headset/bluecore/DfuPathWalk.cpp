@@ -125,6 +125,9 @@ class DfuPathWalk {
     return state_;
   }
 
+  // The settings went onto every device handled in application mode, and there was one.
+  bool SettingsWritten() const { return writtenBack_ > 0 && !writeBackFailed_; }
+
  private:
   enum class Next { kNextName, kEndWalk };
 
@@ -189,7 +192,10 @@ class DfuPathWalk {
 
     ReadName(port, model.has_value());
     ReadFirmwareVersion(port);
-    if (toWrite_) WriteBackSettings(port, target, *toWrite_);
+    if (toWrite_) {
+      if (WriteBackSettings(port, target, *toWrite_)) ++writtenBack_;
+      else writeBackFailed_ = true;
+    }
     ReadSettings(port, modelId_, major_, minor_, target, addressText_, values_);
 
     if (!device::IsTargetCompatible(target, modelId_)) {
@@ -198,8 +204,8 @@ class DfuPathWalk {
     }
     state_ = RECOGNIZE_OK;
     if (ThisUsbPid() == kUnprovisionedId && identityKnown_) {
-      ProvisionUsbIdentity(port);
-      state_ = RECOGNIZE_PROVISIONED;
+      // A device that did not take its new identity is not provisioned, whatever it took.
+      state_ = ProvisionUsbIdentity(port) ? RECOGNIZE_PROVISIONED : RECOGNIZE_INTERFACE_PROBLEM;
       return Next::kEndWalk;
     }
     if (target == kTwoUnitProduct && engineMatches_ == 2) CompareSecondUnit();
@@ -280,14 +286,20 @@ class DfuPathWalk {
   // From now on the legacy key alone tells the version.
   static void ClearVersionKey(PsKeyPort& port) { port.WriteWords(PSKEY_FIRMWARE_VERSION, {0, 0}); }
 
-  void ProvisionUsbIdentity(PsKeyPort& port) {
+  bool ProvisionUsbIdentity(PsKeyPort& port) {
     constexpr uint16_t kClassCodes[] = {0x00FF, 0x0001, 0x0001};
-    port.WriteWords(PSKEY_USB_VENDOR_ID, {device::MAKER_VENDOR_ID});
-    port.WriteWords(PSKEY_USB_PRODUCT_ID, {static_cast<uint16_t>(modelId_)});
-    port.WriteWords(PSKEY_USB_DFU_PRODUCT_ID, {static_cast<uint16_t>(modelId_ + DFU_MODE_FLAG)});
-    port.WriteWords(PSKEY_USB_DEVICE_CLASS_CODES, kClassCodes);
-    port.WriteWords(PSKEY_USB_BT_IF_CLASS_CODES, kClassCodes);
-    port.WriteWords(PSKEY_USB_BT_SCO_IF_CLASS_CODES, kClassCodes);
+    const dfu::Result results[] = {
+        port.WriteWords(PSKEY_USB_VENDOR_ID, {device::MAKER_VENDOR_ID}),
+        port.WriteWords(PSKEY_USB_PRODUCT_ID, {static_cast<uint16_t>(modelId_)}),
+        port.WriteWords(PSKEY_USB_DFU_PRODUCT_ID, {static_cast<uint16_t>(modelId_ + DFU_MODE_FLAG)}),
+        port.WriteWords(PSKEY_USB_DEVICE_CLASS_CODES, kClassCodes),
+        port.WriteWords(PSKEY_USB_BT_IF_CLASS_CODES, kClassCodes),
+        port.WriteWords(PSKEY_USB_BT_SCO_IF_CLASS_CODES, kClassCodes),
+    };
+    for (const dfu::Result& result : results) {
+      if (!result) return false;
+    }
+    return true;
   }
 
   // The second unit of the two-unit product answers under the first unit's record; when it does
@@ -391,6 +403,8 @@ class DfuPathWalk {
   int dfuModeCount_ = 0;
   bool skipModeCheck_ = false;
   bool identityKnown_ = true;
+  int writtenBack_ = 0;
+  bool writeBackFailed_ = false;
   // The device handled last; what a device in DFU mode cannot tell is kept from the one before.
   int modelId_ = 0;
   std::string name_;
@@ -435,8 +449,11 @@ UsbIds ParseDevicePathIds(std::string_view path) {
   return ids;
 }
 
-int RecognizeOverDfu(const RecognitionSlots& slots, const device::CDeviceSettings* toWrite) {
-  return DfuPathWalk(slots, toWrite).Run();
+int RecognizeOverDfu(const RecognitionSlots& slots, const device::CDeviceSettings* toWrite, bool* settingsWritten) {
+  DfuPathWalk walk(slots, toWrite);
+  const int state = walk.Run();
+  if (settingsWritten) *settingsWritten = toWrite && walk.SettingsWritten();
+  return state;
 }
 
 }  // namespace headset::bluecore

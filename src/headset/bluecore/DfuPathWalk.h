@@ -15,9 +15,12 @@
 namespace headset::bluecore {
 
 // Runs the DFU path once and returns a RecognizeResult. `toWrite`, when given, is written to
-// each device in application mode before its settings are read. The library's transport is
-// opened once at the start and closed once, before the count checks, whatever happens between.
-int RecognizeOverDfu(const RecognitionSlots& slots, const device::CDeviceSettings* toWrite);
+// each device in application mode before its settings are read; `settingsWritten`, when given,
+// says whether every such device took every key of it (false when none was written to). The
+// library's transport is opened once at the start and closed once, before the count checks,
+// whatever happens between.
+int RecognizeOverDfu(const RecognitionSlots& slots, const device::CDeviceSettings* toWrite,
+                     bool* settingsWritten = nullptr);
 
 // Vendor and product of a device path as the library gives it ("...VID_092B&PID_4D21..."):
 // four hex digits after the first "VID_" and after the first "PID_" that follows them. A field

@@ -155,16 +155,18 @@ void WriteValue(PsKeyPort& port, uint16_t key, int value) {
   if (value != kNotWritten) port.WriteWords(key, {static_cast<uint16_t>(value)});
 }
 
-void WriteFeatureWord(PsKeyPort& port, const CDeviceSettings& record) {
-  port.WriteWords(PSKEY_FEATURE_FLAGS, {record.PackFeatureWord(), 0});
+bool WriteFeatureWord(PsKeyPort& port, const CDeviceSettings& record) {
+  return static_cast<bool>(port.WriteWords(PSKEY_FEATURE_FLAGS, {record.PackFeatureWord(), 0}));
 }
 
-void WriteSpeedDials(PsKeyPort& port, const CDeviceSettings& record) {
+bool WriteSpeedDials(PsKeyPort& port, const CDeviceSettings& record) {
+  bool ok = true;
   for (size_t i = 0; i < record.m_astrSpeedDial.size(); ++i) {
     device::SpeedDialWords words{};
     device::PackTextWords(words, record.m_astrSpeedDial[i]);
-    port.WriteWords(kSpeedDialKeys[i], words);
+    ok &= static_cast<bool>(port.WriteWords(kSpeedDialKeys[i], words));
   }
+  return ok;
 }
 
 // The device keeps milliseconds in one word; a record from elsewhere may hold anything.
@@ -247,30 +249,33 @@ void ApplyRadioPatch(PsKeyPort& port, int target) {
   WriteValue(port, PSKEY_RF_PATCH_LEVEL, patch->patchLevel);
 }
 
-void WriteBackSettings(PsKeyPort& port, int target, const CDeviceSettings& toWrite) {
+bool WriteBackSettings(PsKeyPort& port, int target, const CDeviceSettings& toWrite) {
   const auto versionAbove = [&](int major, int minor) { return toWrite.CompareVersion(major, minor) > 0; };
+  const auto took = [](const dfu::Result& result) { return static_cast<bool>(result); };
+  bool ok = true;
   if (kGroupV.Contains(target)) {
     if (toWrite.CompareVersion(4, 0) < 0) {
-      port.WriteWords(PSKEY_VOX_INTERCOM, {static_cast<uint16_t>(toWrite.m_bIntercomVox)});
-      port.WriteWords(PSKEY_VOX_PHONE, {static_cast<uint16_t>(toWrite.m_bHandsfreeVox)});
+      ok &= took(port.WriteWords(PSKEY_VOX_INTERCOM, {static_cast<uint16_t>(toWrite.m_bIntercomVox)}));
+      ok &= took(port.WriteWords(PSKEY_VOX_PHONE, {static_cast<uint16_t>(toWrite.m_bHandsfreeVox)}));
     } else {
-      WriteFeatureWord(port, toWrite);
-      if (versionAbove(4, 2)) WriteSpeedDials(port, toWrite);
+      ok &= WriteFeatureWord(port, toWrite);
+      if (versionAbove(4, 2)) ok &= WriteSpeedDials(port, toWrite);
     }
   } else if (const FixedWrite* row = device::FindRowFor(kFixedWrites, target)) {
-    WriteFeatureWord(port, toWrite);
-    if (row->speedDials) WriteSpeedDials(port, toWrite);
+    ok &= WriteFeatureWord(port, toWrite);
+    if (row->speedDials) ok &= WriteSpeedDials(port, toWrite);
   } else if (kGroupW.Contains(target)) {
-    WriteFeatureWord(port, toWrite);
-    if (versionAbove(1, 3)) WriteSpeedDials(port, toWrite);
+    ok &= WriteFeatureWord(port, toWrite);
+    if (versionAbove(1, 3)) ok &= WriteSpeedDials(port, toWrite);
   } else if (target == kRadioModel) {
-    port.WriteWords(PSKEY_RADIO_TRANSMIT_GAIN, {static_cast<uint16_t>(toWrite.m_nRadioTransmitGain)});
-    port.WriteWords(PSKEY_AUDIO_CHANNEL_TIMEOUT, {TimeoutMilliseconds(toWrite.m_nAudioChannelTimeout)});
-    return;
+    ok &= took(port.WriteWords(PSKEY_RADIO_TRANSMIT_GAIN, {static_cast<uint16_t>(toWrite.m_nRadioTransmitGain)}));
+    ok &= took(port.WriteWords(PSKEY_AUDIO_CHANNEL_TIMEOUT, {TimeoutMilliseconds(toWrite.m_nAudioChannelTimeout)}));
+    return ok;
   } else {
-    return;
+    return true;
   }
-  if (kFmModels.Contains(target)) port.WriteWords(PSKEY_FM_SETTINGS, FmBlockOf(toWrite));
+  if (kFmModels.Contains(target)) ok &= took(port.WriteWords(PSKEY_FM_SETTINGS, FmBlockOf(toWrite)));
+  return ok;
 }
 
 void ReadSettings(PsKeyPort& port, int modelId, int major, int minor, int target, std::string& addressText,

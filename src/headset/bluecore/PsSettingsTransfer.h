@@ -29,8 +29,8 @@ inline constexpr std::array<uint8_t, 8> EDR_OFF_FEATURES = {0xFF, 0xFE, 0x8F, 0x
 void ApplyRadioPatch(PsKeyPort& port, int target);
 
 // Writes the settings of `toWrite` that `target` keeps, chosen by the firmware version of
-// `toWrite`.
-void WriteBackSettings(PsKeyPort& port, int target, const device::CDeviceSettings& toWrite);
+// `toWrite`. True when the device took every key (a target that keeps none takes nothing).
+bool WriteBackSettings(PsKeyPort& port, int target, const device::CDeviceSettings& toWrite);
 
 // Reads the settings of a device of `modelId` at firmware major.minor into `values`, whose
 // settings members are cleared first; a failed read takes its fallback. Models 0x4D35 and 0x4D55

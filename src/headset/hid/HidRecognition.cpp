@@ -221,7 +221,7 @@ void OpenHidInterfacesFor(int target, std::unique_ptr<platform::HidDevice>& firs
 }
 
 void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
-                             const device::CDeviceSettings* toWrite) {
+                             const device::CDeviceSettings* toWrite, bool* settingsWritten) {
   const int target = slots.deviceTarget;
   device::CDeviceSettings& record = slots.record;
   // The run happens on the window's thread: a silent or always-busy device must not hold it.
@@ -240,7 +240,8 @@ void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
     record.m_strDeviceName = ReadName(family == HidFamily::DualInterface ? handles.second : handles.first, target);
   }
   const bool moduleOn = ReadVersions(handles, target, record);
-  if (toWrite) WriteHidSettings(target, handles, *toWrite);
+  const bool written = toWrite && WriteHidSettings(target, handles, *toWrite);
+  if (settingsWritten) *settingsWritten = written;
   ReadAddresses(handles, target, moduleOn, record);
   ReadHidSettings(target, handles, record);
 

@@ -23,8 +23,9 @@ void OpenHidInterfacesFor(int target, std::unique_ptr<platform::HidDevice>& firs
                           std::unique_ptr<platform::HidDevice>& second);
 
 // Runs the branch for `slots.deviceTarget` and leaves the device recognised; `toWrite`, when
-// given, is written to the device before its settings are read. The target is never changed.
+// given, is written to the device before its settings are read, and `settingsWritten`, when
+// given, says whether the device took all of it. The target is never changed.
 void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
-                             const device::CDeviceSettings* toWrite);
+                             const device::CDeviceSettings* toWrite, bool* settingsWritten = nullptr);
 
 }  // namespace headset::hid

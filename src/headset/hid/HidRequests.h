@@ -21,9 +21,10 @@ inline bool Ask(platform::HidDevice* device, const io::HidCommandReport& request
   return io::HidTransact(device, request, reply);
 }
 
-inline void Send(platform::HidDevice* device, const io::HidCommandReport& request) {
+// True when the device carried the command out; the reply's contents are not used.
+inline bool Send(platform::HidDevice* device, const io::HidCommandReport& request) {
   io::HidReplyReport ignored;
-  io::HidTransact(device, request, ignored);
+  return io::HidTransact(device, request, ignored);
 }
 
 // Word `index` of a reply in host order (it travels big-endian); past the report it reads 0.

@@ -32,11 +32,13 @@ bool HasForm(int target, Form form) { return device::HidSettingsFormOf(target) =
 
 // --- writing
 
-void WriteParam(platform::HidDevice* device, uint8_t param, const std::vector<uint16_t>& words, bool commit) {
+// True when the device took the write (and its commit).
+bool WriteParam(platform::HidDevice* device, uint8_t param, const std::vector<uint16_t>& words, bool commit) {
   const auto write = io::MakeParamWrite(param, words);
-  if (!write) return;
-  Send(device, *write);
-  if (commit) Send(device, io::MakeParamCommit(*write));
+  if (!write) return false;
+  const bool written = Send(device, *write);
+  const bool committed = !commit || Send(device, io::MakeParamCommit(*write));
+  return written && committed;
 }
 
 std::vector<uint16_t> Words(const CDeviceSettings& s, std::initializer_list<int> indexes) {
@@ -60,68 +62,76 @@ std::vector<uint16_t> FmBlock(const CDeviceSettings& s, int presets, uint16_t ta
   return words;
 }
 
-void WriteSpeedDials(platform::HidDevice* device, const CDeviceSettings& s, bool emptyAsOneWord) {
+bool WriteSpeedDials(platform::HidDevice* device, const CDeviceSettings& s, bool emptyAsOneWord) {
+  bool ok = true;
   for (int i = 0; i < CDeviceSettings::kSpeedDialCount; ++i) {
     device::SpeedDialWords packed{};
     const size_t characters = static_cast<size_t>(device::PackTextWords(packed, s.m_astrSpeedDial[i]) / 2);
     const size_t count = characters == 0 && emptyAsOneWord ? 1 : characters;
-    WriteParam(device, static_cast<uint8_t>(io::HID_PARAM_SPEED_DIAL_1 + i),
-               std::vector<uint16_t>(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(count)), false);
+    ok &= WriteParam(device, static_cast<uint8_t>(io::HID_PARAM_SPEED_DIAL_1 + i),
+                     std::vector<uint16_t>(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(count)), false);
   }
+  return ok;
 }
 
-void WriteDualInterface(int target, HidHandles handles, const CDeviceSettings& s) {
+bool WriteDualInterface(int target, HidHandles handles, const CDeviceSettings& s) {
+  bool ok = true;
   int count = 10;
   if (target == 0x4210) count = s.CompareVersion(1, 1) < 0 ? 3 : s.CompareVersion(1, 2) < 0 ? 4 : 10;
-  WriteParam(handles.second, io::HID_PARAM_FEATURES, FirstWords(s, count), false);
-  WriteParam(handles.second, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagWrite), false);
-  WriteSpeedDials(handles.first, s, false);
+  ok &= WriteParam(handles.second, io::HID_PARAM_FEATURES, FirstWords(s, count), false);
+  ok &= WriteParam(handles.second, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagWrite), false);
+  ok &= WriteSpeedDials(handles.first, s, false);
+  return ok;
 }
 
-void WriteWordBank(int target, platform::HidDevice* device, const CDeviceSettings& s) {
+bool WriteWordBank(int target, platform::HidDevice* device, const CDeviceSettings& s) {
   int count = 2;
   if (target == 0x3110 && s.CompareVersion(2, 1) >= 0) count = 4;
   if (target == 0x3112 || target == 0x3114) count = 3;
-  WriteParam(device, io::HID_PARAM_FEATURES, FirstWords(s, count), false);
+  return WriteParam(device, io::HID_PARAM_FEATURES, FirstWords(s, count), false);
 }
 
-void WritePlainFeatureWord(int target, platform::HidDevice* device, const CDeviceSettings& s) {
-  WriteParam(device, io::HID_PARAM_FEATURES, {s.PackFeatureWord(), 0}, false);
-  const auto vox = [&] { WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY, Words(s, {14}), false); };
+bool WritePlainFeatureWord(int target, platform::HidDevice* device, const CDeviceSettings& s) {
+  bool ok = true;
+  ok &= WriteParam(device, io::HID_PARAM_FEATURES, {s.PackFeatureWord(), 0}, false);
+  const auto vox = [&] { return WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY, Words(s, {14}), false); };
   const bool from11 = s.CompareVersion(1, 1) >= 0;
   if (target == 0x5520 || target == 0x5526 || target == 0x5720 || target == 0x6400) {
-    vox();
+    ok &= vox();
   } else if (target == 0x5622 || target == 0x5624) {
-    WriteParam(device, io::HID_PARAM_SMART_VOLUME, Words(s, {16}), false);
-    if (from11) vox();
+    ok &= WriteParam(device, io::HID_PARAM_SMART_VOLUME, Words(s, {16}), false);
+    if (from11) ok &= vox();
   } else if (target == 0x5623) {
-    if (from11) vox();
+    if (from11) ok &= vox();
   } else if (target == 0x5510) {
-    WriteParam(device, io::HID_PARAM_CAMERA, Words(s, {10, 11}), false);
-    if (s.CompareVersion(2, 0) >= 0) WriteParam(device, io::HID_PARAM_CAMERA_EXTRA, Words(s, {12, 13}), false);
+    ok &= WriteParam(device, io::HID_PARAM_CAMERA, Words(s, {10, 11}), false);
+    if (s.CompareVersion(2, 0) >= 0) ok &= WriteParam(device, io::HID_PARAM_CAMERA_EXTRA, Words(s, {12, 13}), false);
   }
-  WriteParam(device, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagWrite), false);
-  WriteSpeedDials(device, s, true);
+  ok &= WriteParam(device, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagWrite), false);
+  ok &= WriteSpeedDials(device, s, true);
+  return ok;
 }
 
-void WriteCommitProduct(int target, platform::HidDevice* device, const CDeviceSettings& s) {
+bool WriteCommitProduct(int target, platform::HidDevice* device, const CDeviceSettings& s) {
+  bool ok = true;
   const uint16_t feature = s.PackFeatureWord();
   if (HasForm(target, Form::CommitShortFm)) {
-    WriteParam(device, io::HID_PARAM_FEATURES, {feature, 0, static_cast<uint16_t>(s.Word(2)), 0}, true);
-    WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY, Words(s, {14}), true);
-    WriteParam(device, io::HID_PARAM_FM, FmBlock(s, kFmShortPresets, kFmTagCommitWrite), true);
+    ok &= WriteParam(device, io::HID_PARAM_FEATURES, {feature, 0, static_cast<uint16_t>(s.Word(2)), 0}, true);
+    ok &= WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY, Words(s, {14}), true);
+    ok &= WriteParam(device, io::HID_PARAM_FM, FmBlock(s, kFmShortPresets, kFmTagCommitWrite), true);
   } else if (HasForm(target, Form::CommitAltVox)) {
-    WriteParam(device, io::HID_PARAM_FEATURES, {feature, 0, 0, 0}, true);
-    WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY_ALT, Words(s, {14}), true);
+    ok &= WriteParam(device, io::HID_PARAM_FEATURES, {feature, 0, 0, 0}, true);
+    ok &= WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY_ALT, Words(s, {14}), true);
   } else {
-    WriteParam(device, io::HID_PARAM_FEATURES, {feature, 0}, true);
-    WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY, Words(s, {14}), true);
-    WriteParam(device, io::HID_PARAM_SMART_VOLUME, Words(s, {16}), true);
+    ok &= WriteParam(device, io::HID_PARAM_FEATURES, {feature, 0}, true);
+    ok &= WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY, Words(s, {14}), true);
+    ok &= WriteParam(device, io::HID_PARAM_SMART_VOLUME, Words(s, {16}), true);
     if (HasForm(target, Form::CommitWithFm)) {
-      WriteParam(device, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagCommitWrite), true);
+      ok &= WriteParam(device, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagCommitWrite), true);
     }
   }
-  WriteSpeedDials(device, s, true);
+  ok &= WriteSpeedDials(device, s, true);
+  return ok;
 }
 
 // --- reading
@@ -356,16 +366,12 @@ void ReadSpeedDials(int target, platform::HidDevice* device, CDeviceSettings& s)
 
 }  // namespace
 
-void WriteHidSettings(int target, HidHandles handles, const CDeviceSettings& toWrite) {
-  if (device::HasTwoHidInterfaces(target)) {
-    WriteDualInterface(target, handles, toWrite);
-  } else if (HasForm(target, Form::WordBank)) {
-    WriteWordBank(target, handles.first, toWrite);
-  } else if (HasForm(target, Form::PlainFeatureWord)) {
-    WritePlainFeatureWord(target, handles.first, toWrite);
-  } else if (IsCommitProduct(target)) {
-    WriteCommitProduct(target, handles.first, toWrite);
-  }
+bool WriteHidSettings(int target, HidHandles handles, const CDeviceSettings& toWrite) {
+  if (device::HasTwoHidInterfaces(target)) return WriteDualInterface(target, handles, toWrite);
+  if (HasForm(target, Form::WordBank)) return WriteWordBank(target, handles.first, toWrite);
+  if (HasForm(target, Form::PlainFeatureWord)) return WritePlainFeatureWord(target, handles.first, toWrite);
+  if (IsCommitProduct(target)) return WriteCommitProduct(target, handles.first, toWrite);
+  return true;
 }
 
 void ReadHidSettings(int target, HidHandles handles, CDeviceSettings& s) {

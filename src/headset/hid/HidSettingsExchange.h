@@ -8,8 +8,8 @@
 namespace headset::hid {
 
 // Sends `toWrite`'s settings to a device of `target`; version tests use `toWrite`'s firmware.
-// No reply is examined.
-void WriteHidSettings(int target, HidHandles handles, const device::CDeviceSettings& toWrite);
+// True when the device took every write (each carried out and, where asked, committed).
+bool WriteHidSettings(int target, HidHandles handles, const device::CDeviceSettings& toWrite);
 
 // Fills the on/off members, configuration words and speed dials of `record` from the device;
 // version tests use the firmware version already in `record`.

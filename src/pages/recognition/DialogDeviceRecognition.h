@@ -52,8 +52,12 @@ class CDialogDeviceRecognition : public CWizardPage {
   // cannot be read.
   int QueryHardwareVariant();
   // Finds and reads the attached device; `toWrite`, when given, is written to it first. Message
-  // boxes are shown only when `interactive`. Returns a RecognizeResult.
+  // boxes are shown only when `interactive`. Returns a RecognizeResult; whether the device took
+  // `toWrite` is left in m_bSettingsWritten for the page that asked for the write.
   virtual int RecognizeDevice(device::CDeviceSettings* toWrite, bool interactive);
+  // The last run that was given settings to write put them all on the device. A run may end
+  // recognised although its write failed: the settings were then not written.
+  bool m_bSettingsWritten = false;
 
   // The two product-instruction boxes (their buttons are hidden; kept for the boxes' sake).
   void OnButtonProducts();

@@ -93,7 +93,7 @@ headset::RecognitionSlots SlotsOf(app::CUpdaterDlg& main) {
 int RecognizeOverHid(CDialogDeviceRecognition& page, app::CUpdaterDlg& main, device::CDeviceSettings* toWrite) {
   headset::hid::OpenHidInterfacesFor(main.m_nDeviceTarget, main.m_hHidDevice, main.m_hHidDeviceSecond);
   headset::hid::RecognizeOverHidChannel(SlotsOf(main), {main.m_hHidDevice.get(), main.m_hHidDeviceSecond.get()},
-                                       toWrite);
+                                       toWrite, &page.m_bSettingsWritten);
   StopHidPairPoll(page);
   return headset::RECOGNIZE_OK;
 }
@@ -106,13 +106,14 @@ int RunRecognition(CDialogDeviceRecognition& page, device::CDeviceSettings* toWr
   main->ShowStatusMessage(main->BuildProgressStatus(), false);
 
   int state = headset::RECOGNIZE_NO_DEVICE;
+  page.m_bSettingsWritten = false;
   {
     BusyScope busy(page, *main);
     if (page.IsHidDevicePresent(1, nullptr, nullptr)) {
       state = RecognizeOverHid(page, *main, toWrite);
     } else {
       main->CloseHidHandles();
-      state = headset::bluecore::RecognizeOverDfu(SlotsOf(*main), toWrite);
+      state = headset::bluecore::RecognizeOverDfu(SlotsOf(*main), toWrite, &page.m_bSettingsWritten);
     }
   }
 

@@ -10,6 +10,7 @@
 #include "headset/RecognitionRig.h"
 #include "headset/RecognitionStates.h"
 #include "headset/bluecore/DfuPathWalk.h"
+#include "platform/dfu/BccmdPdu.h"
 
 namespace {
 
@@ -184,6 +185,27 @@ TEST(DfuPathWalk, WriteBackChangesOnlyTheTargetsKeysAndIsReadBack) {
   EXPECT_EQ(device.record.m_astrSpeedDial, toWrite.m_astrSpeedDial);
 }
 
+TEST(DfuPathWalk, AWriteBackTheDeviceRefusesIsNotReportedAsWritten) {
+  device::CDeviceSettings toWrite;
+  toWrite.m_nVersionMajor = 1;
+  toWrite.m_astrSpeedDial = {"1", "22", "333"};
+  for (const uint16_t refused : {uint16_t{0}, uint16_t{PSKEY_FEATURE_FLAGS}, uint16_t{PSKEY_SPEED_DIAL_3}}) {
+    recogtest::Rig rig;
+    auto headset = rig.Attach();
+    if (refused) headset->FailKeyWrite(refused, dfu::bccmd::kStatusError);
+    recogtest::DeviceState device;
+    bool written = !refused;
+    EXPECT_EQ(RecognizeOverDfu(device.Slots(), &toWrite, &written), RECOGNIZE_OK) << refused;
+    EXPECT_EQ(written, refused == 0) << refused;
+  }
+  // A run without settings to write, or without a device, wrote nothing.
+  recogtest::Rig rig;
+  recogtest::DeviceState device;
+  bool written = true;
+  RecognizeOverDfu(device.Slots(), &toWrite, &written);
+  EXPECT_FALSE(written);
+}
+
 TEST(DfuPathWalk, RadioPatchOnlyForADeviceWhoseAddressWasRead) {
   ScopedAcceptedUsbIdentities identities({{kVendor, 0x4D10}});
   for (const bool addressReadable : {true, false}) {
@@ -303,6 +325,15 @@ TEST(DfuPathWalk, ProvisioningWritesTheUsbIdentityOfTheModel) {
   for (uint16_t key : {PSKEY_USB_DEVICE_CLASS_CODES, PSKEY_USB_BT_IF_CLASS_CODES, PSKEY_USB_BT_SCO_IF_CLASS_CODES}) {
     EXPECT_EQ(headset->Key(key), Words({0x00FF, 0x0001, 0x0001})) << key;
   }
+}
+
+TEST(DfuPathWalk, ADeviceThatRefusesItsNewIdentityIsNotReportedProvisioned) {
+  ScopedAcceptedUsbIdentities identities({{kVendor, 0x0001}});
+  recogtest::Rig rig;
+  auto headset = rig.Attach(Profile(0x0001, 0x4D21));
+  headset->FailKeyWrite(PSKEY_USB_DFU_PRODUCT_ID, dfu::bccmd::kStatusError);
+  recogtest::DeviceState device;
+  EXPECT_EQ(RunWalk(device).state, RECOGNIZE_INTERFACE_PROBLEM);
 }
 
 TEST(DfuPathWalk, UnprovisionedDfuIdentityIsNotConnected) {

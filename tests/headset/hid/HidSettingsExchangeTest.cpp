@@ -43,7 +43,7 @@ TEST_F(HidSettingsExchangeTest, WrittenSettingsOfAFeatureWordProductReadBackTheS
   SimHidHeadset device;
   const HidHandles handles = Open(device);
 
-  WriteHidSettings(0x5520, handles, written);
+  EXPECT_TRUE(WriteHidSettings(0x5520, handles, written));
   EXPECT_EQ(device.params[io::HID_PARAM_FEATURES], (std::vector<uint16_t>{written.PackFeatureWord(), 0}));
   EXPECT_EQ(device.params[io::HID_PARAM_FM][0], 0x66E9);
   EXPECT_EQ(device.params[io::HID_PARAM_SPEED_DIAL_2], (std::vector<uint16_t>{0})) << "empty number as one word";
@@ -63,6 +63,27 @@ TEST_F(HidSettingsExchangeTest, WrittenSettingsOfAFeatureWordProductReadBackTheS
   EXPECT_EQ(read.m_bFmRds, 1);
   EXPECT_EQ(read.m_nFmRegion, 3);
   EXPECT_EQ(read.m_astrSpeedDial, written.m_astrSpeedDial);
+}
+
+TEST_F(HidSettingsExchangeTest, AWriteTheDeviceRefusesOrDoesNotAnswerFailsTheWriteBack) {
+  const struct {
+    int target;
+    uint8_t refused;
+  } cases[] = {{0x5520, io::HID_PARAM_FEATURES}, {0x5520, io::HID_PARAM_SPEED_DIAL_3},
+               {0x4310, io::HID_PARAM_FM}, {0x5412, io::HID_PARAM_VOX_SENSITIVITY}};
+  for (const auto& c : cases) {
+    device::CDeviceSettings toWrite;
+    toWrite.m_nProductId = c.target;
+    toWrite.m_nVersionMajor = 2;
+    SimHidHeadset one, two;
+    one.refusedWrites = two.refusedWrites = {c.refused};
+    const HidHandles handles = Open(one, &two);
+    EXPECT_FALSE(WriteHidSettings(c.target, handles, toWrite)) << std::hex << c.target << " " << int(c.refused);
+    one.refusedWrites = two.refusedWrites = {};
+    EXPECT_TRUE(WriteHidSettings(c.target, handles, toWrite)) << std::hex << c.target;
+  }
+  device::CDeviceSettings toWrite;
+  EXPECT_FALSE(WriteHidSettings(0x5520, {}, toWrite)) << "no device";
 }
 
 TEST_F(HidSettingsExchangeTest, CommitProductLoadsBeforeReadingAndCommitsAfterWriting) {

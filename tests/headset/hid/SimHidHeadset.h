@@ -2,6 +2,7 @@
 // A HID headset interface for recognition tests: a version, an address and parameters it keeps
 // (writes set them, reads return them); what it does not hold it refuses. Every request is
 // logged as command and argument so a test can check the order on the wire.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -20,6 +21,7 @@ struct SimHidHeadset {
   std::array<uint8_t, 6> address{};
   bool answersVersion = true;
   bool answersAddress = true;
+  std::vector<uint8_t> refusedWrites;  // parameters whose write it refuses
   std::map<uint8_t, std::vector<uint16_t>> params;
   std::vector<std::pair<uint8_t, uint8_t>> log;  // command, argument byte
 
@@ -58,7 +60,8 @@ struct SimHidHeadset {
         std::vector<uint16_t> words(request[3]);
         for (size_t i = 0; i < words.size(); ++i)
           words[i] = static_cast<uint16_t>(request[4 + 2 * i] << 8 | request[5 + 2 * i]);
-        params[request[2]] = words;
+        ok = std::find(refusedWrites.begin(), refusedWrites.end(), request[2]) == refusedWrites.end();
+        if (ok) params[request[2]] = words;
         break;
       }
       default: break;
