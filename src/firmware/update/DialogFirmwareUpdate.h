@@ -28,6 +28,8 @@ class CDialogFirmwareUpdate : public pages::CWizardPage {
  public:
   CDialogFirmwareUpdate();
   ~CDialogFirmwareUpdate() override;
+  pages::PageFrame DescribeFrame(int language) const override;
+  void ShowFrameProgress(bool shown) override;
 
   CFirmwareJob m_job;
   std::string m_strToolOutput;
