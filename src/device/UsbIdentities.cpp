@@ -7,7 +7,7 @@ namespace device {
 
 namespace {
 
-constexpr uint16_t kVendorId = 0x092B;
+constexpr uint16_t kVendorId = kMakerVendorId;
 constexpr uint16_t kProductId = 0x4D21;
 
 const std::vector<UsbIdentity>& Shipped() {

@@ -9,6 +9,7 @@
 namespace device {
 
 inline constexpr uint16_t DFU_MODE_FLAG = 0x8000;
+inline constexpr uint16_t kMakerVendorId = 0x092B;
 
 struct UsbIdentity {
   uint16_t vendorId;
