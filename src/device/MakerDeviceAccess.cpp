@@ -32,11 +32,11 @@ DeviceAccess AccessToMakerDevices() {
   DeviceAccess worst = DeviceAccess::kGone;
   platform::UsbBus& usb = platform::UsbBus::Get();
   for (const platform::UsbDeviceInfo& info : usb.ListDevices()) {
-    if (info.vendorId == kMakerVendorId) Note(usb.Access(info), worst);
+    if (info.vendorId == MAKER_VENDOR_ID) Note(usb.Access(info), worst);
   }
   platform::HidBus& hid = platform::HidBus::Get();
-  for (const platform::HidInterfaceInfo& info : hid.Enumerate(kMakerVendorId, 0)) {
-    if (info.vendorId == kMakerVendorId) Note(hid.Access(info.path), worst);
+  for (const platform::HidInterfaceInfo& info : hid.Enumerate(MAKER_VENDOR_ID, 0)) {
+    if (info.vendorId == MAKER_VENDOR_ID) Note(hid.Access(info.path), worst);
   }
   return worst;
 }
