@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "device/ProductTraits.h"
 #include "framework/Button.h"
 #include "io/Download.h"
 #include "pages/WizardPage.h"
@@ -19,7 +20,6 @@ enum : unsigned {
 };
 inline constexpr unsigned kUpdateCheckDelayMs = 100;
 inline constexpr unsigned kUpdateDownloadTickMs = 1000;
-inline constexpr int kEditionProduct = 0x4D10;
 
 class CDialogDeviceSelection : public CWizardPage {
  public:
@@ -35,7 +35,7 @@ class CDialogDeviceSelection : public CWizardPage {
   CDialogDeviceSelection();
   ~CDialogDeviceSelection() override;
 
-  int m_nSelectedProduct = kEditionProduct;
+  int m_nSelectedProduct = device::EDITION_PRODUCT;
   bool m_bUpdateChecked = false;
   std::string m_strUpdateFileName;
   std::string m_strUpdatePath;
