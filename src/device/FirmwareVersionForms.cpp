@@ -4,13 +4,13 @@
 #include <array>
 
 #include "device/DeviceSettings.h"
+#include "device/ProductTraits.h"
 #include "device/Version.h"
 
 namespace device {
 
 namespace {
 
-constexpr std::array kFourPartVersionProducts = {0x3020};
 constexpr std::array kZeroThirdNumberProducts = {0x5345, 0x5346};
 constexpr std::array kServerThirdNumberProducts = {0x3110, 0x3112, 0x3114, 0x3116, 0x3118, 0x3124, 0x3126};
 
@@ -21,7 +21,7 @@ bool IsIn(const Set& set, int productId) {
 
 }  // namespace
 
-bool UsesFourPartVersion(int productId) { return IsIn(kFourPartVersionProducts, productId); }
+bool UsesFourPartVersion(int productId) { return HasProductFlag(productId, kFourNumberVersion); }
 bool ShowsZeroThirdNumber(int productId) { return IsIn(kZeroThirdNumberProducts, productId); }
 bool OffersServerThirdNumber(int productId) { return IsIn(kServerThirdNumberProducts, productId); }
 
