@@ -5,7 +5,8 @@
 //
 //   corvale-manager-demo                   runs the program
 //   corvale-manager-demo --screenshots DIR walks pages 1 and 2 and the recognised state in every
-//                                          language and writes PNG pictures of the window to DIR
+//                                          language and writes PNG pictures of the window, and of
+//                                          a message box with one and with three buttons, to DIR
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -19,10 +20,12 @@
 #include "SimUsbBus.h"
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
+#include "controls/DialogMessageBox.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
+#include "localization/SharedTexts.h"
 #include "pages/recognition/ProgramUpdateCheck.h"
 #include "platform/Paths.h"
 
@@ -53,7 +56,7 @@ void Settle() {
   for (int i = 0; i < 5; ++i) fw::Application::ProcessMessagesFor(40);
 }
 
-bool Shoot(app::CUpdaterDlg& window, const fs::path& dir, const std::string& name) {
+bool Shoot(fw::Window& window, const fs::path& dir, const std::string& name) {
   Settle();
   const fw::Bitmap shot = fw::Bitmap::FromWindow(window, window.GetClientRect());
   const fs::path file = dir / (name + ".png");
@@ -63,6 +66,26 @@ bool Shoot(app::CUpdaterDlg& window, const fs::path& dir, const std::string& nam
   }
   std::cout << file.string() << '\n';
   return true;
+}
+
+// The message box at the sizes the program uses it: a warning with OK, a question with three buttons.
+bool ShootMessageBoxes(app::CUpdaterDlg& window, const fs::path& dir, const std::string& tag, int language) {
+  const std::string message = text::GetDeviceMismatchText(language) + text::GetCannotOpenUsbText(language);
+  bool ok = true;
+  for (const bool three : {false, true}) {
+    controls::CDialogMessageBox box(&window);
+    if (three) {
+      box.SetupThreeButtons(message, false, text::GetVersionText(language), text::GetNoText(language),
+                            text::GetYesText(language), {530, 230});
+    } else {
+      box.Setup(message, true, std::nullopt, text::GetOkText(language), {440, 165});
+    }
+    if (!box.Create()) return false;
+    box.ShowWindow(true);
+    ok = Shoot(box, dir, tag + (three ? "-messagebox-three" : "-messagebox-one")) && ok;
+    box.DestroyWindow();
+  }
+  return ok;
 }
 
 // Lets the page's own timers end what it started (page 3 reads its list while busy), as a user who
@@ -92,6 +115,7 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
+    ok = ShootMessageBoxes(window, dir, tag, language) && ok;
   }
   window.DestroyWindow();
   return ok ? 0 : 1;
