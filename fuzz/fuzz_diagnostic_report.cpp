@@ -18,10 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The same bytes as os-release and as the kernel's release and machine.
   system.kernel = platform::KernelIdentity{"Linux", text, text, text};
   system.osRelease = text;
-  // Every seven bytes also a USB device and a HID interface.
+  // Every seven bytes also a USB device and a HID interface; an odd first byte: no USB list.
+  if (size == 0 || (data[0] & 1) == 0) system.usbDevices.emplace();
   for (size_t at = 0; at + 7 <= size; at += 7) {
     const auto word = [&](size_t i) { return static_cast<uint16_t>(data[at + i] | (data[at + i + 1] << 8)); };
-    system.usbDevices.push_back({word(0), word(2), word(4), text.substr(at, data[at + 6] % 16)});
+    if (system.usbDevices) system.usbDevices->push_back({word(0), word(2), word(4), text.substr(at, data[at + 6] % 16)});
     platform::HidInterfaceInfo hid;
     hid.path = text.substr(at, 7);
     hid.vendorId = word(0);

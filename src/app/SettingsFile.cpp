@@ -3,8 +3,10 @@
 #include <climits>
 
 #include "io/AtomicFile.h"
+#include "io/Blanks.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
+#include "localization/Utf8.h"
 
 namespace app {
 
@@ -17,19 +19,17 @@ constexpr const char* kKeyDeviceTarget = "keyDeviceTarget";
 constexpr const char* kKeyFirmwareLanguage = "keyFirmwareLanguage";
 constexpr const char* kKeyCurrentPath = "keyCurrentPath";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string Trim(const std::string& s) {
-  size_t begin = 0;
-  size_t end = s.size();
-  while (begin < end && IsBlank(s[begin])) ++begin;
-  while (end > begin && IsBlank(s[end - 1])) --end;
-  return s.substr(begin, end - begin);
+// The file is UTF-8; a text value that is not would be written back unchanged into it, so it
+// reads as invalid: the key's default. (Numbers and language names need no such check: stray
+// bytes already make them invalid.)
+std::string TextOrDefault(const std::string& value, const std::string& fallback) {
+  return text::IsValidUtf8(value) ? value : fallback;
 }
 
 void Apply(const std::string& key, const std::string& value, ManagerPreferences& prefs) {
+  static const ManagerPreferences defaults;
   if (key == kKeyManagerVersion) {
-    prefs.managerVersion = value;
+    prefs.managerVersion = TextOrDefault(value, defaults.managerVersion);
   } else if (key == kKeyManagerLanguage) {
     const int language = text::FindLanguageByEnglishName(value, true);
     prefs.language = (language >= 0 && language <= 10) ? language : 0;
@@ -38,9 +38,9 @@ void Apply(const std::string& key, const std::string& value, ManagerPreferences&
   } else if (key == kKeyDeviceTarget) {
     prefs.deviceTarget = ParseDecimal(value);
   } else if (key == kKeyFirmwareLanguage) {
-    prefs.firmwareLanguage = value;
+    prefs.firmwareLanguage = TextOrDefault(value, defaults.firmwareLanguage);
   } else if (key == kKeyCurrentPath) {
-    prefs.currentPath = value;
+    prefs.currentPath = TextOrDefault(value, defaults.currentPath);
   }
 }
 
@@ -50,7 +50,7 @@ std::string FilePath(const std::string& imageFolder) { return imageFolder + "/" 
 
 int ParseDecimal(const std::string& value) {
   size_t i = 0;
-  while (i < value.size() && IsBlank(value[i])) ++i;
+  while (i < value.size() && io::IsBlank(value[i])) ++i;
   bool negative = false;
   if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
   long long n = 0;
@@ -72,7 +72,7 @@ void ParseSettingsText(const std::string& text, ManagerPreferences& prefs) {
     start = end + 1;
     const size_t equals = line.find('=');
     if (equals == std::string::npos || equals == 0) continue;
-    Apply(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), prefs);
+    Apply(std::string(io::Trim(line.substr(0, equals))), std::string(io::Trim(line.substr(equals + 1))), prefs);
   }
 }
 

@@ -12,9 +12,9 @@ namespace {
 // Counts what arrived, in reads of at most one block, whatever sizes the transport delivers.
 class CountingReceiver : public platform::HttpReceiver {
  public:
-  explicit CountingReceiver(const std::atomic<bool>* cancel) : cancel_(cancel) {}
+  explicit CountingReceiver(std::stop_token cancel) : cancel_(std::move(cancel)) {}
   bool Begin(int64_t) override { return true; }
-  bool Cancelled() override { return cancel_ && cancel_->load(); }
+  bool Cancelled() override { return cancel_.stop_requested(); }
   bool Receive(const char* data, size_t size) override {
     while (size > 0) {
       const size_t block = size < kDownloadBlock ? size : kDownloadBlock;
@@ -38,7 +38,7 @@ class CountingReceiver : public platform::HttpReceiver {
   bool tooLarge_ = false;
 
  private:
-  const std::atomic<bool>* cancel_;
+  std::stop_token cancel_;
 };
 
 class MemoryReceiver : public CountingReceiver {
@@ -64,8 +64,8 @@ class MemoryReceiver : public CountingReceiver {
 
 class FileReceiver : public CountingReceiver {
  public:
-  FileReceiver(const std::string& path, DownloadProgress* progress, const std::atomic<bool>* cancel)
-      : CountingReceiver(cancel), writer_(path), progress_(progress) {}
+  FileReceiver(const std::string& path, DownloadProgress* progress, std::stop_token cancel)
+      : CountingReceiver(std::move(cancel)), writer_(path), progress_(progress) {}
 
   bool Begin(int64_t) override {
     if (!writer_.Open()) {
@@ -108,7 +108,7 @@ class FileReceiver : public CountingReceiver {
 }  // namespace
 
 int DownloadUrl(const std::string& url, std::string* memory, const std::string* filePath,
-                DownloadProgress* progress, const std::atomic<bool>* cancel) {
+                DownloadProgress* progress, std::stop_token cancel) {
   platform::Http& http = platform::Http::Get();
   if (memory) {
     MemoryReceiver receiver(cancel);

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <stop_token>
 #include <string>
 
 namespace io {
@@ -32,8 +33,8 @@ struct DownloadProgress {
   std::atomic<int> received{0};
 };
 
-// Fetches `url` afresh from the server. Setting `*cancel` (when given) from another thread ends
-// the transfer within about a second as a failure.
+// Fetches `url` afresh from the server. A stop requested on `cancel` (from any thread) ends the
+// transfer within about a second as a failure.
 // Memory mode (`memory` not null): the body replaces *memory; on failure *memory is untouched.
 // The whole transfer may take kListTimeLimit.
 // File mode: the body goes to `*filePath` (created anew, an existing file replaced only once the
@@ -43,6 +44,6 @@ struct DownloadProgress {
 // 102nd read, and received := total at the end of a complete transfer.
 // Returns the number of body bytes, or kDownloadNotOpened / kDownloadFileNotCreated.
 int DownloadUrl(const std::string& url, std::string* memory, const std::string* filePath,
-                DownloadProgress* progress, const std::atomic<bool>* cancel = nullptr);
+                DownloadProgress* progress, std::stop_token cancel = {});
 
 }  // namespace io

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "FilesBeside.h"
+
 namespace {
 
 // The names in `folder`, to show that no temporary file is left behind.
@@ -77,6 +79,19 @@ TEST_F(AtomicFileTest, TwoWritersOfOneFileEachWriteAWholeFile) {
   EXPECT_TRUE(second.Commit());
   EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "second");
   EXPECT_EQ(Entries(dir_), std::vector<std::string>{"a.txt"});
+}
+
+TEST_F(AtomicFileTest, FailedRenameLeavesNoTemporaryFile) {
+  // A folder in the target's place lets the temporary file be written but not renamed over it.
+  const std::string path = dir_ + "/taken";
+  ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
+  io::AtomicFileWriter writer(path);
+  ASSERT_TRUE(writer.Open());
+  ASSERT_TRUE(writer.Write("data", 4));
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_TRUE(testing_io::FilesBeside(path).empty());
+  EXPECT_FALSE(io::WriteFileAtomically(path, "data"));
+  EXPECT_TRUE(testing_io::FilesBeside(path).empty());
 }
 
 TEST(CrLf, NormalisesLineEnds) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -9,9 +10,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
+#include "FilesBeside.h"
 #include "TestCertificates.h"
 #include "io/AtomicFile.h"
 #include "platform/http/CurlHttp.h"
@@ -177,13 +180,14 @@ TEST_F(DownloadTest, ListsHaveATimeLimitAndEveryDownloadACancel) {
   LimitsSeen seen;
   platform::Http::Scoped use(seen);
   std::string body;
-  std::atomic<bool> cancel{true};
-  EXPECT_EQ(io::DownloadUrl(Url("Software"), &body, nullptr, nullptr, &cancel), io::kDownloadNotOpened);
+  std::stop_source stopped;
+  stopped.request_stop();
+  EXPECT_EQ(io::DownloadUrl(Url("Software"), &body, nullptr, nullptr, stopped.get_token()), io::kDownloadNotOpened);
   EXPECT_EQ(seen.limit, io::kListTimeLimit);
   EXPECT_TRUE(seen.cancelled);
   const std::string target = folder_ + "/cancelled.bin";
-  cancel = false;
-  EXPECT_EQ(io::DownloadUrl(Url("image"), nullptr, &target, nullptr, &cancel), io::kDownloadNotOpened);
+  EXPECT_EQ(io::DownloadUrl(Url("image"), nullptr, &target, nullptr, std::stop_source().get_token()),
+            io::kDownloadNotOpened);
   EXPECT_EQ(seen.limit.count(), 0) << "an installer or image may take as long as it moves";
   EXPECT_FALSE(seen.cancelled);
 }
@@ -191,12 +195,12 @@ TEST_F(DownloadTest, ListsHaveATimeLimitAndEveryDownloadACancel) {
 TEST_F(DownloadTest, ACancelledFileDownloadReturnsPromptlyAndLeavesTheOldFile) {
   const std::string target = folder_ + "/slow.bin";
   ASSERT_TRUE(io::WriteFileAtomically(target, "the file before"));
-  std::atomic<bool> cancel{false};
-  int result = 0;
-  std::thread worker([&] { result = io::DownloadUrl(Url("trickle"), nullptr, &target, nullptr, &cancel); });
+  std::atomic<int> result{0};
+  std::jthread worker(
+      [&](std::stop_token stop) { result = io::DownloadUrl(Url("trickle"), nullptr, &target, nullptr, stop); });
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   const auto start = std::chrono::steady_clock::now();
-  cancel = true;
+  worker.request_stop();
   worker.join();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
   EXPECT_EQ(result, io::kDownloadNotOpened);
@@ -248,9 +252,16 @@ TEST_F(DownloadTest, FailuresAreFailuresAndLeaveTheCallersDataAlone) {
   }
 }
 
-TEST_F(DownloadTest, TargetInAMissingFolderIsNotCreated) {
+TEST_F(DownloadTest, TargetThatCannotBeCreatedOrPutInPlaceIsAFailure) {
   const std::string target = folder_ + "/no-such-folder/image.bin";
   EXPECT_EQ(io::DownloadUrl(Url("image"), nullptr, &target, nullptr), io::kDownloadFileNotCreated);
+  // A folder in the target's place: the whole body arrives, but the file never gets in place.
+  const std::string taken = folder_ + "/taken";
+  ASSERT_EQ(mkdir(taken.c_str(), 0755), 0);
+  io::DownloadProgress progress;
+  EXPECT_EQ(io::DownloadUrl(Url("image"), nullptr, &taken, &progress), io::kDownloadFileNotCreated);
+  EXPECT_NE(progress.received, io::kNominalDownloadTotal) << "no completion is reported";
+  EXPECT_TRUE(testing_io::FilesBeside(taken).empty());
   // The address is judged first: an unreachable server with a bad folder is still -1.
   EXPECT_EQ(io::DownloadUrl(Url("missing"), nullptr, &target, nullptr), io::kDownloadNotOpened);
 }
@@ -311,7 +322,16 @@ TEST(DownloadProgressTest, ReceivedMovesOnEvery102ndReadOfOneBlock) {
   std::system((std::string("rm -rf '") + folder + "'").c_str());
 }
 
-TEST(DownloadProgressTest, MemoryModeRefusesABodyBeyondItsBound) {
+TEST(DownloadProgressTest, MemoryModeTakesABodyUpToItsBoundAndRefusesMore) {
+  const std::string largest(io::kMaxMemoryDownload, 'x');
+  for (int64_t announced : {int64_t(io::kMaxMemoryDownload), int64_t(-1)}) {
+    ChunkedHttp exactlyTheBound(largest, 1 << 20, announced);
+    platform::Http::Scoped use(exactlyTheBound);
+    std::string body;
+    EXPECT_EQ(io::DownloadUrl("https://server/Software", &body, nullptr, nullptr), int(largest.size()))
+        << "announced " << announced;
+    EXPECT_EQ(body.size(), largest.size());
+  }
   std::string body = "untouched";
   ChunkedHttp announcedTooLarge("x", 1, int64_t(io::kMaxMemoryDownload) + 1);
   {

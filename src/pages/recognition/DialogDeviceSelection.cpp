@@ -45,10 +45,7 @@ CDialogDeviceSelection::CDialogDeviceSelection() : CWizardPage(res::DeviceSelect
   BindControl(IDC_SELECTION_PICTURE, m_btnPicture);
 }
 
-CDialogDeviceSelection::~CDialogDeviceSelection() {
-  m_bCancelDownload = true;
-  if (m_downloadThread.joinable()) m_downloadThread.join();
-}
+CDialogDeviceSelection::~CDialogDeviceSelection() = default;
 
 bool CDialogDeviceSelection::OnInitDialog() {
   fw::Dialog::OnInitDialog();

@@ -4,11 +4,11 @@
 #include <array>
 #include <atomic>
 #include <string>
-#include <thread>
 
 #include "device/ProductTraits.h"
 #include "framework/Button.h"
 #include "io/Download.h"
+#include "io/Worker.h"
 #include "pages/WizardPage.h"
 
 namespace pages {
@@ -73,12 +73,11 @@ class CDialogDeviceSelection : public CWizardPage {
   void FinishInstallerDownload(bool succeeded, int failure);
   void EndUpdateCheck();
 
-  // The installer download; cancelled and joined when the page goes away, so that closing the
-  // program never waits behind a transfer.
-  std::thread m_downloadThread;
-  std::atomic<bool> m_bCancelDownload{false};
   // Set by the download thread once the installer is in place.
   std::atomic<bool> m_bDownloadComplete{false};
+  // The installer download; last, so that it is joined before the members it writes go. Its stop
+  // cancels the transfer, so that closing the program never waits behind it.
+  io::Worker m_downloadThread;
 };
 
 // Pages 1 to 5: the wait cursor while the main window is busy. True when it set the cursor.

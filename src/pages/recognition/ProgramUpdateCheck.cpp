@@ -11,6 +11,7 @@
 #include "controls/DialogMessageBox.h"
 #include "device/Version.h"
 #include "framework/FileDialog.h"
+#include "io/Blanks.h"
 #include "io/UpdateServer.h"
 #include "localization/SafeFormat.h"
 #include "localization/SelectionPageTexts.h"
@@ -27,15 +28,7 @@ namespace {
 constexpr const char* kReleaseNotesCaption = "Release Notes";
 constexpr fw::Size kPromptSize = {530, 230};
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
+using io::Trim;
 
 // A line cut at its first two colons. A colon that stands first does not cut.
 struct ListLine {
@@ -199,10 +192,10 @@ void CDialogDeviceSelection::StartInstallerDownload(const std::string& path) {
   main->ShowStatusMessage(main->GetStatusMessage(), false);
 
   // The check runs once per run, so there is never an earlier download to wait for here.
-  if (m_downloadThread.joinable()) m_downloadThread.join();
-  m_downloadThread = std::thread(
-      [this, url = io::UpdateServerAddress(m_strUpdateFileName), target = m_strUpdatePath] {
-        const int result = io::DownloadUrl(url, nullptr, &target, &m_download, &m_bCancelDownload);
+  m_downloadThread.Wait(0);
+  m_downloadThread.Start(
+      [this, url = io::UpdateServerAddress(m_strUpdateFileName), target = m_strUpdatePath](std::stop_token stop) {
+        const int result = io::DownloadUrl(url, nullptr, &target, &m_download, stop);
         if (result < 0) {
           m_download.received = result;
         } else {

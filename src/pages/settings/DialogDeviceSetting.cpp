@@ -5,7 +5,20 @@
 
 namespace pages {
 
-CDialogDeviceSetting::CDialogDeviceSetting() : CSettingsPage(res::DeviceSettingTemplate(), 5) {}
+CDialogDeviceSetting::CDialogDeviceSetting() : CSettingsPage(res::DeviceSettingTemplate(), 5) {
+  BindControl(res::IDC_GRID_SETTINGS, m_gridSettings);
+  controls::GridHost host;
+  host.popupOpen = &m_bDropDownOpen;
+  host.currentPage = [this] { return MainWindow() ? MainWindow()->m_nCurrentPage : 0; };
+  // The editing rules of a click or a choice come with the rules' own work.
+  host.clickRules = [](int, int) {};
+  host.popupRules = [](int, int) {};
+  host.refreshAfterPopup = [this] {
+    RefreshSettingsPageTexts();
+    if (app::CUpdaterDlg* main = MainWindow()) main->RefreshControls();
+  };
+  m_gridSettings.SetHost(std::move(host));
+}
 
 CDialogDeviceSetting::~CDialogDeviceSetting() = default;
 

@@ -1,23 +1,32 @@
-#include "io/Threadable.h"
+#include "io/Worker.h"
 
 #include <chrono>
+#include <utility>
 
 namespace io {
 
-Threadable::~Threadable() { StopAndJoin(); }
-
-bool Threadable::IsRunning() const {
-  std::lock_guard<std::mutex> hold(lock_);
-  return running_ && thread_.joinable() && !bodyReturned_;
+Worker::~Worker() {
+  {
+    std::lock_guard<std::mutex> hold(lock_);
+    keepRunning_ = false;
+    thread_.request_stop();
+  }
+  Wait(0);
 }
 
-void Threadable::RequestStop() {
+bool Worker::IsRunning() const {
   std::lock_guard<std::mutex> hold(lock_);
-  if (!running_) stopRequested_ = true;
+  return thread_.joinable() && !bodyReturned_;
+}
+
+void Worker::RequestStop() {
+  std::lock_guard<std::mutex> hold(lock_);
+  if (!thread_.joinable() || bodyReturned_) stopRequested_ = true;
   keepRunning_ = false;
+  thread_.request_stop();
 }
 
-bool Threadable::Wait(unsigned ms) {
+bool Worker::Wait(unsigned ms) {
   std::unique_lock<std::mutex> hold(lock_);
   if (!thread_.joinable()) return true;
   const auto returned = [this] { return bodyReturned_; };
@@ -28,43 +37,27 @@ bool Threadable::Wait(unsigned ms) {
   }
   // Another waiter may have joined it while this one slept.
   if (thread_.joinable()) thread_.join();  // the body has returned, so this does not block
-  running_ = false;
   return true;
 }
 
-bool Threadable::Stop(unsigned ms) {
-  if (IsRunning()) {
-    RequestStop();
-  } else {
-    std::lock_guard<std::mutex> hold(lock_);
-    stopRequested_ = true;
-    keepRunning_ = false;
-  }
+bool Worker::Stop(unsigned ms) {
+  RequestStop();
   return Wait(ms);
 }
 
-bool Threadable::StartThread() {
+bool Worker::Start(Body body) {
   if (!Wait(1)) return false;
   std::lock_guard<std::mutex> hold(lock_);
   stopRequested_ = false;
   keepRunning_ = true;
   bodyReturned_ = false;
-  running_ = true;
-  thread_ = std::thread([this] {
-    Run();
+  thread_ = std::jthread([this, body = std::move(body)](std::stop_token stop) {
+    body(std::move(stop));
     std::lock_guard<std::mutex> done(lock_);
     bodyReturned_ = true;
     ended_.notify_all();
   });
   return true;
-}
-
-void Threadable::StopAndJoin() {
-  {
-    std::lock_guard<std::mutex> hold(lock_);
-    keepRunning_ = false;
-  }
-  Wait(0);
 }
 
 }  // namespace io

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "io/HidDfuEngine.h"
-#include "io/Threadable.h"
+#include "io/Worker.h"
 
 namespace {
 
@@ -13,29 +13,24 @@ using namespace std::chrono_literals;
 using Steady = std::chrono::steady_clock;
 
 // Loops until asked to stop, or, when `obedient` is false, until the test lets it go.
-class Worker : public io::Threadable {
- public:
-  explicit Worker(bool obedient = true) : obedient_(obedient) {}
-  ~Worker() override {
-    release = true;
-    StopAndJoin();
+struct Looper {
+  explicit Looper(bool obedient = true) : obedient_(obedient) {}
+  ~Looper() { release = true; }
+  bool StartThread() {
+    return worker.Start([this](std::stop_token stop) {
+      while (obedient_ ? !stop.stop_requested() : !release.load()) std::this_thread::sleep_for(1ms);
+      returned = true;
+    });
   }
-  using Threadable::StartThread;
   std::atomic<bool> release{false};
   std::atomic<bool> returned{false};
-
- protected:
-  void Run() override {
-    while (obedient_ ? KeepRunning() : !release.load()) std::this_thread::sleep_for(1ms);
-    returned = true;
-  }
-
- private:
   const bool obedient_;
+  io::Worker worker;  // last, as every owner declares it
 };
 
-TEST(ThreadableTest, StopWithoutAThreadNotesTheRequest) {
-  Worker worker;
+TEST(WorkerTest, StopWithoutAThreadNotesTheRequest) {
+  Looper looper;
+  io::Worker& worker = looper.worker;
   EXPECT_TRUE(worker.KeepRunning());
   EXPECT_TRUE(worker.Stop(1000));
   EXPECT_TRUE(worker.StopRequested());
@@ -44,70 +39,71 @@ TEST(ThreadableTest, StopWithoutAThreadNotesTheRequest) {
   EXPECT_TRUE(worker.Wait(0)) << "no thread: nothing to wait for";
 }
 
-TEST(ThreadableTest, StopEndsACooperativeThread) {
-  Worker worker;
-  ASSERT_TRUE(worker.StartThread());
+TEST(WorkerTest, StopEndsACooperativeThread) {
+  Looper looper;
+  io::Worker& worker = looper.worker;
+  ASSERT_TRUE(looper.StartThread());
   EXPECT_TRUE(worker.IsRunning());
-  EXPECT_FALSE(worker.StartThread()) << "one thread at a time";
+  EXPECT_FALSE(looper.StartThread()) << "one thread at a time";
   const auto before = Steady::now();
   EXPECT_FALSE(worker.Wait(1));
   EXPECT_GE(Steady::now() - before, 1ms);
   EXPECT_TRUE(worker.Stop(1000));
-  EXPECT_TRUE(worker.returned);
+  EXPECT_TRUE(looper.returned);
   EXPECT_FALSE(worker.IsRunning());
   EXPECT_FALSE(worker.StopRequested()) << "the thread was running when asked";
 
   // A new run starts with keep-running set again.
-  ASSERT_TRUE(worker.StartThread());
+  ASSERT_TRUE(looper.StartThread());
   EXPECT_TRUE(worker.KeepRunning());
   EXPECT_TRUE(worker.Stop(1000));
 }
 
-TEST(ThreadableTest, AThreadThatIgnoresTheStopIsReportedAndWaitedForNeverKilled) {
-  Worker worker(/*obedient=*/false);
-  ASSERT_TRUE(worker.StartThread());
+TEST(WorkerTest, AThreadThatIgnoresTheStopIsReportedAndWaitedForNeverKilled) {
+  Looper looper(/*obedient=*/false);
+  io::Worker& worker = looper.worker;
+  ASSERT_TRUE(looper.StartThread());
   EXPECT_FALSE(worker.Stop(50));
   EXPECT_TRUE(worker.IsRunning());
-  EXPECT_FALSE(worker.returned);
-  worker.release = true;
+  EXPECT_FALSE(looper.returned);
+  looper.release = true;
   EXPECT_TRUE(worker.Wait(0));
-  EXPECT_TRUE(worker.returned) << "the body ran to its end";
+  EXPECT_TRUE(looper.returned) << "the body ran to its end";
   EXPECT_FALSE(worker.IsRunning());
 }
 
-// A body that outlasts any stop request.
-class Sleeper : public io::Threadable {
- public:
-  explicit Sleeper(std::atomic<bool>& returned) : returned_(returned) {}
-  ~Sleeper() override { StopAndJoin(); }
-  using Threadable::StartThread;
-
- protected:
-  void Run() override {
-    std::this_thread::sleep_for(100ms);
-    returned_ = true;
-  }
-
- private:
-  std::atomic<bool>& returned_;
-};
-
-TEST(ThreadableTest, DestructionWaitsForTheBody) {
+TEST(WorkerTest, DestructionWaitsForTheBody) {
   std::atomic<bool> returned{false};
-  auto sleeper = std::make_unique<Sleeper>(returned);
-  ASSERT_TRUE(sleeper->StartThread());
-  sleeper.reset();
+  auto worker = std::make_unique<io::Worker>();
+  ASSERT_TRUE(worker->Start([&returned](std::stop_token) {
+    std::this_thread::sleep_for(100ms);  // outlasts any stop request
+    returned = true;
+  }));
+  worker.reset();
   EXPECT_TRUE(returned) << "the thread was joined, not left running";
 }
 
-TEST(ThreadableTest, TwoWaitersBothSeeTheEndAndTheThreadIsJoinedOnce) {
-  Worker worker(false);
-  ASSERT_TRUE(worker.StartThread());
+TEST(WorkerTest, DestructionStopsACooperativeBody) {
+  std::atomic<bool> returned{false};
+  {
+    io::Worker worker;
+    ASSERT_TRUE(worker.Start([&returned](std::stop_token stop) {
+      while (!stop.stop_requested()) std::this_thread::sleep_for(1ms);
+      returned = true;
+    }));
+  }
+  EXPECT_TRUE(returned);
+}
+
+TEST(WorkerTest, TwoWaitersBothSeeTheEndAndTheThreadIsJoinedOnce) {
+  Looper looper(false);
+  io::Worker& worker = looper.worker;
+  ASSERT_TRUE(looper.StartThread());
   std::atomic<int> ended{0};
   std::thread other([&] { ended += worker.Wait(0); });
   std::thread another([&] { ended += worker.Wait(0); });
   std::this_thread::sleep_for(20ms);  // both are waiting now
-  worker.release = true;
+  looper.release = true;
   other.join();
   another.join();
   EXPECT_EQ(ended, 2);
@@ -117,11 +113,10 @@ TEST(ThreadableTest, TwoWaitersBothSeeTheEndAndTheThreadIsJoinedOnce) {
 // An engine whose body stays busy until asked to stop.
 class BusyEngine : public io::CHidDfuEngine {
  public:
-  ~BusyEngine() override { StopAndJoin(); }
-  using Threadable::StartThread;
+  bool StartThread() { return CHidDfuEngine::StartThread(static_cast<Callback>(&BusyEngine::Busy)); }
 
- protected:
-  void Run() override {
+ private:
+  void Busy() {
     while (KeepRunning()) std::this_thread::sleep_for(1ms);
   }
 };
