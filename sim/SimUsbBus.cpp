@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Clock.h"
+
 namespace sim {
 
 namespace {
@@ -48,6 +50,7 @@ class SimUsbHandle : public platform::UsbDevice {
 
 std::optional<platform::UsbDeviceInfo> SimUsbDevice::Describe(uint64_t* generation) {
   std::lock_guard lock(mutex_);
+  ReturnIfDueLocked();
   if (!present_) return std::nullopt;
   if (generation) *generation = generation_;
   return IdentityLocked();
@@ -65,10 +68,16 @@ void SimUsbDevice::Unplug() {
 
 void SimUsbDevice::PlugIn() {
   std::lock_guard lock(mutex_);
+  returnAt_.reset();
   if (present_) return;
   present_ = true;
   OnPowerUpLocked();
   ReenumerateLocked();
+}
+
+void SimUsbDevice::UnplugFor(uint32_t ms) {
+  std::lock_guard lock(mutex_);
+  LeaveForLocked(ms);
 }
 
 void SimUsbDevice::FailTransfer(int nth, int result) {
@@ -140,8 +149,22 @@ void SimUsbDevice::ReenumerateLocked() {
 
 void SimUsbDevice::LeaveLocked() {
   present_ = false;
+  returnAt_.reset();
   ++generation_;
   claims_.clear();
+}
+
+void SimUsbDevice::LeaveForLocked(uint32_t ms) {
+  LeaveLocked();
+  returnAt_ = platform::Clock::Get().TickCount() + ms;
+}
+
+void SimUsbDevice::ReturnIfDueLocked() {
+  // Signed difference: correct across the tick counter's wrap.
+  if (present_ || !returnAt_ || static_cast<int32_t>(platform::Clock::Get().TickCount() - *returnAt_) < 0) return;
+  present_ = true;
+  returnAt_.reset();
+  ReenumerateLocked();
 }
 
 int SimUsbDevice::CountTransferLocked() {

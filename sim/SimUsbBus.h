@@ -28,6 +28,9 @@ class SimUsbDevice {
   // The device leaves the bus, or comes back (enumerating afresh).
   void Unplug();
   void PlugIn();
+  // The device leaves the bus and comes back as it was, enumerating afresh, once the platform
+  // clock has moved on by `ms`.
+  void UnplugFor(uint32_t ms);
 
   // Fault switch: the n-th control or interrupt transfer from now (1 = the next) fails with
   // `result` (kUsbStall, kUsbTimeout, ...) without reaching the device.
@@ -60,6 +63,8 @@ class SimUsbDevice {
 
   void ReenumerateLocked();
   void LeaveLocked();
+  // LeaveLocked, coming back as UnplugFor does.
+  void LeaveForLocked(uint32_t ms);
 
   std::mutex mutex_;
 
@@ -67,8 +72,10 @@ class SimUsbDevice {
   bool CurrentLocked(uint64_t generation) const { return present_ && generation == generation_; }
   // The injected failure for this transfer, or 0.
   int CountTransferLocked();
+  void ReturnIfDueLocked();
 
   bool present_ = true;
+  std::optional<uint32_t> returnAt_;  // platform clock tick
   uint64_t generation_ = 1;
   std::map<int, const void*> claims_;
   int transfers_ = 0;

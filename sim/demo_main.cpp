@@ -5,8 +5,9 @@
 //
 //   corvale-manager-demo                   runs the program
 //   corvale-manager-demo --screenshots DIR walks pages 1 and 2 and the recognised state in every
-//                                          language and writes PNG pictures of the window to DIR,
-//                                          and one of a test settings grid with every cell kind
+//                                          language and writes PNG pictures of the window, of a
+//                                          message box with one and with three buttons, and of a
+//                                          test settings grid with every cell kind to DIR
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -20,6 +21,7 @@
 #include "SimUsbBus.h"
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
+#include "controls/DialogMessageBox.h"
 #include "controls/grid/CellCheckBox.h"
 #include "controls/grid/CellComboBox.h"
 #include "controls/grid/CellPushButton.h"
@@ -30,6 +32,7 @@
 #include "framework/TestSeams.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
+#include "localization/SharedTexts.h"
 #include "pages/recognition/ProgramUpdateCheck.h"
 #include "platform/Paths.h"
 
@@ -60,7 +63,7 @@ void Settle() {
   for (int i = 0; i < 5; ++i) fw::Application::ProcessMessagesFor(40);
 }
 
-bool Shoot(app::CUpdaterDlg& window, const fs::path& dir, const std::string& name) {
+bool Shoot(fw::Window& window, const fs::path& dir, const std::string& name) {
   Settle();
   const fw::Bitmap shot = fw::Bitmap::FromWindow(window, window.GetClientRect());
   const fs::path file = dir / (name + ".png");
@@ -70,6 +73,26 @@ bool Shoot(app::CUpdaterDlg& window, const fs::path& dir, const std::string& nam
   }
   std::cout << file.string() << '\n';
   return true;
+}
+
+// The message box at the sizes the program uses it: a warning with OK, a question with three buttons.
+bool ShootMessageBoxes(app::CUpdaterDlg& window, const fs::path& dir, const std::string& tag, int language) {
+  const std::string message = text::GetDeviceMismatchText(language) + text::GetCannotOpenUsbText(language);
+  bool ok = true;
+  for (const bool three : {false, true}) {
+    controls::CDialogMessageBox box(&window);
+    if (three) {
+      box.SetupThreeButtons(message, false, text::GetVersionText(language), text::GetNoText(language),
+                            text::GetYesText(language), {530, 230});
+    } else {
+      box.Setup(message, true, std::nullopt, text::GetOkText(language), {440, 165});
+    }
+    if (!box.Create()) return false;
+    box.ShowWindow(true);
+    ok = Shoot(box, dir, tag + (three ? "-messagebox-three" : "-messagebox-one")) && ok;
+    box.DestroyWindow();
+  }
+  return ok;
 }
 
 // Lets the page's own timers end what it started (page 3 reads its list while busy), as a user who
@@ -165,6 +188,7 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
+    ok = ShootMessageBoxes(window, dir, tag, language) && ok;
   }
   window.DestroyWindow();
   ok = ShootGrid(dir) && ok;

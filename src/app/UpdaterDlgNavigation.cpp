@@ -79,10 +79,14 @@ void CUpdaterDlg::OnButtonFirmwareRestore() {
 
 void CUpdaterDlg::OnButtonDeviceSetting() {
   if (IsRefusingCommands() || HasNoSettings(m_nDeviceTarget)) return;
-  if (device::HasProductFlag(m_nDeviceTarget, device::kSpeedDialsOnly)) {
-    GoToSpeedDialPage(true);
-  } else {
-    GoToDeviceSettingPage(true);
+  const bool speedDialsOnly = device::HasProductFlag(m_nDeviceTarget, device::kSpeedDialsOnly);
+  // Entering the page on show again would drop what the user has edited on it.
+  if (m_nCurrentPage != (speedDialsOnly ? 7 : 5)) {
+    if (speedDialsOnly) {
+      GoToSpeedDialPage(true);
+    } else {
+      GoToDeviceSettingPage(true);
+    }
   }
   if (m_nCurrentPage == 5) m_dlgDeviceSetting.SetFocus();
 }

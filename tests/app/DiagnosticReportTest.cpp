@@ -109,6 +109,10 @@ TEST(DiagnosticReport, SystemLinesFromKernelAndDistribution) {
        "ID=x\nPRETTY_NAME=\"My \\\"Box\\\"\"\n",
        "OS: My \"Box\"\nOS Version: 0\nMajor Version: 6\nMinor Version: 8\nBuild Number: 0\n"
        "CSD Version: 6.8 #2\nWindows: 64bits\n"},
+      {"a backslash inside single quotes is a backslash",
+       {"Linux", "6.1", "", "x86_64"},
+       "NAME='Corvale\\nLinux'\n",
+       "OS: Corvale\\nLinux\n"},
       {"no os-release: the kernel's name",
        {"Linux", "4.19.250", "#1", "armv7l"},
        std::nullopt,

@@ -58,6 +58,35 @@ TEST(SettingsFile, WritesFourOrSixLinesWithCrLfAndAlwaysVersionOne) {
             "keyDeviceTarget=19728\r\nkeyFirmwareLanguage=German\r\nkeyCurrentPath=/tmp/x\r\n");
 }
 
+TEST(SettingsFile, EveryInterfaceLanguageComesBack) {
+  for (int language : {0, 1, 9, 10}) {
+    app::ManagerPreferences written;
+    written.language = language;
+    app::ManagerPreferences read;
+    read.language = -1;
+    app::ParseSettingsText(app::FormatSettingsText(written), read);
+    EXPECT_EQ(read.language, language);
+  }
+}
+
+TEST(SettingsFile, AFileOfExactlyTheLargestSizeIsReadAndALargerOneIsNot) {
+  char pattern[] = "/tmp/corvale-settings-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string folder = pattern;
+  const std::string line = "keyDeviceTarget=19728\r\n";
+  constexpr size_t kLargest = 1u << 20;
+  for (size_t size : {kLargest, kLargest + 1}) {
+    SCOPED_TRACE(size);
+    // Blank lines, then the one key, ending exactly at `size` bytes.
+    ASSERT_TRUE(io::WriteFileAtomically(folder + "/" + app::kSettingsFileName,
+                                        std::string(size - line.size(), '\n') + line));
+    app::ManagerPreferences prefs;
+    EXPECT_EQ(app::LoadSettingsFile(folder, prefs), size == kLargest);
+    EXPECT_EQ(prefs.deviceTarget, size == kLargest ? 0x4D10 : 0);
+  }
+  std::system(("rm -rf '" + folder + "'").c_str());
+}
+
 TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
   char pattern[] = "/tmp/corvale-settings-XXXXXX";
   ASSERT_NE(mkdtemp(pattern), nullptr);

@@ -39,6 +39,19 @@ TEST_F(AtomicFileTest, FailedWriteLeavesOldFile) {
   EXPECT_FALSE(io::WriteFileAtomically(dir_ + "/no/such/folder/x", "x"));
 }
 
+TEST_F(AtomicFileTest, FailedRenameLeavesNoTemporaryFile) {
+  // A folder in the target's place lets the temporary file be written but not renamed over it.
+  const std::string path = dir_ + "/taken";
+  ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
+  io::AtomicFileWriter writer(path);
+  ASSERT_TRUE(writer.Open());
+  ASSERT_TRUE(writer.Write("data", 4));
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+  EXPECT_FALSE(io::WriteFileAtomically(path, "data"));
+  EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+}
+
 TEST(CrLf, NormalisesLineEnds) {
   EXPECT_EQ(io::ToCrLf("a\nb\r\nc\r"), "a\r\nb\r\nc\r");
   EXPECT_EQ(io::ToCrLf(""), "");
