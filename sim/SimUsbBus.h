@@ -88,13 +88,28 @@ class SimUsbBus : public platform::UsbBus {
   // Puts a device at a port path (e.g. "1-2"); it stays there while it leaves and comes back.
   void Attach(const std::string& path, std::shared_ptr<SimUsbDevice> device);
   void Remove(const std::string& path);
+  // Fault switches: the device at `path` is refused or held by another program (kAccessDenied,
+  // kBusy; kOpenable undoes it); the bus cannot be read at all.
+  void SetAccess(const std::string& path, platform::DeviceAccess access);
+  void SetListingFails(bool fails);
 
   std::vector<platform::UsbDeviceInfo> ListDevices() override;
+  std::optional<std::vector<platform::UsbDeviceInfo>> TryListDevices() override;
   std::unique_ptr<platform::UsbDevice> Open(const platform::UsbDeviceInfo& device) override;
+  platform::DeviceAccess Access(const platform::UsbDeviceInfo& device) override;
 
  private:
+  struct Port {
+    std::string path;
+    std::shared_ptr<SimUsbDevice> device;
+    platform::DeviceAccess access = platform::DeviceAccess::kOpenable;
+  };
+  // The device at the wanted path when it shows the wanted identity now.
+  const Port* FindLocked(const platform::UsbDeviceInfo& wanted, uint64_t* generation);
+
   std::mutex mutex_;
-  std::vector<std::pair<std::string, std::shared_ptr<SimUsbDevice>>> ports_;
+  std::vector<Port> ports_;
+  bool listingFails_ = false;
 };
 
 }  // namespace sim

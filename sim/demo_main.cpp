@@ -1,13 +1,16 @@
 // The demo build: the device manager as it ships, but with a simulated headset (092B:4D21) on a
 // simulated USB bus in place of the real one, no vendor HID devices, and a simulated update server
-// whose program list offers nothing newer. Its settings file lives
-// in ~/.local/share/corvale-manager-demo/IMG (or under the temporary folder when there is no home).
+// whose program list offers nothing newer. Its settings file lives in
+// ~/.local/share/corvale-manager-demo/IMG, or, when that cannot be made (no home folder, or one
+// that cannot be written), in a private temporary folder made for the run and removed after it.
 //
 //   corvale-manager-demo                   runs the program
 //   corvale-manager-demo --screenshots DIR walks pages 1 and 2 and the recognised state in every
 //                                          language and writes PNG pictures of the window, of a
 //                                          message box with one and with three buttons, and of a
 //                                          test settings grid with every cell kind to DIR
+#include <stdlib.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -40,11 +43,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path DemoFolder() {
+// The demo's folder with its IMG folder made; `temporary` tells whether it is one made for this
+// run. Empty when not even a temporary folder can be made.
+fs::path DemoFolder(bool& temporary) {
+  temporary = false;
+  std::error_code error;
   if (const char* home = std::getenv("HOME"); home && *home) {
-    return fs::path(home) / ".local" / "share" / "corvale-manager-demo";
+    const fs::path folder = fs::path(home) / ".local" / "share" / "corvale-manager-demo";
+    fs::create_directories(folder / "IMG", error);
+    if (!error) return folder;
   }
-  return fs::temp_directory_path() / "corvale-manager-demo";
+  // mkdtemp makes the folder for this user alone, so nobody else can have made it first.
+  std::string pattern = (fs::temp_directory_path(error) / "corvale-manager-demo-XXXXXX").string();
+  if (error || mkdtemp(pattern.data()) == nullptr) return {};
+  temporary = true;
+  fs::create_directories(fs::path(pattern) / "IMG", error);
+  return error ? fs::path() : fs::path(pattern);
 }
 
 sim::HeadsetProfile DemoHeadset() {
@@ -198,13 +212,24 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const fs::path folder = DemoFolder();
-  std::error_code error;
-  fs::create_directories(folder / "IMG", error);
-  if (error) {
-    std::cerr << "cannot create " << (folder / "IMG") << ": " << error.message() << '\n';
+  if (!fw::Application::HasDisplay(argc, argv)) {
+    std::cerr << "corvale-manager-demo: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;
   }
+  bool temporary = false;
+  const fs::path folder = DemoFolder(temporary);
+  if (folder.empty()) {
+    std::cerr << "corvale-manager-demo: cannot make a folder for the settings file, not even a temporary one\n";
+    return 1;
+  }
+  // Removes the run's own temporary folder however main ends.
+  struct RemoveAtExit {
+    fs::path folder;
+    ~RemoveAtExit() {
+      std::error_code ignored;
+      if (!folder.empty()) fs::remove_all(folder, ignored);
+    }
+  } cleanup{temporary ? folder : fs::path()};
   platform::FixedPaths paths(folder.string());
   platform::Paths::Scoped usePaths(paths);
 

@@ -30,6 +30,9 @@ TEST(SettingsFile, ParsesLinesAsTheProgramWroteOrAsPeopleEdit) {
       {"last line without line end", "keyDeviceTarget= -5", 0, -5, "", "v0.0"},
       {"huge number clamps", "keyDeviceTarget=99999999999999999999\n", 0, 2147483647, "", "v0.0"},
       {"UTF-8 path", "keyCurrentPath=/home/jürgen/ファイル\n", 0, 0, "/home/jürgen/ファイル", "v0.0"},
+      // Bytes that are not UTF-8 read as the key's default, also over an earlier valid line.
+      {"Latin-1 path", "keyCurrentPath=/a\nkeyCurrentPath=/home/j\xFCrgen\n", 0, 0, "", "v0.0"},
+      {"cut sequence, surrogate", "keyCurrentPath=/x\xE3\x83\nkeyManagerVersion=v\xED\xA0\x80\n", 0, 0, "", "v0.0"},
   };
   for (const ParseCase& c : cases) {
     app::ManagerPreferences prefs;
@@ -39,6 +42,9 @@ TEST(SettingsFile, ParsesLinesAsTheProgramWroteOrAsPeopleEdit) {
     EXPECT_EQ(prefs.currentPath, c.currentPath) << c.name;
     EXPECT_EQ(prefs.managerVersion, c.managerVersion) << c.name;
   }
+  app::ManagerPreferences prefs;
+  app::ParseSettingsText("keyFirmwareLanguage=Fran\xE7" "ais\n", prefs);
+  EXPECT_EQ(prefs.firmwareLanguage, "English");
 }
 
 TEST(SettingsFile, WritesFourOrSixLinesWithCrLfAndAlwaysVersionOne) {

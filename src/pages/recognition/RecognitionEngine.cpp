@@ -2,6 +2,7 @@
 
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
+#include "device/MakerDeviceAccess.h"
 #include "framework/Messages.h"
 #include "headset/RecognitionStates.h"
 #include "headset/bluecore/DfuPathWalk.h"
@@ -89,9 +90,15 @@ headset::RecognitionSlots SlotsOf(app::CUpdaterDlg& main) {
           main.m_nSettingsPageCount, main.m_anSettingsPages, main.m_nSettingsPageSel};
 }
 
-// Always recognises: what the device does not answer takes the product's default.
+bool IsRefused(platform::DeviceAccess access) {
+  return access == platform::DeviceAccess::kAccessDenied || access == platform::DeviceAccess::kBusy;
+}
+
+// Recognises unless the interface is there but may not be opened: what the device does not
+// answer takes the product's default.
 int RecognizeOverHid(CDialogDeviceRecognition& page, app::CUpdaterDlg& main, device::CDeviceSettings* toWrite) {
   headset::hid::OpenHidInterfacesFor(main.m_nDeviceTarget, main.m_hHidDevice, main.m_hHidDeviceSecond);
+  if (!main.m_hHidDevice && IsRefused(device::AccessToMakerDevices())) return headset::RECOGNIZE_NO_DEVICE;
   headset::hid::RecognizeOverHidChannel(SlotsOf(main), {main.m_hHidDevice.get(), main.m_hHidDeviceSecond.get()},
                                        toWrite);
   StopHidPairPoll(page);
@@ -116,8 +123,10 @@ int RunRecognition(CDialogDeviceRecognition& page, device::CDeviceSettings* toWr
     }
   }
 
+  const platform::DeviceAccess access =
+      state == headset::RECOGNIZE_NO_DEVICE ? device::AccessToMakerDevices() : platform::DeviceAccess::kGone;
   WindowReportTarget target(page, *main);
-  recognition::ReportRecognition(state, page.m_nReturnPage, interactive, target);
+  recognition::ReportRecognition(state, page.m_nReturnPage, interactive, target, access);
   return state;
 }
 

@@ -2,6 +2,7 @@
 
 #include "device/ModelNames.h"
 #include "device/UsbIdentities.h"
+#include "localization/DeviceAccessTexts.h"
 #include "headset/RecognitionStates.h"
 #include "localization/MakerAddresses.h"
 #include "localization/RecognitionPageTexts.h"
@@ -93,16 +94,27 @@ void ReportProvisioned(ReportTarget& target) {
                  false, std::nullopt, text::GetOkText(language), 550, 290});
 }
 
+using ReasonText = std::string (*)(int language);
+
+ReasonText NoDeviceReason(platform::DeviceAccess access) {
+  switch (access) {
+    case platform::DeviceAccess::kAccessDenied: return text::GetNoPermissionText;
+    case platform::DeviceAccess::kBusy: return text::GetDeviceBusyText;
+    default: return text::GetCannotOpenUsbText;
+  }
+}
+
 }  // namespace
 
-void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target) {
+void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target,
+                       platform::DeviceAccess access) {
   switch (state) {
     case headset::RECOGNIZE_OK:
     case headset::RECOGNIZE_DFU_MODE:
       ReportFound(state, returnPage, target);
       return;
     case headset::RECOGNIZE_NO_DEVICE:
-      target.ShowStatus(FailureStatus(target, "%s. %s", text::GetCannotOpenUsbText), true);
+      target.ShowStatus(FailureStatus(target, "%s. %s", NoDeviceReason(access)), true);
       return;
     case headset::RECOGNIZE_CARD_FILE_MISSING:
       target.ShowStatus(FailureStatus(target, "%s. %s", text::GetCheckSdCardText), true);
