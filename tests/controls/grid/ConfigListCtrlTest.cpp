@@ -1,6 +1,7 @@
 // The grid's cell map, its re-keying on inserted rows and columns, and Tab between cells.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -188,6 +189,24 @@ TEST(ConfigListCtrl, TabAndFocusReachTheGridThroughTheInputPath) {
   EXPECT_EQ(rig.grid.GetActiveCell(), nullptr);
   fw::PressKey(rig.grid, fw::VK_TAB);  // ...its key-up was seen, so the next one enters the cells
   EXPECT_EQ(rig.grid.GetActiveRow(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ConfigListCtrl, AutoSizeTakesTheWidestCellOrText) {
+  gridtest::GridRig rig(3);
+  auto* narrow = rig.Add<controls::CCellComboBox>(0, 2, "a\nb\na");
+  auto* wide = rig.Add<controls::CCellComboBox>(1, 2, "A much longer option\nx\nA much longer option");
+  rig.grid.SetItemText(2, 2, "mid-sized text");
+  rig.grid.AutoSizeColumn(2);
+  const int widest = std::max({narrow->GetPreferredWidth(), wide->GetPreferredWidth(),
+                               rig.grid.GetStringWidth("mid-sized texti")});
+  EXPECT_EQ(widest, wide->GetPreferredWidth());
+  EXPECT_EQ(rig.grid.GetColumnWidth(2), widest);
+  // Each cell learns its new rectangle.
+  EXPECT_EQ(wide->GetTextRect().right, rig.grid.GetSubItemRect(1, 2, fw::LVIR_LABEL).right - 19);
 }
 
 }  // namespace
