@@ -185,10 +185,14 @@ TEST(ConfigListCtrl, TabAndFocusReachTheGridThroughTheInputPath) {
   rig.grid.SetFocus();
   fw::Application::ProcessMessagesFor(20);
   EXPECT_TRUE(rig.grid.HasListFocus());
-  fw::PressKey(rig.grid, fw::VK_TAB);  // the first Tab after the focus came leaves at once...
-  EXPECT_EQ(rig.grid.GetActiveCell(), nullptr);
-  fw::PressKey(rig.grid, fw::VK_TAB);  // ...its key-up was seen, so the next one enters the cells
+  TabArrives(rig.grid);
+  fw::PressKey(rig.grid, fw::VK_TAB);
   EXPECT_EQ(rig.grid.GetActiveRow(), 1);
+  EXPECT_TRUE(rig.grid.HasListFocus());
+  fw::PressKey(rig.grid, fw::VK_TAB);  // past the last cell: on to the next control
+  EXPECT_FALSE(rig.grid.HasListFocus());
+  EXPECT_EQ(rig.grid.GetActiveCell(), nullptr);
+  EXPECT_TRUE(rig.GetDlgItem(gridtest::kNextId)->HasFocus());
 }
 
 }  // namespace
