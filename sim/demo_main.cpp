@@ -8,8 +8,8 @@
 //   corvale-manager-demo                   runs the program
 //   corvale-manager-demo --screenshots DIR walks pages 1 to 3 in every language and writes PNG
 //                                          pictures of the window, of the offer of new firmware,
-//                                          and of a message box with one and with three buttons,
-//                                          to DIR
+//                                          of a message box with one and with three buttons, and
+//                                          of a test settings grid with every cell kind, to DIR
 #include <stdlib.h>
 
 #include <cstdlib>
@@ -28,9 +28,15 @@
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
+#include "controls/grid/CellCheckBox.h"
+#include "controls/grid/CellComboBox.h"
+#include "controls/grid/CellPushButton.h"
+#include "controls/grid/ConfigListCtrl.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "firmware/update/DialogNewUpdateFound.h"
+#include "framework/Dialog.h"
+#include "framework/TestSeams.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
@@ -113,6 +119,73 @@ void WaitUntilIdle(app::CUpdaterDlg& window) {
   for (int waited = 0; window.m_bBusy && waited < 5000; waited += 50) fw::Application::ProcessMessagesFor(50);
 }
 
+// A window with one settings grid: check boxes on, off and disabled, a combo box with its list
+// open over its scroll bar, and the "?" buttons, so that the cells' drawing can be seen.
+class GridSample : public fw::Dialog {
+ public:
+  GridSample() : fw::Dialog(Template()) { BindControl(1201, grid_); }
+
+  bool OnInitDialog() override {
+    grid_.InsertColumn(0, "", fw::LVCFMT_LEFT, 30);
+    grid_.InsertColumn(1, "", fw::LVCFMT_LEFT, 250);
+    grid_.InsertColumn(2, "", fw::LVCFMT_LEFT, 220);
+    const char* labels[] = {"Check box, Enable", "Check box, Disable", "Disabled check box", "Combo box", "Plain row"};
+    for (int row = 0; row < 5; ++row) {
+      grid_.InsertItem(row, "");
+      grid_.AddCell(row, 0, std::make_unique<controls::CCellPushButton>(), "")->SetBitmapId(188);
+      grid_.SetItemText(row, 1, labels[row]);
+    }
+    for (int row = 0; row < 3; ++row) {
+      auto* check = grid_.AddCell(row, 2, std::make_unique<controls::CCellCheckBox>(), row == 1 ? "1" : "0");
+      check->SetLeftLabel("Enable");
+      check->SetRightLabel("Disable");
+    }
+    grid_.SetCellDisabled(2, 2, true);
+    std::string options;
+    for (int level = 1; level <= 10; ++level) options += (level > 1 ? "\n" : "") + text::Format("Level %d", level);
+    combo_ = grid_.AddCell(3, 2, std::make_unique<controls::CCellComboBox>(), options);
+    combo_->SetCurSel(7);
+    grid_.SetItemText(4, 2, "plain text");
+    return true;
+  }
+
+  // Opens the combo box's list as a click on the cell does.
+  void OpenList() {
+    const fw::Point cell = grid_.GetSubItemRect(3, 2, fw::LVIR_LABEL).CenterPoint();
+    fw::ClickAt(grid_, cell);
+  }
+
+ private:
+  static const fw::DialogTemplate& Template() {
+    static const fw::DialogTemplate tmpl{
+        0, {300, 160}, "Arial", 10, fw::DS_POPUP, "Settings grid",
+        {{1201, fw::ControlKind::ListView, fw::Du(4, 4, 292, 152),
+          fw::CS_OWNERDRAW | fw::CS_NOCOLUMNHEADER | fw::CS_SINGLESEL | fw::CS_TABSTOP, "", 0}}};
+    return tmpl;
+  }
+
+  controls::CConfigListCtrl grid_;
+  controls::CCellComboBox* combo_ = nullptr;
+};
+
+bool ShootGrid(const fs::path& dir) {
+  GridSample sample;
+  sample.Create(nullptr);
+  sample.ShowWindow(true);
+  Settle();
+  sample.OpenList();
+  Settle();
+  const fw::Bitmap shot = fw::Bitmap::FromWindowWithPopups(sample);
+  const fs::path file = dir / "grid-cells.png";
+  if (shot.IsNull() || !shot.SavePng(file.string())) {
+    std::cerr << "cannot write " << file << '\n';
+    return false;
+  }
+  std::cout << file.string() << '\n';
+  return true;
+}
+
+
 // The firmware list the demo's server offers: one image for every voice prompt, newer than the
 // simulated headset's firmware (1.0; the simulator's image carries 1.1); and, for the pictures,
 // one image per voice-prompt language.
@@ -165,6 +238,7 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
     ok = ShootFirmwarePage(window, server, dir, tag) && ok;
   }
   window.DestroyWindow();
+  ok = ShootGrid(dir) && ok;
   return ok ? 0 : 1;
 }
 
