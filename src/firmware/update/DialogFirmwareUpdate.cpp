@@ -387,12 +387,26 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
   SetTimer(TIMER_UPDATE_PROGRESS, kProgressPeriodMs);
 }
 
+void CDialogFirmwareUpdate::StartFirmwareUpdate() {
+  const app::CUpdaterDlg* main = MainWindow();
+  const int page = main ? main->m_nCurrentPage : 3;
+  const int usbStatus = main ? main->m_nUsbStatus : 0;
+  m_job.m_nError = JOB_ERROR_FAILED;
+  m_job.m_astrMessages.Set(text::InEveryLanguage([&](int language) {
+    return text::Format("%s. %s", text::GetPageFailureText(page, usbStatus, language),
+                        text::GetCannotUpdateFirmwareText(language));
+  }));
+  m_job.m_bFinished = true;
+}
+
+void CDialogFirmwareUpdate::StartDfuUpdate() { StartFirmwareUpdate(); }
+
 void CDialogFirmwareUpdate::OnProgressTimer() {
   KillTimer(TIMER_UPDATE_PROGRESS);
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  // Until the update's own progress exists, the job ends here: what it left in its messages is
-  // shown, and the page is ready again.
+  // Until the update's own progress exists, the job ends at this tick: what it left in its
+  // messages is shown, and the page is ready again.
   const text::LocalizedText messages = m_job.m_astrMessages.Take();
   for (int i = 0; i < text::kLanguageCount; ++i) {
     if (!messages[static_cast<size_t>(i)].empty()) main->SetStatusMessage(messages[static_cast<size_t>(i)], i);
