@@ -17,6 +17,7 @@
 #include "io/UpdateServer.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/LanguageNames.h"
+#include "localization/PageNumbers.h"
 #include "localization/SafeFormat.h"
 #include "localization/ServerFailureTexts.h"
 #include "localization/SettingVocabulary.h"
@@ -78,7 +79,7 @@ void CDialogFirmwareUpdate::ResetUpdatePage() {
   if (!main) return;
   main->m_nProgress = -1;
   m_bAutoUpdate = false;
-  m_job.Reset(3);
+  m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
   m_editImagePath.SetWindowText("");
   m_comboVoicePrompt.ResetContent();
   main->m_bBusy = true;
@@ -389,7 +390,7 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
 
 void CDialogFirmwareUpdate::StartFirmwareUpdate() {
   const app::CUpdaterDlg* main = MainWindow();
-  const int page = main ? main->m_nCurrentPage : 3;
+  const int page = main ? main->m_nCurrentPage : int{wizard::PAGE_FIRMWARE_UPDATE};
   const int usbStatus = main ? main->m_nUsbStatus : 0;
   m_job.m_nError = JOB_ERROR_FAILED;
   m_job.m_astrMessages.Set(text::InEveryLanguage([&](int language) {

@@ -21,10 +21,11 @@ TEST(GridCells, MessageCodesAndStyleWords) {
   EXPECT_EQ(controls::CELL_POPUP_SELECT, 0xA000u);
   EXPECT_EQ(controls::CELL_POPUP_TRACK, 0xB000u);
   EXPECT_EQ(controls::CELL_POPUP_CLOSED, 0xC000u);
-  const std::vector<uint32_t> bits = {controls::CELL_STYLE_FONT_WHEN_ACTIVE,    controls::CELL_STYLE_FRAME_WHEN_ACTIVE,
-                                      controls::CELL_STYLE_SUNKEN_WHEN_ACTIVE,  controls::CELL_STYLE_DISABLED,
-                                      controls::CELL_STYLE_RIGHT,               controls::CELL_STYLE_CENTER,
-                                      controls::CELL_STYLE_FRAME_WHEN_INACTIVE, controls::CELL_STYLE_SUNKEN_WHEN_INACTIVE};
+  using namespace controls;
+  const std::vector<uint32_t> bits = {CELL_STYLE_FONT_WHEN_ACTIVE, CELL_STYLE_FRAME_WHEN_ACTIVE,
+                                      CELL_STYLE_SUNKEN_WHEN_ACTIVE, CELL_STYLE_DISABLED,
+                                      CELL_STYLE_RIGHT, CELL_STYLE_CENTER,
+                                      CELL_STYLE_FRAME_WHEN_INACTIVE, CELL_STYLE_SUNKEN_WHEN_INACTIVE};
   for (size_t i = 0; i < bits.size(); ++i) EXPECT_EQ(bits[i], 1u << i);
 
   // A combo box is sunken whether active or not through its class word alone; the other kinds
@@ -232,7 +233,8 @@ TEST(GridCells, ComboBoxIsSunkenWithItsArrowAtTheRight) {
   EXPECT_EQ(dc.Calls("DrawEdge")[0].rect, cell);
   EXPECT_EQ(dc.Calls("DrawEdge")[0].value, static_cast<int>(fw::Edge::Sunken));
   ASSERT_EQ(dc.Calls("DrawComboArrow").size(), 1u);
-  EXPECT_EQ(dc.Calls("DrawComboArrow")[0].rect, (fw::Rect{cell.right - 19, cell.top + 2, cell.right - 2, cell.bottom - 2}));
+  const fw::Rect arrow{cell.right - 19, cell.top + 2, cell.right - 2, cell.bottom - 2};
+  EXPECT_EQ(dc.Calls("DrawComboArrow")[0].rect, arrow);
   EXPECT_EQ(dc.Calls("DrawComboArrow")[0].flags, fw::ARROW_NORMAL);
   EXPECT_EQ(dc.TextColourOf("High"), fw::colours::kWindowText);
 
@@ -240,7 +242,9 @@ TEST(GridCells, ComboBoxIsSunkenWithItsArrowAtTheRight) {
   dc = rig.PaintRows();
   EXPECT_EQ(dc.Calls("DrawComboArrow")[0].flags, fw::ARROW_INACTIVE);
   bool filledGrey = false;
-  for (const fw::DrawCall& fill : dc.Calls("FillSolidRect")) filledGrey |= fill.rect == cell && fill.colour == fw::colours::kButtonFace;
+  for (const fw::DrawCall& fill : dc.Calls("FillSolidRect")) {
+    filledGrey |= fill.rect == cell && fill.colour == fw::colours::kButtonFace;
+  }
   EXPECT_TRUE(filledGrey);
   EXPECT_EQ(dc.TextColourOf("High"), fw::colours::kGrayText);
 }
