@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "SimFirmwareImage.h"
+#include "firmware/formats/FirmwareImageFile.h"
+
+namespace {
+
+using firmware::FirmwareImageFile;
+using firmware::ImageLayout;
+using firmware::ImageProductTest;
+
+std::vector<uint8_t> Bytes(size_t n, uint8_t first = 1) {
+  std::vector<uint8_t> out(n);
+  for (size_t i = 0; i < n; ++i) out[i] = uint8_t(first + i);
+  return out;
+}
+
+sim::SimContainerSpec TwoSections(bool newer = true) {
+  sim::SimContainerSpec spec;
+  spec.productId = 0x4310;
+  spec.newerLayout = newer;
+  spec.sections = {{0, 7, Bytes(100), 1, 2}, {1, 9, Bytes(50, 200), 3, 4}};
+  return spec;
+}
+
+void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(value >> (8 * i));
+}
+
+struct ContainerCase {
+  const char* what;
+  std::function<std::vector<uint8_t>()> make;
+  ImageLayout layout;
+  ImageProductTest test;
+  bool accepted;
+};
+
+TEST(FirmwareImageFile, LoadAndCheckCases) {
+  const ContainerCase cases[] = {
+      {"35 bytes", [] { return std::vector<uint8_t>(35); }, ImageLayout::Newer, {}, false},
+      {"36 bytes, no section", [] { return std::vector<uint8_t>(36); }, ImageLayout::Newer, {}, true},
+      {"36 bytes, one section",
+       [] {
+         std::vector<uint8_t> b(36);
+         b[32] = 1;
+         return b;
+       },
+       ImageLayout::Older, {}, false},
+      {"section count that would wrap a 32-bit table size",
+       [] {
+         auto b = sim::MakeFirmwareImage(TwoSections());
+         PutU32(b, 32, 0x0BE82FA1);  // 36 + 344 * N wraps to a small 32-bit value
+         return b;
+       },
+       ImageLayout::Newer, {}, false},
+      {"newer layout table read as older", [] { return sim::MakeFirmwareImage(TwoSections()); },
+       ImageLayout::Older, {}, true},
+      {"older layout table read as newer runs past the end",
+       [] { return sim::MakeFirmwareImage(TwoSections(false)); }, ImageLayout::Newer, {}, false},
+      {"last section ends at the end", [] { return sim::MakeFirmwareImage(TwoSections()); },
+       ImageLayout::Newer, {}, true},
+      {"last section one byte past the end",
+       [] {
+         auto b = sim::MakeFirmwareImage(TwoSections());
+         PutU32(b, sim::DescriptorOffset(2, 1) + 12, 51);
+         return b;
+       },
+       ImageLayout::Newer, {}, false},
+      {"offset beyond the file",
+       [] {
+         auto b = sim::MakeFirmwareImage(TwoSections());
+         PutU32(b, sim::DescriptorOffset(2, 0) + 8, 0xFFFFFFF0);
+         PutU32(b, sim::DescriptorOffset(2, 0) + 12, 0x20);
+         return b;
+       },
+       ImageLayout::Newer, {}, false},
+      {"empty section with the digest of nothing",
+       [] {
+         sim::SimContainerSpec spec;
+         spec.sections = {{0, 0, {}, 0, 0}};
+         return sim::MakeFirmwareImage(spec);
+       },
+       ImageLayout::Newer, {}, true},
+      {"digest mismatch in the last section",
+       [] {
+         auto b = sim::MakeFirmwareImage(TwoSections());
+         b.back() ^= 0xFF;
+         return b;
+       },
+       ImageLayout::Newer, {}, false},
+      {"zeroed entries, valid descriptors",
+       [] {
+         auto b = sim::MakeFirmwareImage(TwoSections());
+         std::fill(b.begin() + 36, b.begin() + 36 + 64, 0);
+         return b;
+       },
+       ImageLayout::Newer, {}, true},
+      {"product equals the target", [] { return sim::MakeFirmwareImage(TwoSections()); },
+       ImageLayout::Newer, ImageProductTest::Equals(0x4310), true},
+      {"product of another model", [] { return sim::MakeFirmwareImage(TwoSections()); },
+       ImageLayout::Newer, ImageProductTest::Equals(0x4330), false},
+  };
+  for (const auto& c : cases) {
+    FirmwareImageFile image;
+    EXPECT_EQ(image.Parse(c.make(), c.layout, c.test), c.accepted) << c.what;
+    if (!c.accepted) {
+      EXPECT_TRUE(image.Sections().empty()) << c.what;
+    }
+  }
+}
+
+TEST(FirmwareImageFile, OlderLayoutNameRule) {
+  struct Case {
+    std::string name;  // bytes of the 24-byte field; the rest stays zero
+    uint32_t productId;
+    bool accepted;
+  } cases[] = {
+      {"fw", 0x4220, true},  {"fw", 0x4210, true}, {"fw", 0, true}, {"fw", 0x4310, false},
+      {std::string("fw\0x", 4), 0x4310, true},  // a byte after the terminator: not padded
+      {std::string(23, 'n'), 0x4310, false},    // terminator at 23: padded by definition
+      {std::string(24, 'n'), 0x4310, false},    // no terminator at all
+  };
+  for (const auto& c : cases) {
+    auto bytes = sim::MakeFirmwareImage({"", c.productId, false, {}});
+    std::copy(c.name.begin(), c.name.end(), bytes.begin());
+    FirmwareImageFile image;
+    EXPECT_EQ(image.Parse(bytes, ImageLayout::Older, ImageProductTest::OlderLayoutRule()), c.accepted)
+        << c.name.size() << " " << std::hex << c.productId;
+  }
+}
+
+TEST(FirmwareImageFile, SectionsComeFromTheExpectedLayout) {
+  FirmwareImageFile image;
+  ASSERT_TRUE(image.Parse(sim::MakeFirmwareImage(TwoSections()), ImageLayout::Newer, {}));
+  ASSERT_EQ(image.Sections().size(), 2u);
+  EXPECT_EQ(image.Header().productId, 0x4310u);
+  const auto& second = image.Sections()[1];
+  EXPECT_EQ(second.type, 1u);
+  EXPECT_EQ(second.target, 9u);
+  EXPECT_EQ(second.versionMajor, 3u);
+  EXPECT_EQ(second.versionMinor, 4u);
+  const auto bytes = image.SectionBytes(1);
+  EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.end()), Bytes(50, 200));
+  EXPECT_TRUE(image.SectionBytes(2).empty());
+}
+
+TEST(FirmwareImageFile, SectionTypesRouteToInterfaces) {
+  struct Case {
+    uint32_t type;
+    bool second, finish;
+  } cases[] = {{0, false, true}, {1, true, true}, {2, false, false}, {3, true, false}, {0xFFFFFFFF, true, false}};
+  for (const auto& c : cases) {
+    const auto route = firmware::RouteOfSectionType(c.type);
+    EXPECT_EQ(route.secondInterface, c.second) << c.type;
+    EXPECT_EQ(route.marksFinish, c.finish) << c.type;
+  }
+}
+
+TEST(FirmwareImageFile, LoadsFromDiskAndSizesByReading) {
+  const auto dir = std::filesystem::temp_directory_path() / ("corvale-image-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string good = (dir / "good.img").string(), empty = (dir / "empty.img").string();
+  const auto bytes = sim::MakeFirmwareImage(TwoSections());
+  std::ofstream(good, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  std::ofstream(empty, std::ios::binary).flush();
+
+  EXPECT_EQ(firmware::GetFileSizeByReading(good), int64_t(bytes.size()));
+  EXPECT_EQ(firmware::GetFileSizeByReading(empty), 0);
+  EXPECT_EQ(firmware::GetFileSizeByReading((dir / "missing.img").string()), -1);
+
+  FirmwareImageFile image;
+  EXPECT_TRUE(image.Load(good, ImageLayout::Newer, ImageProductTest::Equals(0x4310)));
+  EXPECT_EQ(image.Sections().size(), 2u);
+  EXPECT_FALSE(image.Load(empty, ImageLayout::Newer, {}));
+  EXPECT_FALSE(image.Load((dir / "missing.img").string(), ImageLayout::Newer, {}));
+  EXPECT_TRUE(image.Sections().empty());
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
