@@ -4,7 +4,7 @@
 // in ~/.local/share/corvale-manager-demo/IMG (or under the temporary folder when there is no home).
 //
 //   corvale-manager-demo                   runs the program
-//   corvale-manager-demo --screenshots DIR walks pages 1 and 2 and the recognised state in every
+//   corvale-manager-demo --screenshots DIR walks pages 1 and 2, the recognised state and page 5 in every
 //                                          language and writes PNG pictures of the window to DIR
 #include <cstdlib>
 #include <filesystem>
@@ -92,6 +92,9 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
+    window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
+    WaitUntilIdle(window);
+    ok = Shoot(window, dir, tag + "-5-settings") && ok;
   }
   window.DestroyWindow();
   return ok ? 0 : 1;

@@ -160,6 +160,18 @@ def no_model_picture():
     c.save(f"{OUT}/176.png")
 
 
+def help_button():
+    """188: the settings page's help button, 16 x 16: a white question mark on a blue disc."""
+    c = Canvas(16, 16)
+    blue, white = (47, 111, 179), (255, 255, 255)
+    c.ellipse(7.5, 7.5, 7.6, 7.6, blue)
+    c.arc(7.5, 5.5, 2.6, 1.8, 270, 360, white)
+    c.arc(7.5, 5.5, 2.6, 1.8, 0, 200, white)
+    c.rect(7, 8, 9, 10, white)
+    c.rect(7, 11, 9, 13, white)
+    c.save(f"{OUT}/188.png")
+
+
 RED, WHITE, BLUE = (206, 17, 38), (255, 255, 255), (0, 56, 168)
 
 
@@ -238,4 +250,5 @@ if __name__ == "__main__":
     product_pictures()
     panel_pictures()
     no_model_picture()
+    help_button()
     flags()

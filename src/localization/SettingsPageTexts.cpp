@@ -40,16 +40,17 @@ constexpr TextRow kOnboardAudioNote = {
     "Jos käytät VKT:n Bluetooth-ajoneuvoäänijärjestelmää (esim. VKT R2479XS/XSN), poista tämä asetus käytöstä.",
 };
 
+// One line beside the "..." button that some languages show at its right end.
 constexpr TextRow kRestartNote = {
     "NOTE: Changes will be applied after device restarts.",
-    "REMARQUE : les modifications seront appliquées après le redémarrage de l'appareil.",
-    "HINWEIS: Die Änderungen werden nach dem Neustart des Geräts übernommen.",
+    "REMARQUE : changements appliqués au redémarrage de l'appareil.",
+    "HINWEIS: Änderungen gelten nach dem Neustart des Geräts.",
     "NOTA: le modifiche verranno applicate al riavvio del dispositivo.",
     "注意: 変更はデバイスの再起動後に適用されます。",
     "참고: 변경 사항은 장치를 다시 시작한 후에 적용됩니다.",
     "NOTA: los cambios se aplicarán cuando se reinicie el dispositivo.",
-    "OPMERKING: de wijzigingen worden toegepast nadat het apparaat opnieuw is opgestart.",
-    "ПРИМЕЧАНИЕ. Изменения вступят в силу после перезапуска устройства.",
+    "LET OP: wijzigingen gelden na een herstart van het apparaat.",
+    "ПРИМЕЧАНИЕ: изменения вступят в силу после перезапуска.",
     "注意：更改将在设备重新启动后生效。",
     "HUOM: Muutokset tulevat voimaan, kun laite käynnistetään uudelleen.",
 };
