@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "pages/recognition/DfuPathWalk.h"
-#include "pages/recognition/PsKeyPort.h"
-#include "pages/recognition/RadioBatches.h"
+#include "headset/RadioBatches.h"
+#include "headset/bluecore/DfuPathWalk.h"
+#include "headset/bluecore/PsKeyPort.h"
 #include "platform/Drives.h"
 
 std::vector<std::string> CorvaleFuzzSeeds() {
@@ -19,12 +19,12 @@ std::vector<std::string> CorvaleFuzzSeeds() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  (void)pages::recognition::ParseDevicePathIds(text);
-  const std::string name = pages::recognition::DecodeDeviceName(std::span<const uint8_t>(data, size));
+  (void)headset::bluecore::ParseDevicePathIds(text);
+  const std::string name = headset::bluecore::DecodeDeviceName(std::span<const uint8_t>(data, size));
   if (name.size() > 2 * size) __builtin_trap();
-  (void)pages::recognition::NeedsRadioPatch(0x4D10, text);
-  (void)pages::recognition::IsAlternateModelBatch(0x5060, text);
-  if (size >= 8) (void)pages::recognition::FormatAddressTexts(std::span<const uint8_t, 8>(data, 8));
+  (void)headset::NeedsRadioPatch(0x4D10, text);
+  (void)headset::IsAlternateModelBatch(0x5060, text);
+  if (size >= 8) (void)headset::bluecore::FormatAddressTexts(std::span<const uint8_t, 8>(data, 8));
   for (const std::string& root : platform::RemovableMountPoints(text, [](const std::string&) { return true; })) {
     if (root.size() > size) __builtin_trap();
   }

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "FuzzedHidDevice.h"
 #include "SimHidBus.h"
 #include "device/ModelNames.h"
-#include "pages/recognition/HidRecognition.h"
-#include "FuzzedHidDevice.h"
+#include "headset/hid/HidRecognition.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int pageCount = 0;
   std::array<int, 3> pages{};
   int pageSel = 0;
-  const pages::recognition::RecognitionSlots slots{target, usbStatus, recognized, record, pageCount, pages, pageSel};
-  pages::recognition::RecognizeOverHidChannel(slots, {&device, &device}, write ? &toWrite : nullptr);
+  const headset::RecognitionSlots slots{target, usbStatus, recognized, record, pageCount, pages, pageSel};
+  headset::hid::RecognizeOverHidChannel(slots, {&device, &device}, write ? &toWrite : nullptr);
   if (!recognized || record.m_nProductId != target) __builtin_trap();
   // At most 30 bytes from the device, each at worst a three-byte replacement character.
   if (record.m_strDeviceName.size() > 90 && record.m_strDeviceName != device::GetModelName(target, false)) {

@@ -1,10 +1,10 @@
 #include "app/DevicePanel.h"
 
-#include <algorithm>
 #include <array>
-#include <initializer_list>
 
 #include "device/DevicePictures.h"
+#include "device/ProductTraits.h"
+#include "device/UsbIdentities.h"
 #include "device/Version.h"
 #include "localization/DevicePanelTexts.h"
 #include "localization/SafeFormat.h"
@@ -12,23 +12,6 @@
 namespace app {
 
 namespace {
-
-constexpr int kDfuModeUsbStatus = 0x8000;
-constexpr int kFourNumberProduct = 0x3020;
-
-// Products whose firmware version is the first interface's version.
-constexpr std::initializer_list<int> kFirstInterfaceProducts = {
-    0x2030, 0x3110, 0x3112, 0x3114, 0x3116, 0x3118, 0x3124, 0x3126, 0x3500,
-    0x4210, 0x4310, 0x4330, 0x4350, 0x4410, 0x4430, 0x4510, 0x4530};
-// Products that show the second interface's version too when it differs.
-constexpr std::initializer_list<int> kTwoInterfaceProducts = {
-    0x2030, 0x4210, 0x4310, 0x4330, 0x4350, 0x4410, 0x4430, 0x4510, 0x4530};
-// The pair products: versions of two interfaces, always with their third number.
-constexpr std::initializer_list<int> kPairProducts = {0x5345, 0x5346};
-
-bool IsIn(std::initializer_list<int> list, int productId) {
-  return std::find(list.begin(), list.end(), productId) != list.end();
-}
 
 struct Version {
   int major = 0;
@@ -60,16 +43,16 @@ bool Differ(const Version& a, const Version& b) {
 
 std::string FirmwareLine(const device::CDeviceSettings& s) {
   const int product = s.m_nProductId;
-  const bool pair = IsIn(kPairProducts, product);
+  const bool pair = device::IsHidPairProduct(product);
   Version shown{s.m_nVersionMajor, s.m_nVersionMinor, s.m_nSecondaryVersionType, s.m_nSecondaryVersion};
-  if (IsIn(kFirstInterfaceProducts, product)) shown = FromHidVersion(s.m_anHidVersion1);
+  if (device::ShowsFirstInterfaceVersion(product)) shown = FromHidVersion(s.m_anHidVersion1);
   if (pair) shown = {s.m_anHidVersion1[0], s.m_anHidVersion1[1], device::kVersionThirdNumber, s.m_anHidVersion1[3]};
 
-  std::string line = product == kFourNumberProduct
+  std::string line = device::HasProductFlag(product, device::kFourNumberVersion)
                          ? text::Format("v%d.%d.%d.%d", shown.type, shown.secondary, shown.major, shown.minor)
                          : VersionText(shown, pair);
 
-  if (IsIn(kTwoInterfaceProducts, product)) {
+  if (device::HasTwoHidInterfaces(product)) {
     const Version second = FromHidVersion(s.m_anHidVersion2);
     if (Differ(FromHidVersion(s.m_anHidVersion1), second)) line += " / " + VersionText(second, false);
   } else if (pair) {
@@ -96,7 +79,7 @@ DevicePanelContent ComposeDevicePanel(const DevicePanelState& state) {
     const text::PanelLines lines = text::GetNoDevicePanelLines(state.language);
     return {device::kPictureNoModel, lines.first, lines.second};
   }
-  if (state.usbStatus >= kDfuModeUsbStatus) {
+  if (device::IsDfuMode(state.usbStatus)) {
     const text::PanelLines lines = text::GetFirmwareManagementPanelLines(state.language);
     return {device::kPictureNoModel, lines.first, lines.second};
   }

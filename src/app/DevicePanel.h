@@ -15,7 +15,7 @@ struct DevicePanelContent {
 
 struct DevicePanelState {
   bool recognized = false;
-  int usbStatus = 0;  // 0x8000 and above: the device waits in DFU mode
+  int usbStatus = 0;  // DFU_MODE_FLAG set: the device waits in DFU mode
   int language = 0;
   const device::CDeviceSettings* settings = nullptr;  // required when recognized
   int hardwareVariant = 0;  // read from the device only for the product whose picture needs it

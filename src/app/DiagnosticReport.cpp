@@ -6,6 +6,7 @@
 #include <set>
 #include <string_view>
 
+#include "device/ProductTraits.h"
 #include "localization/SafeFormat.h"
 
 namespace app {
@@ -30,17 +31,8 @@ constexpr const char* kSystemBlock =
 constexpr const char* kUsbHeading = "[USB Information]\n";
 constexpr const char* kNoInformation = "Failed to get information\n";
 
-// Products with two vendor HID interfaces, each with its own firmware version.
-constexpr std::array<int, 9> kTwoInterfaceProducts = {0x2030, 0x4210, 0x4310, 0x4330, 0x4350,
-                                                      0x4410, 0x4430, 0x4510, 0x4530};
-
-bool HasTwoInterfaces(int productId) {
-  return std::find(kTwoInterfaceProducts.begin(), kTwoInterfaceProducts.end(), productId) !=
-         kTwoInterfaceProducts.end();
-}
-
 std::string VersionBlock(const device::CDeviceSettings& record) {
-  if (HasTwoInterfaces(record.m_nProductId)) {
+  if (device::HasTwoHidInterfaces(record.m_nProductId)) {
     const auto& a = record.m_anHidVersion1;
     const auto& b = record.m_anHidVersion2;
     return text::Format(kTwoVersionBlock, a[0], a[1], a[2], a[3], b[0], b[1], b[2], b[3]);

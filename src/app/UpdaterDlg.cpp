@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "app/WindowColours.h"
+#include "device/ProductTraits.h"
+#include "device/UsbIdentities.h"
 #include "framework/PopupMenu.h"
 #include "localization/LanguageNames.h"
 #include "localization/MainWindowTexts.h"
@@ -32,9 +34,6 @@ constexpr std::array<int, text::kLanguageCount> kFlagIds = {203, 204, 205, 206, 
 constexpr fw::Size kFlagSize = {16, 11};
 
 constexpr fw::Size kBackgroundSize = {730, 486};
-
-constexpr uint16_t kMakerVendorId = 0x092B;
-constexpr uint16_t kHidDfuProductId = 0xD340;
 
 // Fills the pages a caller left empty with the real ones, in page order.
 CUpdaterDlg::Pages WithRealPages(CUpdaterDlg::Pages pages) {
@@ -252,9 +251,9 @@ int CUpdaterDlg::CountHidDfuDevices(int max) {
   if (max <= 0) return 0;
   platform::HidBus& bus = platform::HidBus::Get();
   int count = 0;
-  for (const platform::HidInterfaceInfo& info : bus.Enumerate(kMakerVendorId, kHidDfuProductId)) {
+  for (const platform::HidInterfaceInfo& info : bus.Enumerate(device::MAKER_VENDOR_ID, device::HID_DFU_PRODUCT)) {
     if (count >= max) break;
-    if (info.vendorId != kMakerVendorId || info.productId != kHidDfuProductId) continue;
+    if (info.vendorId != device::MAKER_VENDOR_ID || info.productId != device::HID_DFU_PRODUCT) continue;
     // An interface that cannot be opened is skipped, as one that answers nothing would be.
     if (bus.Open(info.path)) ++count;
   }

@@ -75,7 +75,7 @@ class CUpdaterDlg : public fw::Dialog {
   std::string m_strFirmwareLanguage = "English";
   text::LocalizedText m_strStatus;  // the status message in every language
   std::string m_strCurrentPath;
-  int m_nUsbStatus = 0;  // USB product id of the device; 0x8000 set in DFU mode
+  int m_nUsbStatus = 0;  // USB product id of the device; DFU_MODE_FLAG set in DFU mode
   bool m_bBusy = false;
   bool m_bStatusNormal = true;
   int m_nProgress = -1;  // percent under the page; -1 hides the bar

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "app/UpdaterDlg.h"
+#include "device/ProductTraits.h"
 #include "device/SettingsPages.h"
+#include "device/UsbIdentities.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/SafeFormat.h"
 #include "localization/SettingVocabulary.h"
@@ -14,17 +16,7 @@ namespace app {
 
 namespace {
 
-// Targets for which the wizard offers no settings page.
-constexpr int kNoSettingsTargets[] = {0x5310, 0x5320, 0x5330, 0x3500, 0x3010, 0x3020, 0x5345};
-constexpr int kDfuModeFlag = 0x8000;
-constexpr int kSpeedDialOnlyTarget = 0x4111;
-// The device target of this edition, whatever the selection page shows.
-constexpr int kEditionTarget = 0x4D10;
-
-bool HasNoSettings(int target) {
-  return std::find(std::begin(kNoSettingsTargets), std::end(kNoSettingsTargets), target) !=
-         std::end(kNoSettingsTargets);
-}
+bool HasNoSettings(int target) { return device::HasProductFlag(target, device::kNoSettingsPages); }
 
 void Enable(fw::Window& w, bool enable) { w.EnableWindow(enable); }
 void Show(fw::Window& w, bool show) { w.ShowWindow(show); }
@@ -86,7 +78,7 @@ void CUpdaterDlg::OnButtonFirmwareRestore() {
 
 void CUpdaterDlg::OnButtonDeviceSetting() {
   if (IsRefusingCommands() || HasNoSettings(m_nDeviceTarget)) return;
-  if (m_nDeviceTarget == kSpeedDialOnlyTarget) {
+  if (device::HasProductFlag(m_nDeviceTarget, device::kSpeedDialsOnly)) {
     GoToSpeedDialPage(true);
   } else {
     GoToDeviceSettingPage(true);
@@ -111,7 +103,7 @@ void CUpdaterDlg::OnButtonNext() {
   if (IsRefusingCommands()) return;
   switch (m_nCurrentPage) {
     case 1:
-      m_nDeviceTarget = kEditionTarget;
+      m_nDeviceTarget = device::EDITION_PRODUCT;
       GoToRecognitionPage(true, nullptr, 0);
       break;
     case 2:
@@ -119,9 +111,9 @@ void CUpdaterDlg::OnButtonNext() {
       break;
     case 3:
     case 4:
-      if (m_nUsbStatus >= kDfuModeFlag || HasNoSettings(m_nDeviceTarget)) {
+      if (device::IsDfuMode(m_nUsbStatus) || HasNoSettings(m_nDeviceTarget)) {
         GoToSelectionPage();
-      } else if (m_nDeviceTarget == kSpeedDialOnlyTarget) {
+      } else if (device::HasProductFlag(m_nDeviceTarget, device::kSpeedDialsOnly)) {
         GoToSpeedDialPage(true);
       } else {
         GoToDeviceSettingPage(true);
@@ -318,7 +310,7 @@ bool CUpdaterDlg::RefreshControls() {
   }
 
   // NEXT reads NEW DEVICE where it leads back to page 1.
-  const bool dfuOrNoSettings = m_nUsbStatus >= kDfuModeFlag || HasNoSettings(m_nDeviceTarget);
+  const bool dfuOrNoSettings = device::IsDfuMode(m_nUsbStatus) || HasNoSettings(m_nDeviceTarget);
   const bool nextIsNewDevice = m_nCurrentPage >= 5 || ((m_nCurrentPage == 3 || m_nCurrentPage == 4) && dfuOrNoSettings);
   m_btnNext.SetWindowText(nextIsNewDevice ? text::GetNewDeviceButtonText(m_nLanguage)
                                           : text::GetNextButtonText(m_nLanguage));

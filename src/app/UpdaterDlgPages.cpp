@@ -72,7 +72,7 @@ void CUpdaterDlg::SwitchToPage(int page, bool showStatus, device::CDeviceSetting
     const int result = m_dlgDeviceRecognition.RecognizeDevice(toWrite, false);
     // Posted, not sent: the interactive run starts once this handler has returned and the page
     // has been drawn.
-    if (pages::ShouldRepeatInteractively(result)) {
+    if (headset::ShouldRepeatInteractively(result)) {
       PostMessage(fw::WM_COMMAND, fw::MakeCommand(IDC_NEXT, fw::BN_CLICKED), 0);
     }
   }

@@ -2,12 +2,11 @@
 #include "app/DevicePanel.h"
 #include "app/UpdaterDlg.h"
 #include "device/DevicePictures.h"
+#include "device/UsbIdentities.h"
 
 namespace app {
 
 namespace {
-
-constexpr int kDfuModeUsbStatus = 0x8000;
 
 fw::Size PictureSize(int id) {
   if (id == device::kPictureNoModel) return {34, 34};
@@ -34,7 +33,7 @@ void CUpdaterDlg::UpdateDevicePanel() {
   state.usbStatus = m_nUsbStatus;
   state.language = m_nLanguage;
   state.settings = &m_deviceSettings;
-  if (m_bDeviceRecognized && m_nUsbStatus < kDfuModeUsbStatus) state.hardwareVariant = HardwareVariantForPicture();
+  if (m_bDeviceRecognized && !device::IsDfuMode(m_nUsbStatus)) state.hardwareVariant = HardwareVariantForPicture();
   const DevicePanelContent content = ComposeDevicePanel(state);
   if (m_staticDevicePicture.GetBitmap().ResourceId() != content.picture) {
     m_staticDevicePicture.SetBitmap(fw::Bitmap::Load(content.picture, PictureSize(content.picture)));

@@ -4,6 +4,7 @@
 
 #include "app/UpdaterDlg.h"
 #include "app/WindowColours.h"
+#include "device/ProductTraits.h"
 #include "framework/Application.h"
 #include "framework/Button.h"
 #include "framework/Static.h"
@@ -30,20 +31,9 @@ constexpr int kOkFromRight = 135;
 constexpr int kCancelFromRight = 251;
 constexpr int kThirdFromRight = 366;
 
-// The camera whose OK waits ten seconds after a firmware step.
-constexpr int kWaitAfterOkProduct = 0x3020;
 constexpr uint32_t kWaitAfterOkMs = 10000;
 // How long the wait hands the processor back between passes over the message queue.
 constexpr uint32_t kPumpPauseMs = 10;
-
-constexpr int kThreadsWaitForOk[] = {
-    0x4210, 0x4310, 0x4350, 0x4330, 0x4430, 0x4510, 0x4530, 0x2030, 0x4410, 0x5345, 0x5530, 0x5532, 0x5550,
-    0x3116, 0x3118, 0x3124, 0x3126, 0x3110, 0x3112, 0x3114, 0x5510, 0x5580, 0x5570, 0x5621, 0x5620, 0x5610,
-    0x5612, 0x5611, 0x5520, 0x5526, 0x5720, 0x5710, 0x5623, 0x5622, 0x5624, 0x5524, 0x5536, 0x5522, 0x3030,
-    0x3050, 0x3060, 0x3040, 0x6210, 0x6400, 0x5320, 0x5330, 0x3500, 0x5910, 0x5920, 0x6010, 0x6018, 0x6020,
-    0x6022, 0x6024, 0x6012, 0x6014, 0x6016, 0x6026, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416,
-};
-static_assert(std::size(kThreadsWaitForOk) == 65);
 
 constexpr const char* kReleaseNotesAddress =
     "https://help.corvale.example/zovozezevozovazizeriv/"
@@ -58,10 +48,7 @@ void ShowButton(fw::Window* button, bool shown, const std::string& caption) {
 
 }  // namespace
 
-bool WaitsForOkInTransferThread(int productId) {
-  return std::find(std::begin(kThreadsWaitForOk), std::end(kThreadsWaitForOk), productId) !=
-         std::end(kThreadsWaitForOk);
-}
+bool WaitsForOkInTransferThread(int productId) { return device::IsHidProduct(productId); }
 
 CDialogMessageBox::CDialogMessageBox(fw::Window* parent)
     : fw::Dialog(res::MessageBoxTemplate()), parent_(parent) {}
@@ -143,7 +130,7 @@ void CDialogMessageBox::OnOK() {
   if (!m_bHasOk || waiting_) return;
   app::CUpdaterDlg* main = app::CUpdaterDlg::Running();
   if (main) {
-    if (main->m_nDeviceTarget == kWaitAfterOkProduct && main->m_bWaitAfterOk.exchange(false)) {
+    if (device::HasProductFlag(main->m_nDeviceTarget, device::kWaitsAfterOk) && main->m_bWaitAfterOk.exchange(false)) {
       fw::Window* ok = GetDlgItem(fw::IDOK);
       if (ok) ok->EnableWindow(false);
       waiting_ = true;

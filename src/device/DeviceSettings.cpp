@@ -1,15 +1,10 @@
 #include "device/DeviceSettings.h"
 
 #include "device/OnOffMembers.h"
+#include "device/ProductTraits.h"
 #include "device/Version.h"
 
 namespace device {
-
-namespace {
-
-constexpr int kProductFourNumberVersion = 0x3020;
-
-}  // namespace
 
 int* CDeviceSettings::WordSlot(int index) {
   // Named views of one run of 47 words, in index order.
@@ -110,7 +105,7 @@ int CDeviceSettings::CompareVersion(int major, int minor) const {
 int CDeviceSettings::CompareFullVersion(int major, int minor, int type, int secondary) const {
   return CompareVersions(m_nVersionMajor, m_nVersionMinor, m_nSecondaryVersionType,
                          m_nSecondaryVersion, major, minor, type, secondary,
-                         m_nProductId == kProductFourNumberVersion);
+                         HasProductFlag(m_nProductId, kFourNumberVersion));
 }
 
 bool CDeviceSettings::ParseVersion(std::string_view text) {

@@ -7,13 +7,12 @@ namespace device {
 
 namespace {
 
-constexpr uint16_t kVendorId = 0x092B;
 constexpr uint16_t kProductId = 0x4D21;
 
 const std::vector<UsbIdentity>& Shipped() {
   static const std::vector<UsbIdentity> identities = {
-      {kVendorId, kProductId},
-      {kVendorId, static_cast<uint16_t>(kProductId | DFU_MODE_FLAG)},
+      {MAKER_VENDOR_ID, kProductId},
+      {MAKER_VENDOR_ID, static_cast<uint16_t>(kProductId | DFU_MODE_FLAG)},
   };
   return identities;
 }

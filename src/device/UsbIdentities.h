@@ -6,9 +6,18 @@
 #include <span>
 #include <vector>
 
+#include "platform/dfu/DeviceNames.h"
+
 namespace device {
 
-inline constexpr uint16_t DFU_MODE_FLAG = 0x8000;
+using dfu::DFU_MODE_FLAG;
+
+inline constexpr uint16_t MAKER_VENDOR_ID = 0x092B;
+
+// A product id or USB status of DFU_MODE_FLAG or more belongs to a device in DFU mode.
+constexpr bool IsDfuMode(int productIdOrStatus) { return productIdOrStatus >= DFU_MODE_FLAG; }
+constexpr int WithoutDfuFlag(int productId) { return productId & ~static_cast<int>(DFU_MODE_FLAG); }
+constexpr int WithDfuFlag(int productId) { return productId | DFU_MODE_FLAG; }
 
 struct UsbIdentity {
   uint16_t vendorId;

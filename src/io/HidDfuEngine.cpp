@@ -32,12 +32,6 @@ constexpr ErrorText kErrorTexts[] = {
 
 }  // namespace
 
-CHidDfuEngine::~CHidDfuEngine() {
-  // The body runs on this object: it must be over before the members go.
-  StopAndJoin();
-  Close();
-}
-
 int CHidDfuEngine::Close() {
   if (IsRunning()) return SetError(HID_DFU_BUSY);
   device_.reset();
@@ -59,8 +53,9 @@ std::string CHidDfuEngine::LastError() const {
   return lastError_;
 }
 
-void CHidDfuEngine::Run() {
-  if (callback_) (this->*callback_)();
+bool CHidDfuEngine::StartThread(Callback callback) {
+  if (!callback) return false;
+  return worker_.Start([this, callback](std::stop_token) { (this->*callback)(); });
 }
 
 }  // namespace io

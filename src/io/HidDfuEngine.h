@@ -5,7 +5,7 @@
 #include <mutex>
 #include <string>
 
-#include "io/Threadable.h"
+#include "io/Worker.h"
 #include "platform/HidBus.h"
 
 namespace io {
@@ -31,12 +31,12 @@ enum HidDfuError : int {
   HID_DFU_UNKNOWN = -20,
 };
 
-class CHidDfuEngine : public Threadable {
+class CHidDfuEngine {
  public:
   using Callback = void (CHidDfuEngine::*)();
 
   CHidDfuEngine() = default;
-  ~CHidDfuEngine() override;
+  virtual ~CHidDfuEngine() = default;
 
   // Releases the device; HID_DFU_BUSY (and the device kept) while the thread runs.
   int Close();
@@ -45,15 +45,20 @@ class CHidDfuEngine : public Threadable {
   std::string LastError() const;
   bool IsDeviceOpen() const { return device_ != nullptr; }
 
+  bool IsRunning() const { return worker_.IsRunning(); }
+  bool KeepRunning() const { return worker_.KeepRunning(); }
+  // Asks the thread to stop and waits up to `ms`; false when it still runs.
+  bool Stop(unsigned ms) { return worker_.Stop(ms); }
+
  protected:
-  // The thread body is the stored callback.
-  void Run() override;
+  // Runs `callback` on the engine's thread; false while an earlier one still runs.
+  bool StartThread(Callback callback);
 
  private:
   std::unique_ptr<platform::HidDevice> device_;
-  Callback callback_ = nullptr;
   mutable std::mutex errorLock_;
   std::string lastError_;
+  Worker worker_;  // last: its thread ends before the members it uses go
 };
 
 }  // namespace io

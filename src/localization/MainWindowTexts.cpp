@@ -3,8 +3,8 @@
 #include "localization/MainWindowTexts.h"
 
 #include <algorithm>
-#include <span>
 
+#include "device/ProductTraits.h"
 #include "localization/MakerAddresses.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
@@ -185,41 +185,25 @@ struct HoldControls {
   ControlName second;
 };
 
-// Device targets grouped by the controls their update mode is entered with.
-constexpr int kMinusButtonTargets[] = {
-    0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x3030, 0x3040, 0x3050, 0x4010, 0x4020, 0x4021, 0x4030,
-    0x5522, 0x5524, 0x5536, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x6210};
-constexpr int kCenterButtonTargets[] = {0x2020, 0x4110, 0x4111, 0x4120, 0x4D20, 0x4D21,
-                                        0x4D50, 0x6110, 0x6111, 0x6120, 0x6121};
-constexpr int kMinusOrCenterPlusTargets[] = {0x5520, 0x5526, 0x5720, 0x5910, 0x5920};
-constexpr int kLeftRightTargets[] = {0x4040};
-constexpr int kPttPairingTargets[] = {0x5210};
-constexpr int kMinusOrJogDialTargets[] = {0x5560};
-
-struct HoldControlsRule {
-  std::span<const int> targets;
-  HoldControls controls;
-};
-
-constexpr HoldControlsRule kHoldControlsRules[] = {
-    {kMinusButtonTargets, {GetMinusButtonText, GetPlusButtonText, GetMinusButtonText}},
-    {kCenterButtonTargets, {GetCenterButtonText, GetCenterButtonText, GetPlusButtonText}},
-    {kMinusOrCenterPlusTargets, {GetMinusButtonText, GetCenterButtonText, GetPlusButtonText}},
-    {kLeftRightTargets, {GetLeftButtonText, GetLeftButtonText, GetRightButtonText}},
-    {kPttPairingTargets, {GetPairingButtonText, GetPttButtonText, GetPairingButtonText}},
-    {kMinusOrJogDialTargets, {GetMinusButtonText, GetJogDialText, GetPhoneButtonText}},
-};
-
-constexpr HoldControls kOtherTargetsHoldControls = {GetPhoneButtonText, GetJogDialText,
-                                                    GetPhoneButtonText};
-
+// The controls named in the update-mode instructions, by the product's kind of controls.
 const HoldControls& HoldControlsOf(int deviceTarget) {
-  for (const HoldControlsRule& rule : kHoldControlsRules) {
-    if (std::find(rule.targets.begin(), rule.targets.end(), deviceTarget) != rule.targets.end()) {
-      return rule.controls;
-    }
+  static constexpr HoldControls kPhoneJogDial = {GetPhoneButtonText, GetJogDialText, GetPhoneButtonText};
+  static constexpr HoldControls kMinusButton = {GetMinusButtonText, GetPlusButtonText, GetMinusButtonText};
+  static constexpr HoldControls kCenterButton = {GetCenterButtonText, GetCenterButtonText, GetPlusButtonText};
+  static constexpr HoldControls kMinusOrCenterPlus = {GetMinusButtonText, GetCenterButtonText, GetPlusButtonText};
+  static constexpr HoldControls kLeftRight = {GetLeftButtonText, GetLeftButtonText, GetRightButtonText};
+  static constexpr HoldControls kPttPairing = {GetPairingButtonText, GetPttButtonText, GetPairingButtonText};
+  static constexpr HoldControls kMinusOrJogDial = {GetMinusButtonText, GetJogDialText, GetPhoneButtonText};
+  switch (device::UpdateModeControlsOf(deviceTarget)) {
+    case device::UpdateModeControls::MinusButton: return kMinusButton;
+    case device::UpdateModeControls::CenterButton: return kCenterButton;
+    case device::UpdateModeControls::MinusOrCenterPlus: return kMinusOrCenterPlus;
+    case device::UpdateModeControls::LeftRight: return kLeftRight;
+    case device::UpdateModeControls::PttPairing: return kPttPairing;
+    case device::UpdateModeControls::MinusOrJogDial: return kMinusOrJogDial;
+    case device::UpdateModeControls::PhoneJogDial: break;
   }
-  return kOtherTargetsHoldControls;
+  return kPhoneJogDial;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Russian, Chinese, Finnish.
 #include "localization/StatusTexts.h"
 
+#include "device/UsbIdentities.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 #include "localization/TextRow.h"
@@ -9,8 +10,6 @@
 namespace text {
 
 namespace {
-
-constexpr int kDfuModeUsbStatus = 0x8000;
 
 // ---- Instruction patterns ----
 
@@ -311,7 +310,7 @@ std::string GetPageInstructionText(int page, int usbStatus, int language) {
   std::string pattern;
   if (page == 1) {
     pattern = Format(Pick(kPressPattern, language), GetNextText(language));
-  } else if ((page == 3 || page == 4) && usbStatus >= kDfuModeUsbStatus) {
+  } else if ((page == 3 || page == 4) && device::IsDfuMode(usbStatus)) {
     pattern = Format(Pick(kReadyWithoutBackupPattern, language), GetCannotMakeBackupText(language));
   } else {
     pattern = Pick(kReadyPattern, language);

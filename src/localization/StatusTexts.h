@@ -6,7 +6,7 @@
 
 namespace text {
 
-// `usbStatus` is the recognised device's USB product id, 0x8000 or more while it is in DFU mode.
+// `usbStatus` is the recognised device's USB product id, with DFU_MODE_FLAG set while it is in DFU mode.
 // Complete: page 1 names the NEXT button, pages 2 to 7 their title; pages 3 and 4 add that no
 // backup can be made while the device is in DFU mode.
 std::string GetPageInstructionText(int page, int usbStatus, int language);

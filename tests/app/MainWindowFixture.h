@@ -11,24 +11,24 @@
 #include <optional>
 #include <string>
 
+#include "SimHidBus.h"
+#include "SimUpdateServer.h"
+#include "SimUsbBus.h"
 #include "app/SettingsFile.h"
 #include "app/UpdaterDlg.h"
 #include "framework/Application.h"
 #include "io/AtomicFile.h"
+#include "pages/recognition/ProgramUpdateCheck.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
-#include "SimHidBus.h"
-#include "SimUpdateServer.h"
-#include "SimUsbBus.h"
-#include "pages/recognition/ProgramUpdateCheck.h"
 
 namespace testing_app {
 
 // Recognition whose result the test chooses. A successful silent run moves on as the engine does.
 class FakeRecognition : public pages::CDialogDeviceRecognition {
  public:
-  int silentResult = pages::RECOGNIZE_OK;
-  int interactiveResult = pages::RECOGNIZE_NO_DEVICE;
+  int silentResult = headset::RECOGNIZE_OK;
+  int interactiveResult = headset::RECOGNIZE_NO_DEVICE;
   bool moveOnAfterSuccess = true;
   int silentRuns = 0;
   int interactiveRuns = 0;
@@ -41,7 +41,7 @@ class FakeRecognition : public pages::CDialogDeviceRecognition {
       return interactiveResult;
     }
     ++silentRuns;
-    if (silentResult == pages::RECOGNIZE_OK && moveOnAfterSuccess) {
+    if (silentResult == headset::RECOGNIZE_OK && moveOnAfterSuccess) {
       app::CUpdaterDlg* main = MainWindow();
       main->m_bDeviceRecognized = true;
       main->GoToPage(m_nReturnPage > 100 ? m_nReturnPage - 100 : m_nReturnPage);

@@ -1,15 +1,15 @@
 // The wizard's rules for changing pages.
+#include "SimHidBus.h"
 #include "app/MainWindowFixture.h"
 #include "controls/DialogMessageBox.h"
 #include "framework/TestSeams.h"
 #include "localization/SafeFormat.h"
 #include "localization/StatusTexts.h"
-#include "SimHidBus.h"
 
 namespace testing_app {
 namespace {
 
-using pages::RECOGNIZE_OK;
+using headset::RECOGNIZE_OK;
 
 class PageSwitchingTest : public MainWindowTest {
  protected:
@@ -81,7 +81,7 @@ TEST_F(PageSwitchingTest, EnteringPageOneOrTwoForgetsTheDevice) {
   for (int page : {1, 2}) {
     SCOPED_TRACE(page);
     app::CUpdaterDlg& w = StartWithDoubles();
-    recognition_->silentResult = pages::RECOGNIZE_NO_DEVICE;
+    recognition_->silentResult = headset::RECOGNIZE_NO_DEVICE;
     Recognise(w, 0x4D10);
     w.m_nUsbStatus = 0x8000 | 0x4D21;
     w.m_hHidDevice = bus.Open(path);

@@ -3,11 +3,11 @@
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
 #include "framework/Font.h"
+#include "headset/hid/HidPairProbe.h"
+#include "headset/hid/HidPresence.h"
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SharedTexts.h"
 #include "pages/recognition/DialogDeviceSelection.h"
-#include "pages/recognition/HidPairProbe.h"
-#include "pages/recognition/HidPresence.h"
 #include "pages/recognition/RecognitionEngine.h"
 #include "resources/PageTemplates.h"
 
@@ -75,19 +75,19 @@ void CDialogDeviceRecognition::ShowRecognitionText() {
 void CDialogDeviceRecognition::KillPageTimer(unsigned id) { KillTimer(id); }
 
 bool CDialogDeviceRecognition::IsHidDevicePresent(int /*unused*/, int* productId, int* /*unusedOut*/) {
-  const auto found = recognition::FindMakerHidProduct();
+  const auto found = headset::hid::FindMakerHidProduct();
   if (found && productId) *productId = *found;
   return found.has_value();
 }
 
 bool CDialogDeviceRecognition::ProbeHidPair(int /*unused1*/, int /*unused2*/, int /*unused3*/) {
   app::CUpdaterDlg* main = MainWindow();
-  return main && recognition::ProbeHidPair(main->m_hHidDevice, main->m_hHidDeviceSecond, main->m_deviceSettings);
+  return main && headset::hid::ProbeHidPair(main->m_hHidDevice, main->m_hHidDeviceSecond, main->m_deviceSettings);
 }
 
 int CDialogDeviceRecognition::QueryHardwareVariant() {
   app::CUpdaterDlg* main = MainWindow();
-  return main ? recognition::QueryHardwareVariant(main->m_hHidDevice.get()) : 0;
+  return main ? headset::hid::QueryHardwareVariant(main->m_hHidDevice.get()) : 0;
 }
 
 void CDialogDeviceRecognition::OnTimer(unsigned id) {
@@ -100,7 +100,7 @@ void CDialogDeviceRecognition::OnTimer(unsigned id) {
       main->CloseHidHandles();
       if (!found && m_nHidPollTimer == 0) {
         m_nHidPollTimer = recognition::kHidPairPollTimer;
-        SetTimer(id, recognition::kHidPairPollPeriodMs);
+        SetTimer(id, headset::hid::kHidPairPollPeriodMs);
       }
     }
   }

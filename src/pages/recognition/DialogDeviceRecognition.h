@@ -6,8 +6,8 @@
 #include "device/DeviceSettings.h"
 #include "framework/Button.h"
 #include "framework/Static.h"
+#include "headset/RecognitionStates.h"
 #include "pages/WizardPage.h"
-#include "pages/recognition/RecognitionStates.h"
 
 namespace pages {
 

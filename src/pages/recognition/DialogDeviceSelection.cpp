@@ -1,6 +1,8 @@
 #include "pages/recognition/DialogDeviceSelection.h"
 
 #include "app/UpdaterDlg.h"
+#include "device/ProductTraits.h"
+#include "device/SelectableProducts.h"
 #include "framework/DeviceContext.h"
 #include "framework/Font.h"
 #include "resources/PageTemplates.h"
@@ -11,7 +13,6 @@ namespace {
 
 constexpr int kPictureBitmap = 389;
 constexpr fw::Size kPictureSize = {551, 273};
-constexpr int kPirvaProduct = 0x4010;
 constexpr int kTextBandHeight = 20;
 constexpr int kSmallerFontButtons[] = {1024, 1030};
 constexpr int kSmallestFontButton = 1030;
@@ -26,22 +27,25 @@ constexpr fw::Colour kDisabledInk = fw::RGB(0xA1, 0xA1, 0x93);
 }  // namespace
 
 const std::array<CDialogDeviceSelection::ProductButton, CDialogDeviceSelection::kProductButtonCount>
-    CDialogDeviceSelection::kProductButtons = {{
-        {1015, 0x4D10, 178}, {1016, 0x4D05, 177}, {1022, 0x4D15, 195}, {1025, 0x4020, 211},
-        {1028, 0x2010, 222}, {1027, 0x4030, 219}, {1026, 0x4010, 215}, {1017, 0x5010, 179},
-        {1018, 0x5020, 180}, {1020, 0x5030, 192}, {1019, 0x5210, 181}, {1021, 0x5310, 193},
-        {1023, 0x4D20, 200}, {1029, 0x2020, 223}, {1024, 0x5040, 199}, {1170, 0x4110, 216},
-        {1030, 0x3010, 224}, {1031, 0x4120, 230},
-    }};
+    CDialogDeviceSelection::kProductButtons = [] {
+      // The buttons' control ids, in the order of the products they offer.
+      constexpr std::array<int, kProductButtonCount> kIds = {1015, 1016, 1022, 1025, 1028, 1027,
+                                                             1026, 1017, 1018, 1020, 1019, 1021,
+                                                             1023, 1029, 1024, 1170, 1030, 1031};
+      std::array<ProductButton, kProductButtonCount> buttons{};
+      for (size_t i = 0; i < buttons.size(); ++i) {
+        const device::SelectableProduct& product = device::SELECTABLE_PRODUCTS[i];
+        buttons[i] = {kIds[i], product.productId, product.picture};
+      }
+      return buttons;
+    }();
 
 CDialogDeviceSelection::CDialogDeviceSelection() : CWizardPage(res::DeviceSelectionTemplate()) {
   for (size_t i = 0; i < kProductButtons.size(); ++i) BindControl(kProductButtons[i].id, m_btnProducts[i]);
   BindControl(IDC_SELECTION_PICTURE, m_btnPicture);
 }
 
-CDialogDeviceSelection::~CDialogDeviceSelection() {
-  if (m_downloadThread.joinable()) m_downloadThread.join();
-}
+CDialogDeviceSelection::~CDialogDeviceSelection() = default;
 
 bool CDialogDeviceSelection::OnInitDialog() {
   fw::Dialog::OnInitDialog();
@@ -64,7 +68,7 @@ void CDialogDeviceSelection::ShowPage() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   main->m_nProgress = -1;
-  m_nSelectedProduct = main->m_nDeviceTarget != 0 ? main->m_nDeviceTarget : kEditionProduct;
+  m_nSelectedProduct = main->m_nDeviceTarget != 0 ? main->m_nDeviceTarget : device::EDITION_PRODUCT;
   RedrawSelection();
   FocusNext();
   if (m_bUpdateChecked) return;
@@ -73,7 +77,7 @@ void CDialogDeviceSelection::ShowPage() {
 
 void CDialogDeviceSelection::RedrawSelection() {
   SetRedraw(false);
-  if (m_nSelectedProduct == kPirvaProduct) m_nSelectedProduct = kEditionProduct;
+  if (m_nSelectedProduct == device::PIRVA_PRODUCT) m_nSelectedProduct = device::EDITION_PRODUCT;
   const app::CUpdaterDlg* main = MainWindow();
   const bool downloading = main && main->m_bBusy && main->m_nProgress >= 0;
   m_btnPicture.ShowWindow(!downloading);
@@ -93,7 +97,7 @@ void CDialogDeviceSelection::OnProductButton(int productId) {
 void CDialogDeviceSelection::OnPictureButton() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  main->m_nDeviceTarget = kEditionProduct;
+  main->m_nDeviceTarget = device::EDITION_PRODUCT;
   main->GoToRecognitionPage(true, nullptr, 0);
   FocusNext();
 }

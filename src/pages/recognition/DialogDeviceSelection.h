@@ -4,10 +4,11 @@
 #include <array>
 #include <atomic>
 #include <string>
-#include <thread>
 
+#include "device/ProductTraits.h"
 #include "framework/Button.h"
 #include "io/Download.h"
+#include "io/Worker.h"
 #include "pages/WizardPage.h"
 
 namespace pages {
@@ -19,7 +20,6 @@ enum : unsigned {
 };
 inline constexpr unsigned kUpdateCheckDelayMs = 100;
 inline constexpr unsigned kUpdateDownloadTickMs = 1000;
-inline constexpr int kEditionProduct = 0x4D10;
 
 class CDialogDeviceSelection : public CWizardPage {
  public:
@@ -35,7 +35,7 @@ class CDialogDeviceSelection : public CWizardPage {
   CDialogDeviceSelection();
   ~CDialogDeviceSelection() override;
 
-  int m_nSelectedProduct = kEditionProduct;
+  int m_nSelectedProduct = device::EDITION_PRODUCT;
   bool m_bUpdateChecked = false;
   std::string m_strUpdateFileName;
   std::string m_strUpdatePath;
@@ -73,10 +73,10 @@ class CDialogDeviceSelection : public CWizardPage {
   void FinishInstallerDownload(bool succeeded, int failure);
   void EndUpdateCheck();
 
-  // The installer download; joined when the page goes away.
-  std::thread m_downloadThread;
   // Set by the download thread once the installer is in place.
   std::atomic<bool> m_bDownloadComplete{false};
+  // The installer download; last, so that it is joined before the members it writes go.
+  io::Worker m_downloadThread;
 };
 
 // Pages 1 to 5: the wait cursor while the main window is busy. True when it set the cursor.

@@ -199,9 +199,9 @@ void CDialogDeviceSelection::StartInstallerDownload(const std::string& path) {
   main->ShowStatusMessage(main->GetStatusMessage(), false);
 
   // The check runs once per run, so there is never an earlier download to wait for here.
-  if (m_downloadThread.joinable()) m_downloadThread.join();
-  m_downloadThread = std::thread(
-      [this, url = io::UpdateServerAddress(m_strUpdateFileName), target = m_strUpdatePath] {
+  m_downloadThread.Wait(0);
+  m_downloadThread.Start(
+      [this, url = io::UpdateServerAddress(m_strUpdateFileName), target = m_strUpdatePath](std::stop_token) {
         const int result = io::DownloadUrl(url, nullptr, &target, &m_download);
         if (result < 0) {
           m_download.received = result;

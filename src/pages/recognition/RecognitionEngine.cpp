@@ -3,11 +3,11 @@
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
 #include "framework/Messages.h"
-#include "pages/recognition/DfuPathWalk.h"
+#include "headset/RecognitionStates.h"
+#include "headset/bluecore/DfuPathWalk.h"
+#include "headset/hid/HidRecognition.h"
 #include "pages/recognition/DialogDeviceRecognition.h"
-#include "pages/recognition/HidRecognition.h"
 #include "pages/recognition/RecognitionReport.h"
-#include "pages/recognition/RecognitionStates.h"
 
 namespace pages {
 
@@ -84,35 +84,35 @@ class WindowReportTarget : public recognition::ReportTarget {
   app::CUpdaterDlg& main_;
 };
 
-recognition::RecognitionSlots SlotsOf(app::CUpdaterDlg& main) {
+headset::RecognitionSlots SlotsOf(app::CUpdaterDlg& main) {
   return {main.m_nDeviceTarget,      main.m_nUsbStatus,      main.m_bDeviceRecognized, main.m_deviceSettings,
           main.m_nSettingsPageCount, main.m_anSettingsPages, main.m_nSettingsPageSel};
 }
 
 // Always recognises: what the device does not answer takes the product's default.
 int RecognizeOverHid(CDialogDeviceRecognition& page, app::CUpdaterDlg& main, device::CDeviceSettings* toWrite) {
-  recognition::OpenHidInterfacesFor(main.m_nDeviceTarget, main.m_hHidDevice, main.m_hHidDeviceSecond);
-  recognition::RecognizeOverHidChannel(SlotsOf(main), {main.m_hHidDevice.get(), main.m_hHidDeviceSecond.get()},
+  headset::hid::OpenHidInterfacesFor(main.m_nDeviceTarget, main.m_hHidDevice, main.m_hHidDeviceSecond);
+  headset::hid::RecognizeOverHidChannel(SlotsOf(main), {main.m_hHidDevice.get(), main.m_hHidDeviceSecond.get()},
                                        toWrite);
   StopHidPairPoll(page);
-  return RECOGNIZE_OK;
+  return headset::RECOGNIZE_OK;
 }
 
 }  // namespace
 
 int RunRecognition(CDialogDeviceRecognition& page, device::CDeviceSettings* toWrite, bool interactive) {
   app::CUpdaterDlg* main = app::GetMainWindow(page);
-  if (!main) return RECOGNIZE_NO_DEVICE;
+  if (!main) return headset::RECOGNIZE_NO_DEVICE;
   main->ShowStatusMessage(main->BuildProgressStatus(), false);
 
-  int state = RECOGNIZE_NO_DEVICE;
+  int state = headset::RECOGNIZE_NO_DEVICE;
   {
     BusyScope busy(page, *main);
     if (page.IsHidDevicePresent(1, nullptr, nullptr)) {
       state = RecognizeOverHid(page, *main, toWrite);
     } else {
       main->CloseHidHandles();
-      state = recognition::RecognizeOverDfu(SlotsOf(*main), toWrite);
+      state = headset::bluecore::RecognizeOverDfu(SlotsOf(*main), toWrite);
     }
   }
 

@@ -2,12 +2,12 @@
 
 #include "device/ModelNames.h"
 #include "device/UsbIdentities.h"
+#include "headset/RecognitionStates.h"
 #include "localization/MakerAddresses.h"
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
-#include "pages/recognition/RecognitionStates.h"
 #include "platform/Shell.h"
 
 namespace pages::recognition {
@@ -47,7 +47,7 @@ void ReportFound(int state, int returnPage, ReportTarget& target) {
   const int usb = target.UsbStatus();
   const text::LocalizedText status = text::InEveryLanguage([&](int language) {
     const std::string headline =
-        state == RECOGNIZE_OK ? text::GetPageSuccessText(kRecognitionPage, usb, language)
+        state == headset::RECOGNIZE_OK ? text::GetPageSuccessText(kRecognitionPage, usb, language)
                               : text::Format("%s. %%s", text::GetFirmwareManagementModeText(language));
     return text::Format(headline, text::GetPageInstructionText(kFirmwareUpdatePage, 0, language));
   });
@@ -72,7 +72,7 @@ void WarnWithMailOption(ReportTarget& target, const std::string& message) {
 }
 
 void ReportInterfaceCount(int state, ReportTarget& target) {
-  const bool obtained = state == RECOGNIZE_FEWER_INTERFACES_OBTAINED || state == RECOGNIZE_MORE_INTERFACES_OBTAINED;
+  const bool obtained = state == headset::RECOGNIZE_FEWER_INTERFACES_OBTAINED || state == headset::RECOGNIZE_MORE_INTERFACES_OBTAINED;
   WarnWithMailOption(target, text::GetInterfaceCountErrorText(obtained, state, target.Language()));
   target.ShowStatus(FailureStatus(target, obtained ? "%s. %s" : "%s. %s [2]",
                                   [&](int language) { return text::GetUsbInterfaceCountText(state, language); }),
@@ -97,26 +97,26 @@ void ReportProvisioned(ReportTarget& target) {
 
 void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target) {
   switch (state) {
-    case RECOGNIZE_OK:
-    case RECOGNIZE_DFU_MODE:
+    case headset::RECOGNIZE_OK:
+    case headset::RECOGNIZE_DFU_MODE:
       ReportFound(state, returnPage, target);
       return;
-    case RECOGNIZE_NO_DEVICE:
+    case headset::RECOGNIZE_NO_DEVICE:
       target.ShowStatus(FailureStatus(target, "%s. %s", text::GetCannotOpenUsbText), true);
       return;
-    case RECOGNIZE_CARD_FILE_MISSING:
+    case headset::RECOGNIZE_CARD_FILE_MISSING:
       target.ShowStatus(FailureStatus(target, "%s. %s", text::GetCheckSdCardText), true);
       return;
-    case RECOGNIZE_PROVISIONED:
+    case headset::RECOGNIZE_PROVISIONED:
       if (interactive) ReportProvisioned(target);
       return;
-    case RECOGNIZE_FEWER_INTERFACES_OBTAINED:
-    case RECOGNIZE_MORE_INTERFACES_OBTAINED:
-    case RECOGNIZE_FEWER_INTERFACES_FOUND:
-    case RECOGNIZE_MORE_INTERFACES_FOUND:
+    case headset::RECOGNIZE_FEWER_INTERFACES_OBTAINED:
+    case headset::RECOGNIZE_MORE_INTERFACES_OBTAINED:
+    case headset::RECOGNIZE_FEWER_INTERFACES_FOUND:
+    case headset::RECOGNIZE_MORE_INTERFACES_FOUND:
       if (interactive) ReportInterfaceCount(state, target);
       return;
-    case RECOGNIZE_INTERFACE_PROBLEM:
+    case headset::RECOGNIZE_INTERFACE_PROBLEM:
       WarnWithMailOption(target, text::GetUsbInterfaceProblemText(target.Language()));
       target.ShowStatus(FailureStatus(target, "%s. %s", text::GetOddUsbInterfaceText), true);
       target.GoToSelectionPage();

@@ -12,12 +12,6 @@
 
 namespace dfu {
 
-namespace {
-
-constexpr uint16_t kDfuModeFlag = 0x8000;
-
-}  // namespace
-
 class DFUEngine::Impl {
  public:
   using Step = std::function<StepOutcome(DfuSteps&)>;
@@ -30,8 +24,8 @@ class DFUEngine::Impl {
     const auto ref = ParseDeviceName(name);
     if (!ref) return {kResultFailed, "not a device name"};
     std::lock_guard lock(mutex_);
-    target_ = {ref->vendorId, static_cast<uint16_t>(ref->productId & ~kDfuModeFlag),
-               static_cast<uint16_t>(ref->productId | kDfuModeFlag), ref->location};
+    target_ = {ref->vendorId, static_cast<uint16_t>(ref->productId & ~DFU_MODE_FLAG),
+               static_cast<uint16_t>(ref->productId | DFU_MODE_FLAG), ref->location};
     stop_ = false;
     bound_ = true;
     thread_ = std::thread([this] { Run(); });

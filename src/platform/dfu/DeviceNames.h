@@ -13,6 +13,9 @@
 
 namespace dfu {
 
+// Set in the product id of a device that runs its DFU boot loader instead of its application.
+inline constexpr uint16_t DFU_MODE_FLAG = 0x8000;
+
 struct DeviceRef {
   uint16_t vendorId = 0;
   uint16_t productId = 0;

@@ -1,0 +1,26 @@
+#pragma once
+// The HID branch of recognition: the identity of a device of the maker's HID families (name,
+// firmware versions of one or two interfaces, Bluetooth address, hardware version) read with
+// vendor reports into the record, the settings exchanged, and the settings pages chosen. Every
+// failed exchange is replaced by the product's default, so the branch always recognises.
+#include <memory>
+
+#include "device/DeviceSettings.h"
+#include "headset/RecognitionStates.h"
+#include "headset/hid/HidRequests.h"
+#include "platform/HidBus.h"
+
+namespace headset::hid {
+
+// Opens what the target talks through when the handles are not open yet: both modules of the
+// pair product, else the first and (for the dual-interface family) the second vendor collection
+// of the target's own product. A handle already open is kept.
+void OpenHidInterfacesFor(int target, std::unique_ptr<platform::HidDevice>& first,
+                          std::unique_ptr<platform::HidDevice>& second);
+
+// Runs the branch for `slots.deviceTarget` and leaves the device recognised; `toWrite`, when
+// given, is written to the device before its settings are read. The target is never changed.
+void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
+                             const device::CDeviceSettings* toWrite);
+
+}  // namespace headset::hid
