@@ -1,6 +1,7 @@
 #include "device/SettingsEditors.h"
 
 #include "device/ProductIds.h"
+#include "device/ProductTraits.h"
 
 namespace device {
 
@@ -22,9 +23,6 @@ constexpr ProductIds kGridProducts = {
     0x5416};
 // clang-format on
 
-constexpr ProductIds kDualInterfaceFamily = {0x4210, 0x4310, 0x4350, 0x4330, 0x4430,
-                                             0x4410, 0x4510, 0x4530, 0x2030};
-
 }  // namespace
 
 SettingsEditor SettingsEditorFor(int productId) {
@@ -33,6 +31,8 @@ SettingsEditor SettingsEditorFor(int productId) {
   return SettingsEditor::None;
 }
 
-bool IsDualInterfaceFamily(int productId) { return kDualInterfaceFamily.Contains(productId); }
+bool IsDualInterfaceFamily(int productId) {
+  return HidSettingsFormOf(productId) == HidSettingsForm::DualInterface;
+}
 
 }  // namespace device
