@@ -70,11 +70,23 @@ bool CDialogDeviceSetting::OnInitDialog() {
     help.LoadBitmaps(kHelpButtonBitmap);
     help.SizeToContent();
   }
-  if (auto* spin = Control<fw::UpDown>(IDC_TIMEOUT_SPIN)) spin->SetRange(kAudioChannelTimeoutMin, kAudioChannelTimeoutMax);
+  AttachTimeoutSpin();
   if (auto* levels = Control<fw::ComboBox>(IDC_BLEND_LIST)) {
     for (int label = 1; label <= kAudioBlendLevels; ++label) levels->AddString(text::Format("%2d", label));
   }
   return true;
+}
+
+void CDialogDeviceSetting::AttachTimeoutSpin() {
+  auto* spin = Control<fw::UpDown>(IDC_TIMEOUT_SPIN);
+  fw::Window* edit = GetDlgItem(IDC_TIMEOUT_EDIT);
+  if (!spin || !edit) return;
+  spin->SetRange(kAudioChannelTimeoutMin, kAudioChannelTimeoutMax);
+  // Aligned right on its edit, as an attached up-down sits: inside the edit's right end.
+  const fw::Rect e = edit->GetWindowRect();
+  const int width = spin->GetWindowRect().Width();
+  edit->MoveWindow(e.left, e.top, e.Width() - width, e.Height());
+  spin->MoveWindow(e.right - width, e.top, width, e.Height());
 }
 
 int CDialogDeviceSetting::Language() const {

@@ -74,6 +74,7 @@ class CDialogDeviceSetting : public CSettingsPage {
   void ShowHelpBox(const std::string& message, fw::Size size, bool withMailButton);
   void SetRadioPair(int enableId, int disableId, bool enabled);
   void SetTimeoutControls(int seconds);
+  void AttachTimeoutSpin();
   void HideRowsNotShown();
   void FillMotionSensitivityList();
 
