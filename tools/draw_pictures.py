@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the product pictures of the selection page and of the device panel as 24-bit PNGs on white
-(the transparent colour), the panel's "no model" picture (34 x 34) and the eleven language flags
-(16 x 11).
+(the transparent colour), the panel's "no model" picture (34 x 34), the eleven language flags
+(16 x 11), the settings grid's help button picture (16 x 16 on white) and its strip of four radio
+circles (80 x 20 on magenta).
 
 Run from the repository root: python3 tools/draw_pictures.py
 """
@@ -160,18 +161,6 @@ def no_model_picture():
     c.save(f"{OUT}/176.png")
 
 
-def help_button():
-    """188: the settings page's help button, 16 x 16: a white question mark on a blue disc."""
-    c = Canvas(16, 16)
-    blue, white = (47, 111, 179), (255, 255, 255)
-    c.ellipse(7.5, 7.5, 7.6, 7.6, blue)
-    c.arc(7.5, 5.5, 2.6, 1.8, 270, 360, white)
-    c.arc(7.5, 5.5, 2.6, 1.8, 0, 200, white)
-    c.rect(7, 8, 9, 10, white)
-    c.rect(7, 11, 9, 13, white)
-    c.save(f"{OUT}/188.png")
-
-
 RED, WHITE, BLUE = (206, 17, 38), (255, 255, 255), (0, 56, 168)
 
 
@@ -245,10 +234,55 @@ def flags():
         c.save(f"{OUT}/{bitmap}.png")
 
 
+def ring(c, cx, cy, r_out, r_in, colour):
+    """An anti-alias-free ring: pixels whose centre lies between the two radii."""
+    for y in range(c.h):
+        for x in range(c.w):
+            d = math.hypot(x + 0.5 - cx, y + 0.5 - cy)
+            if r_in <= d <= r_out:
+                c.put(x, y, colour)
+
+
+def disc_at(c, cx, cy, r, colour):
+    ring(c, cx, cy, r, 0, colour)
+
+
+def help_picture():
+    """188: the "?" of the help buttons: a blue disc with a light question mark, on white."""
+    c = Canvas(16, 16)
+    blue, light = (47, 111, 179), (232, 240, 250)
+    disc_at(c, 8, 8, 7.5, blue)
+    ring(c, 8, 6, 3.2, 1.6, light)
+    for x in range(4, 8):
+        for y in range(5, 8):
+            c.put(x, y, blue)       # the hook opens to the lower left
+    c.rect(7, 8, 9, 10, light)
+    c.rect(7, 11, 9, 13, light)
+    c.save(f"{OUT}/188.png")
+
+
+def radio_strip():
+    """303: four 20 x 20 radio circles on magenta (the transparent colour): empty, selected, and the
+    two greyed looks of a disabled cell."""
+    magenta = (255, 0, 255)
+    c = Canvas(80, 20, magenta)
+    rim, face, dot = (105, 105, 105), (255, 255, 255), (32, 32, 32)
+    grey_rim, grey_face, grey_dot = (160, 160, 160), (200, 200, 200), (120, 120, 120)
+    looks = [(rim, face, None), (rim, face, dot), (grey_rim, grey_face, None), (grey_rim, grey_face, grey_dot)]
+    for i, (outline, inside, centre) in enumerate(looks):
+        cx, cy = i * 20 + 10, 10
+        disc_at(c, cx, cy, 6.5, outline)
+        disc_at(c, cx, cy, 5.3, inside)
+        if centre:
+            disc_at(c, cx, cy, 2.6, centre)
+    c.save(f"{OUT}/303.png")
+
+
 if __name__ == "__main__":
     page_picture()
     product_pictures()
     panel_pictures()
     no_model_picture()
-    help_button()
     flags()
+    help_picture()
+    radio_strip()

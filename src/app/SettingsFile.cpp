@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "io/AtomicFile.h"
+#include "io/Blanks.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
 
@@ -16,16 +17,6 @@ constexpr const char* kKeyApplyToFirmwareLanguage = "keyApplyToFirmwareLanguage"
 constexpr const char* kKeyDeviceTarget = "keyDeviceTarget";
 constexpr const char* kKeyFirmwareLanguage = "keyFirmwareLanguage";
 constexpr const char* kKeyCurrentPath = "keyCurrentPath";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string Trim(const std::string& s) {
-  size_t begin = 0;
-  size_t end = s.size();
-  while (begin < end && IsBlank(s[begin])) ++begin;
-  while (end > begin && IsBlank(s[end - 1])) --end;
-  return s.substr(begin, end - begin);
-}
 
 void Apply(const std::string& key, const std::string& value, ManagerPreferences& prefs) {
   if (key == kKeyManagerVersion) {
@@ -50,7 +41,7 @@ std::string FilePath(const std::string& imageFolder) { return imageFolder + "/" 
 
 int ParseDecimal(const std::string& value) {
   size_t i = 0;
-  while (i < value.size() && IsBlank(value[i])) ++i;
+  while (i < value.size() && io::IsBlank(value[i])) ++i;
   bool negative = false;
   if (i < value.size() && (value[i] == '+' || value[i] == '-')) negative = value[i++] == '-';
   long long n = 0;
@@ -72,7 +63,7 @@ void ParseSettingsText(const std::string& text, ManagerPreferences& prefs) {
     start = end + 1;
     const size_t equals = line.find('=');
     if (equals == std::string::npos || equals == 0) continue;
-    Apply(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)), prefs);
+    Apply(std::string(io::Trim(line.substr(0, equals))), std::string(io::Trim(line.substr(equals + 1))), prefs);
   }
 }
 

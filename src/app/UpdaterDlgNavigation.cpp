@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/UpdaterDlg.h"
+#include "controls/grid/PopUpScrollList.h"
 #include "device/ProductTraits.h"
 #include "device/SettingsPages.h"
 #include "device/UsbIdentities.h"
@@ -269,9 +270,10 @@ bool CUpdaterDlg::PreTranslateMessage(const fw::Msg& msg) {
       SendMessage(fw::WM_COMMAND, fw::MakeCommand(IDC_TAB_SECOND, fw::BN_CLICKED), 0);
       return true;
     }
-    // An open drop-down list of the settings grid is a window of its own; a click in this window
-    // only closes it.
-    if (m_dlgDeviceSetting.m_bDropDownOpen && msg.target->GetTopLevel() == this) {
+    // An open drop-down list of the settings grid is a window of its own: a click there chooses,
+    // a click anywhere else only ends the cell's editing.
+    if (m_dlgDeviceSetting.m_bDropDownOpen && !controls::IsCellPopupWindow(msg.target)) {
+      m_dlgDeviceSetting.m_gridSettings.EndEdit();
       m_dlgDeviceSetting.m_bDropDownOpen = false;
       return true;
     }

@@ -4,7 +4,6 @@
 
 #include "app/UpdaterDlg.h"
 #include "app/WindowColours.h"
-#include "device/ProductTraits.h"
 #include "framework/Application.h"
 #include "framework/Button.h"
 #include "framework/Static.h"
@@ -31,7 +30,6 @@ constexpr int kOkFromRight = 135;
 constexpr int kCancelFromRight = 251;
 constexpr int kThirdFromRight = 366;
 
-constexpr uint32_t kWaitAfterOkMs = 10000;
 // How long the wait hands the processor back between passes over the message queue.
 constexpr uint32_t kPumpPauseMs = 10;
 
@@ -47,8 +45,6 @@ void ShowButton(fw::Window* button, bool shown, const std::string& caption) {
 }
 
 }  // namespace
-
-bool WaitsForOkInTransferThread(int productId) { return device::IsHidProduct(productId); }
 
 CDialogMessageBox::CDialogMessageBox(fw::Window* parent)
     : fw::Dialog(res::MessageBoxTemplate()), parent_(parent) {}
@@ -128,23 +124,17 @@ void CDialogMessageBox::LayOut() {
 void CDialogMessageBox::OnOK() {
   // Enter does not close a box that shows no OK button, nor one that is waiting.
   if (!m_bHasOk || waiting_) return;
-  app::CUpdaterDlg* main = app::CUpdaterDlg::Running();
-  if (main) {
-    if (device::HasProductFlag(main->m_nDeviceTarget, device::kWaitsAfterOk) && main->m_bWaitAfterOk.exchange(false)) {
-      fw::Window* ok = GetDlgItem(fw::IDOK);
-      if (ok) ok->EnableWindow(false);
-      waiting_ = true;
-      main->m_bBusy = true;
-      PumpMessagesFor(kWaitAfterOkMs);
-      main->m_bBusy = false;
-      waiting_ = false;
-      if (ok) ok->EnableWindow(true);
-    }
-    if (main->m_bWaitForUserOk.exchange(false) && !WaitsForOkInTransferThread(main->m_nDeviceTarget)) {
-      main->m_dlgFirmwareUpdate.StartDfuUpdateConfirmed();
-    }
-  }
+  if (okHook_) okHook_(*this);
   EndDialog(fw::IDOK);
+}
+
+void CDialogMessageBox::WaitWithOkDisabled(uint32_t ms) {
+  fw::Window* ok = GetDlgItem(fw::IDOK);
+  if (ok) ok->EnableWindow(false);
+  waiting_ = true;
+  PumpMessagesFor(ms);
+  waiting_ = false;
+  if (ok) ok->EnableWindow(true);
 }
 
 void CDialogMessageBox::OnCancel() {

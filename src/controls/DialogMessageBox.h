@@ -3,8 +3,10 @@
 // three buttons with the caller's captions, at a size the caller gives in pixels. Used modally to
 // tell or ask, or modelessly without buttons as a pop-up its owner removes.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "framework/Dialog.h"
 
@@ -37,6 +39,13 @@ class CDialogMessageBox : public fw::Dialog {
   // Runs the UI's messages for `ms` milliseconds of the injected clock.
   static void PumpMessagesFor(uint32_t ms);
 
+  // What the box's owner does when OK is pressed, before the box closes.
+  using OkHook = std::function<void(CDialogMessageBox&)>;
+  void SetOkHook(OkHook hook) { okHook_ = std::move(hook); }
+  // For an OK hook: keeps the box up with OK disabled for `ms` milliseconds of the injected
+  // clock, running the UI's messages; OK, Enter, Cancel and Esc do nothing meanwhile.
+  void WaitWithOkDisabled(uint32_t ms);
+
   std::string m_strText;
   bool m_bWarning = false;
   bool m_bHasOk = false;
@@ -60,11 +69,8 @@ class CDialogMessageBox : public fw::Dialog {
   void LayOut();
 
   fw::Window* parent_;
-  bool waiting_ = false;  // inside the ten-second wait of OK
+  OkHook okHook_;
+  bool waiting_ = false;  // inside WaitWithOkDisabled
 };
-
-// The products whose firmware threads wait for the user's OK themselves: OK only clears the flag
-// for them instead of starting the DFU update.
-bool WaitsForOkInTransferThread(int productId);
 
 }  // namespace controls

@@ -75,6 +75,8 @@ inline bool ShowsFirstInterfaceVersion(int productId) {
   return family == HidFamily::DualInterface || family == HidFamily::Module;
 }
 inline bool HasTwoHidInterfaces(int productId) { return HidFamilyOf(productId) == HidFamily::DualInterface; }
+// The firmware transfer threads of the HID products wait for the user's OK themselves.
+inline bool TransferWaitsForOkItself(int productId) { return IsHidProduct(productId); }
 inline bool IsCommitProduct(int productId) {
   const HidSettingsForm form = HidSettingsFormOf(productId);
   return form == HidSettingsForm::CommitVoxSmartVolume || form == HidSettingsForm::CommitWithFm ||

@@ -3,24 +3,19 @@
 #include <cstdint>
 #include <limits>
 
+#include "io/Blanks.h"
+
 namespace device {
 
 namespace {
+
+using io::IsBlank;
+using io::Trim;
 
 int ClampToInt(int64_t value) {
   if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
   if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
   return static_cast<int>(value);
-}
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
 }
 
 // Splits at the first dot into trimmed parts; false when there is no dot or it stands first.

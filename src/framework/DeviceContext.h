@@ -38,7 +38,8 @@ enum : unsigned {
 };
 
 // States of DrawComboArrow.
-enum : unsigned { ARROW_NORMAL = 0, ARROW_PUSHED = 0x200, ARROW_INACTIVE = 0x100 };
+// ARROW_FLAT: a flat button (a pressed drop-down arrow) instead of a raised one.
+enum : unsigned { ARROW_NORMAL = 0, ARROW_INACTIVE = 0x100, ARROW_PUSHED = 0x200, ARROW_FLAT = 0x4000 };
 
 enum class BkMode { Transparent = 1, Opaque = 2 };
 

@@ -1,5 +1,10 @@
 #include "framework/Font.h"
 
+#include <QFontMetrics>
+#include <QString>
+
+#include "framework/detail/Convert.h"
+
 namespace fw {
 
 Font Font::FromPointSize(std::string face, int points, int weight) {
@@ -11,6 +16,11 @@ Font Font::FromPointSize(std::string face, int points, int weight) {
 std::string Font::ToString() const {
   return face_ + " " + std::to_string(height_) + " " + std::to_string(weight_) + (underline_ ? " underline" : "") +
          (italic_ ? " italic" : "");
+}
+
+Size MeasureText(const Font& font, const std::string& text) {
+  const QFontMetrics metrics(detail::ToQt(font));
+  return {metrics.horizontalAdvance(detail::ToQt(text)), metrics.height()};
 }
 
 }  // namespace fw

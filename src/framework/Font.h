@@ -3,6 +3,8 @@
 // character height (the em size), positive the cell height; 0 means the default size.
 #include <string>
 
+#include "framework/Geometry.h"
+
 namespace fw {
 
 enum FontWeight { FW_NORMAL = 400, FW_BOLD = 700 };
@@ -37,5 +39,8 @@ class Font {
   bool underline_ = false;
   bool italic_ = false;
 };
+
+// The size `text` takes on one line in `font`, as a device context would measure it.
+Size MeasureText(const Font& font, const std::string& text);
 
 }  // namespace fw

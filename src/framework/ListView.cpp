@@ -2,8 +2,10 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <optional>
 
 #include "framework/detail/Convert.h"
 #include "framework/detail/Host.h"
@@ -42,6 +44,8 @@ class ListWidget : public detail::Host<QTreeWidget> {
 
   // Client coordinates of the list are those of the whole control, header included.
   QPoint ViewportOffset() const { return viewport()->pos(); }
+  // Rows are measured again before the next use of their geometry (safe while painting).
+  void RelayoutRows() { scheduleDelayedItemsLayout(); }
 
  protected:
   void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
@@ -76,6 +80,19 @@ class ListWidget : public detail::Host<QTreeWidget> {
 
 ListWidget* List(const Window* w) { return static_cast<ListWidget*>(detail::WidgetOf(w)); }
 
+std::optional<unsigned> ScrollCodeOf(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
+    case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
+    case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
+    case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
+    case QAbstractSlider::SliderToMinimum: return SB_TOP;
+    case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
+    case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
+    default: return std::nullopt;
+  }
+}
+
 }  // namespace
 
 ListView::ListView() = default;
@@ -94,6 +111,14 @@ detail::Native* ListView::CreateNative(detail::Native* parent, const ControlTemp
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setFrameShape((t.style & CS_BORDER) ? QFrame::Box : QFrame::NoFrame);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  for (QScrollBar* bar : {list->verticalScrollBar(), list->horizontalScrollBar()}) {
+    const unsigned msg = bar == list->verticalScrollBar() ? WM_VSCROLL : WM_HSCROLL;
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, list, [this, bar, msg](int action) {
+      if (const std::optional<unsigned> code = ScrollCodeOf(action)) {
+        SendMessage(msg, MakeScrollParam(*code, bar->sliderPosition()), 0);
+      }
+    });
+  }
   QObject::connect(list->header(), &QHeaderView::sectionResized, list,
                    [this](int, int, int) { ListViewAccess::HeaderLayout(*this); });
   QObject::connect(list->header(), &QHeaderView::sectionHandleDoubleClicked, list, [this, list](int column) {
@@ -229,7 +254,7 @@ void ListView::SetRowHeight(int height) {
   ListWidget* list = List(this);
   if (!list) return;
   list->delegate->height = height;
-  list->doItemsLayout();
+  list->RelayoutRows();
 }
 
 int ListView::GetRowHeight() const {

@@ -2,7 +2,8 @@
 // A report list: columns under a header, rows of items with sub-items. With CS_OWNERDRAW every row
 // is painted by DrawItem (itemId = row, rect = the whole row), and sub-item rectangles tell where
 // each cell lies. Subclasses see mouse and key input through OnInput and header events through the
-// virtual hooks below.
+// virtual hooks below. A user's action on one of its scroll bars (arrows, page areas, thumb, the
+// wheel) reaches OnMessage as WM_VSCROLL or WM_HSCROLL (lParam 0) while the list scrolls itself.
 #include <string>
 
 #include "framework/Window.h"
@@ -12,6 +13,8 @@ namespace fw {
 enum : int { LVCFMT_LEFT = 0, LVCFMT_RIGHT = 1, LVCFMT_CENTER = 2 };
 enum : int { LVIR_BOUNDS = 0, LVIR_LABEL = 2 };
 enum : unsigned { LVIS_FOCUSED = 0x1, LVIS_SELECTED = 0x2 };
+// What an item update sets (classic values).
+enum : unsigned { LVIF_TEXT = 0x1, LVIF_IMAGE = 0x2, LVIF_PARAM = 0x4, LVIF_STATE = 0x8 };
 
 struct ListHit {
   int item = -1;

@@ -17,8 +17,30 @@ enum : unsigned {
   WM_CLOSE = 0x0010,
   WM_COMMAND = 0x0111,
   WM_TIMER = 0x0113,
+  WM_HSCROLL = 0x0114,  // a scroll bar was used: wParam MakeScrollParam(code, position), lParam the
+  WM_VSCROLL = 0x0115,  // scroll bar control (0 for a window's own scroll bar)
+  WM_THEMECHANGED = 0x031A,
   WM_USER = 0x0400,
 };
+
+// Scroll bar codes of WM_HSCROLL / WM_VSCROLL, with the classic values.
+enum : unsigned {
+  SB_LINEUP = 0,
+  SB_LINEDOWN = 1,
+  SB_PAGEUP = 2,
+  SB_PAGEDOWN = 3,
+  SB_THUMBPOSITION = 4,
+  SB_THUMBTRACK = 5,
+  SB_TOP = 6,
+  SB_BOTTOM = 7,
+  SB_ENDSCROLL = 8,
+};
+
+constexpr uintptr_t MakeScrollParam(unsigned code, int position) {
+  return (static_cast<uintptr_t>(static_cast<uint16_t>(position)) << 16) | static_cast<uint16_t>(code);
+}
+constexpr unsigned ScrollCode(uintptr_t wParam) { return static_cast<unsigned>(wParam & 0xFFFF); }
+constexpr int ScrollPosition(uintptr_t wParam) { return static_cast<int>((wParam >> 16) & 0xFFFF); }
 
 constexpr uintptr_t MakeCommand(int id, int notifyCode) {
   return (static_cast<uintptr_t>(static_cast<uint16_t>(notifyCode)) << 16) | static_cast<uint16_t>(id);
@@ -54,6 +76,7 @@ enum : int {
 
 // Virtual key codes, with the classic values.
 enum : unsigned {
+  VK_LBUTTON = 0x01,  // IsKeyDown: the left mouse button is held
   VK_BACK = 0x08,
   VK_TAB = 0x09,
   VK_RETURN = 0x0D,

@@ -413,6 +413,7 @@ void SetCursor(CursorShape shape) { g_cursorChoice = shape; }
 bool IsKeyDown(unsigned vk) {
   const Qt::KeyboardModifiers mods = QGuiApplication::queryKeyboardModifiers();
   switch (vk) {
+    case VK_LBUTTON: return QGuiApplication::mouseButtons() & Qt::LeftButton;
     case VK_SHIFT: return mods & Qt::ShiftModifier;
     case VK_CONTROL: return mods & Qt::ControlModifier;
     case VK_MENU: return mods & Qt::AltModifier;

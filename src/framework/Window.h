@@ -200,7 +200,7 @@ class Window {
 
 // Sets the mouse cursor shape for the window under the pointer (call from OnSetCursor).
 void SetCursor(CursorShape shape);
-// True while the key (VK_SHIFT, VK_CONTROL, VK_MENU) is held.
+// True while the key (VK_SHIFT, VK_CONTROL, VK_MENU) or the left mouse button (VK_LBUTTON) is held.
 bool IsKeyDown(unsigned vk);
 
 }  // namespace fw

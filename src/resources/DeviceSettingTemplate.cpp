@@ -85,7 +85,9 @@ const fw::DialogTemplate& DeviceSettingTemplate() {
         {1090, K::PushButton, Du(175, 89, 9, 8), kHelp, "", 0},
         {1091, K::RadioButton, Du(190, 88, 53, 10), kRadio, "Enable", 0},
         {1092, K::RadioButton, Du(250, 88, 53, 10), kRadio, "Disable", 0},
-        {1201, K::ListView, Du(4, 16, 308, 122), fw::CS_NOCOLUMNHEADER | fw::CS_SINGLESEL | fw::CS_TABSTOP, "", 0},
+        // Shown by the page for the products whose settings are grid rows.
+        {IDC_GRID_SETTINGS, K::ListView, Du(4, 16, 308, 122),
+         fw::CS_HIDDEN | fw::CS_OWNERDRAW | fw::CS_NOCOLUMNHEADER | fw::CS_SINGLESEL | fw::CS_TABSTOP, "", 0},
     };
     return d;
   }();

@@ -15,6 +15,9 @@ enum : int {
   IDD_DEVICE_SETTING_SPEED_DIAL = 193,
 };
 
+// The settings grid of page 5.
+enum : int { IDC_GRID_SETTINGS = 1201 };
+
 const fw::DialogTemplate& DeviceSelectionTemplate();       // 182, page 1
 const fw::DialogTemplate& DeviceRecognitionTemplate();     // 183, page 2
 const fw::DialogTemplate& FirmwareUpdateTemplate();        // 185, page 3

@@ -1,14 +1,11 @@
 #include "firmware/formats/ServerListLines.h"
 
+#include "io/Blanks.h"
+
 namespace firmware {
 namespace {
 
-std::string Trimmed(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return std::string(s);
-}
+std::string Trimmed(std::string_view s) { return std::string(io::Trim(s)); }
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device/Version.h"
+#include "io/Blanks.h"
 
 namespace firmware {
 namespace {
@@ -103,13 +104,6 @@ std::string IndexedKey(std::string_view prefix, int index) {
   return std::string(prefix) + suffix;
 }
 
-std::string_view Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 // A device name with a line break in it must not break the archive's lines.
 std::string OneLine(std::string text) {
   for (char& c : text)
@@ -205,8 +199,8 @@ ArchiveReadResult ReadSettingsArchiveText(std::string_view text, CDeviceSettings
 
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos || equals == 0) continue;
-    const std::string_view key = Trim(line.substr(0, equals));
-    const std::string_view value = Trim(line.substr(equals + 1));
+    const std::string_view key = io::Trim(line.substr(0, equals));
+    const std::string_view value = io::Trim(line.substr(equals + 1));
 
     for (const ArchiveKey& k : kKeys) {
       int index = 1;

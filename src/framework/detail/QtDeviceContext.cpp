@@ -227,10 +227,18 @@ void QtDeviceContext::DrawFocusRect(const Rect& r) {
 
 void QtDeviceContext::DrawComboArrow(const Rect& r, unsigned state) {
   FillSolidRect(r, colours::kButtonFace);
-  DrawEdge(r, (state & ARROW_PUSHED) ? Edge::Sunken : Edge::Raised, BF_RECT);
+  if (state & ARROW_FLAT) {
+    const Pen before = SelectPen(Pen::Solid(1, colours::kButtonShadow));
+    const Brush brush = SelectBrush(Brush::Hollow());
+    Rectangle(r);
+    SelectBrush(brush);
+    SelectPen(before);
+  } else {
+    DrawEdge(r, (state & ARROW_PUSHED) ? Edge::Sunken : Edge::Raised, BF_RECT);
+  }
   const int width = std::max(3, std::min(r.Width(), r.Height()) / 2) | 1;
   const Point centre = r.CenterPoint();
-  const int shift = (state & ARROW_PUSHED) ? 1 : 0;
+  const int shift = (state & (ARROW_PUSHED | ARROW_FLAT)) ? 1 : 0;
   QPolygon triangle;
   triangle << QPoint(centre.x - width / 2 + shift, centre.y - width / 4 + shift)
            << QPoint(centre.x + width / 2 + shift, centre.y - width / 4 + shift)

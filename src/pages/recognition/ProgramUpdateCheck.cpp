@@ -11,6 +11,7 @@
 #include "controls/DialogMessageBox.h"
 #include "device/Version.h"
 #include "framework/FileDialog.h"
+#include "io/Blanks.h"
 #include "io/UpdateServer.h"
 #include "localization/SafeFormat.h"
 #include "localization/SelectionPageTexts.h"
@@ -27,15 +28,7 @@ namespace {
 constexpr const char* kReleaseNotesCaption = "Release Notes";
 constexpr fw::Size kPromptSize = {530, 230};
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
+using io::Trim;
 
 // A line cut at its first two colons. A colon that stands first does not cut.
 struct ListLine {

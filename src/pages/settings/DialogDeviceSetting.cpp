@@ -41,6 +41,19 @@ constexpr GridColumn kGridColumns[] = {{fw::LVCFMT_CENTER}, {fw::LVCFMT_LEFT}, {
 CDialogDeviceSetting::CDialogDeviceSetting() : CSettingsPage(res::DeviceSettingTemplate(), 5) {
   const auto helps = HelpButtons();
   for (std::size_t i = 0; i < m_btnHelp.size() && i < helps.size(); ++i) BindControl(helps[i].id, m_btnHelp[i]);
+
+  BindControl(res::IDC_GRID_SETTINGS, m_gridSettings);
+  controls::GridHost host;
+  host.popupOpen = &m_bDropDownOpen;
+  host.currentPage = [this] { return MainWindow() ? MainWindow()->m_nCurrentPage : 0; };
+  // The editing rules of a click or a choice come with the rules' own work.
+  host.clickRules = [](int, int) {};
+  host.popupRules = [](int, int) {};
+  host.refreshAfterPopup = [this] {
+    RefreshSettingsPageTexts();
+    if (app::CUpdaterDlg* main = MainWindow()) main->RefreshControls();
+  };
+  m_gridSettings.SetHost(std::move(host));
 }
 
 CDialogDeviceSetting::~CDialogDeviceSetting() = default;
@@ -59,11 +72,10 @@ void CDialogDeviceSetting::BuildDefaults() {
 bool CDialogDeviceSetting::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   ApplyBoldFont();
-  if (auto* grid = Control<fw::ListView>(IDC_SETTINGS_GRID)) {
-    // Widths come with the product (SetGridColumnWidths) before the grid ever shows.
-    for (int i = 0; i < static_cast<int>(std::size(kGridColumns)); ++i) {
-      grid->InsertColumn(i, "", kGridColumns[i].format, 0);
-    }
+  // The grid's insertion moves existing cells with their columns. Widths come with the product
+  // (SetGridColumnWidths) before the grid ever shows.
+  for (int i = 0; i < static_cast<int>(std::size(kGridColumns)); ++i) {
+    m_gridSettings.InsertColumn(i, "", kGridColumns[i].format, 0);
   }
   m_bDropDownOpen = false;
   for (controls::CBitmapButton& help : m_btnHelp) {

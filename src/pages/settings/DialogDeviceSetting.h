@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/BitmapButton.h"
+#include "controls/grid/ConfigListCtrl.h"
 #include "framework/Font.h"
 #include "pages/settings/SettingsPage.h"
 
@@ -26,6 +27,8 @@ class CDialogDeviceSetting : public CSettingsPage {
   // A drop-down cell of the grid has its list open; the main window then ends the cell's editing
   // on the next click instead of passing the click on.
   bool m_bDropDownOpen = false;
+  // The settings grid (control 1201); its drop-down cells write m_bDropDownOpen.
+  controls::CConfigListCtrl m_gridSettings;
 
   int IsSettingsModified() const override;
   // Every control of the page in a bold copy of the page font; in Japanese the EDR note's height

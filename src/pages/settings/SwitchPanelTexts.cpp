@@ -158,13 +158,12 @@ void CDialogDeviceSetting::SetSwitchPanelState(bool bOn, bool bShowHide) {
 }
 
 void CDialogDeviceSetting::SetGridColumnWidths() {
-  auto* grid = Control<fw::ListView>(IDC_SETTINGS_GRID);
   const app::CUpdaterDlg* main = MainWindow();
-  if (!grid || !main) return;
+  if (!main) return;
   const bool narrowLabels = main->m_nDeviceTarget == kNarrowLabelProduct && main->m_nLanguage == kLanguageRussian;
-  grid->SetColumnWidth(0, kHelpColumnWidth);
-  grid->SetColumnWidth(1, narrowLabels ? kNarrowLabelColumnWidth : kLabelColumnWidth);
-  grid->SetColumnWidth(2, narrowLabels ? kWideValueColumnWidth : kValueColumnWidth);
+  m_gridSettings.SetColumnWidth(0, kHelpColumnWidth);
+  m_gridSettings.SetColumnWidth(1, narrowLabels ? kNarrowLabelColumnWidth : kLabelColumnWidth);
+  m_gridSettings.SetColumnWidth(2, narrowLabels ? kWideValueColumnWidth : kValueColumnWidth);
 }
 
 void CDialogDeviceSetting::FillMotionSensitivityList() {
