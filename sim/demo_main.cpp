@@ -1,11 +1,15 @@
 // The demo build: the device manager as it ships, but with a simulated headset (092B:4D21) on a
 // simulated USB bus in place of the real one, no vendor HID devices, and a simulated update server
-// whose program list offers nothing newer. Its settings file lives
-// in ~/.local/share/corvale-manager-demo/IMG (or under the temporary folder when there is no home).
+// whose program list offers nothing newer. Its settings file lives in
+// ~/.local/share/corvale-manager-demo/IMG, or, when that cannot be made (no home folder, or one
+// that cannot be written), in a private temporary folder made for the run and removed after it.
 //
 //   corvale-manager-demo                   runs the program
-//   corvale-manager-demo --screenshots DIR walks pages 1 and 2, the recognised state and page 5 in every
-//                                          language and writes PNG pictures of the window to DIR
+//   corvale-manager-demo --screenshots DIR walks pages 1 and 2, the recognised state and page 5 in
+//                                          every language and writes PNG pictures of the window, and
+//                                          of a message box with one and with three buttons, to DIR
+#include <stdlib.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -19,10 +23,12 @@
 #include "SimUsbBus.h"
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
+#include "controls/DialogMessageBox.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
+#include "localization/SharedTexts.h"
 #include "pages/recognition/ProgramUpdateCheck.h"
 #include "platform/Paths.h"
 
@@ -30,11 +36,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path DemoFolder() {
+// The demo's folder with its IMG folder made; `temporary` tells whether it is one made for this
+// run. Empty when not even a temporary folder can be made.
+fs::path DemoFolder(bool& temporary) {
+  temporary = false;
+  std::error_code error;
   if (const char* home = std::getenv("HOME"); home && *home) {
-    return fs::path(home) / ".local" / "share" / "corvale-manager-demo";
+    const fs::path folder = fs::path(home) / ".local" / "share" / "corvale-manager-demo";
+    fs::create_directories(folder / "IMG", error);
+    if (!error) return folder;
   }
-  return fs::temp_directory_path() / "corvale-manager-demo";
+  // mkdtemp makes the folder for this user alone, so nobody else can have made it first.
+  std::string pattern = (fs::temp_directory_path(error) / "corvale-manager-demo-XXXXXX").string();
+  if (error || mkdtemp(pattern.data()) == nullptr) return {};
+  temporary = true;
+  fs::create_directories(fs::path(pattern) / "IMG", error);
+  return error ? fs::path() : fs::path(pattern);
 }
 
 sim::HeadsetProfile DemoHeadset() {
@@ -53,7 +70,7 @@ void Settle() {
   for (int i = 0; i < 5; ++i) fw::Application::ProcessMessagesFor(40);
 }
 
-bool Shoot(app::CUpdaterDlg& window, const fs::path& dir, const std::string& name) {
+bool Shoot(fw::Window& window, const fs::path& dir, const std::string& name) {
   Settle();
   const fw::Bitmap shot = fw::Bitmap::FromWindow(window, window.GetClientRect());
   const fs::path file = dir / (name + ".png");
@@ -63,6 +80,26 @@ bool Shoot(app::CUpdaterDlg& window, const fs::path& dir, const std::string& nam
   }
   std::cout << file.string() << '\n';
   return true;
+}
+
+// The message box at the sizes the program uses it: a warning with OK, a question with three buttons.
+bool ShootMessageBoxes(app::CUpdaterDlg& window, const fs::path& dir, const std::string& tag, int language) {
+  const std::string message = text::GetDeviceMismatchText(language) + text::GetCannotOpenUsbText(language);
+  bool ok = true;
+  for (const bool three : {false, true}) {
+    controls::CDialogMessageBox box(&window);
+    if (three) {
+      box.SetupThreeButtons(message, false, text::GetVersionText(language), text::GetNoText(language),
+                            text::GetYesText(language), {530, 230});
+    } else {
+      box.Setup(message, true, std::nullopt, text::GetOkText(language), {440, 165});
+    }
+    if (!box.Create()) return false;
+    box.ShowWindow(true);
+    ok = Shoot(box, dir, tag + (three ? "-messagebox-three" : "-messagebox-one")) && ok;
+    box.DestroyWindow();
+  }
+  return ok;
 }
 
 // Lets the page's own timers end what it started (page 3 reads its list while busy), as a user who
@@ -92,6 +129,7 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
+    ok = ShootMessageBoxes(window, dir, tag, language) && ok;
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-5-settings") && ok;
@@ -103,13 +141,24 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const fs::path folder = DemoFolder();
-  std::error_code error;
-  fs::create_directories(folder / "IMG", error);
-  if (error) {
-    std::cerr << "cannot create " << (folder / "IMG") << ": " << error.message() << '\n';
+  if (!fw::Application::HasDisplay(argc, argv)) {
+    std::cerr << "corvale-manager-demo: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;
   }
+  bool temporary = false;
+  const fs::path folder = DemoFolder(temporary);
+  if (folder.empty()) {
+    std::cerr << "corvale-manager-demo: cannot make a folder for the settings file, not even a temporary one\n";
+    return 1;
+  }
+  // Removes the run's own temporary folder however main ends.
+  struct RemoveAtExit {
+    fs::path folder;
+    ~RemoveAtExit() {
+      std::error_code ignored;
+      if (!folder.empty()) fs::remove_all(folder, ignored);
+    }
+  } cleanup{temporary ? folder : fs::path()};
   platform::FixedPaths paths(folder.string());
   platform::Paths::Scoped usePaths(paths);
 
