@@ -52,7 +52,7 @@ constexpr TextRow kRestartNote = {
     "LET OP: wijzigingen gelden na een herstart van het apparaat.",
     "ПРИМЕЧАНИЕ: изменения вступят в силу после перезапуска.",
     "注意：更改将在设备重新启动后生效。",
-    "HUOM: Muutokset tulevat voimaan, kun laite käynnistetään uudelleen.",
+    "HUOM: Muutokset tulevat voimaan, kun laite käynnistyy uudelleen.",
 };
 
 }  // namespace
