@@ -134,6 +134,8 @@ bool CUpdaterDlg::OnInitDialog() {
   // The C run time follows the user's locale, as the toolkit does.
   std::setlocale(LC_ALL, "");
   m_staticBackground.SetBitmap(fw::Bitmap::Load(res::IDB_BACKGROUND, kBackgroundSize));
+  // The picture is two pixels larger than the window; nothing of a control may reach outside it.
+  m_staticBackground.MoveWindow(GetClientRect());
   // Children of the frame, so that a page's parent's parent is this window (GetMainWindow).
   for (int page = wizard::FIRST_PAGE; page <= wizard::LAST_PAGE; ++page) PageWindow(page)->Create(&m_staticPageFrame);
   LoadSettingsFile();

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "controls/grid/GridRig.h"
+#include "framework/Application.h"
+#include "framework/TestSeams.h"
 
 namespace {
 
@@ -170,6 +172,22 @@ TEST(ConfigListCtrl, TabPassesThroughWhenNoCellCanTakeIt) {
   rig.grid.EndEdit();
   EXPECT_FALSE(rig.grid.PreTranslateMessage(Key(rig.grid, fw::MsgKind::KeyDown)));
   EXPECT_EQ(rig.grid.GetActiveCell(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ConfigListCtrl, TabAndFocusReachTheGridThroughTheInputPath) {
+  gridtest::GridRig rig(2);
+  rig.Add<CCellCheckBox>(1, 2, "1");
+  rig.grid.SetFocus();
+  fw::Application::ProcessMessagesFor(20);
+  EXPECT_TRUE(rig.grid.HasListFocus());
+  fw::PressKey(rig.grid, fw::VK_TAB);  // the first Tab after the focus came leaves at once...
+  EXPECT_EQ(rig.grid.GetActiveCell(), nullptr);
+  fw::PressKey(rig.grid, fw::VK_TAB);  // ...its key-up was seen, so the next one enters the cells
+  EXPECT_EQ(rig.grid.GetActiveRow(), 1);
 }
 
 }  // namespace
