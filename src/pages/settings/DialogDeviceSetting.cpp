@@ -32,9 +32,10 @@ constexpr int kBoldControls[] = {
 
 struct GridColumn {
   int format;
+  int width;  // until the product's widths are set
 };
 // Help buttons, labels, values.
-constexpr GridColumn kGridColumns[] = {{fw::LVCFMT_CENTER}, {fw::LVCFMT_LEFT}, {fw::LVCFMT_CENTER}};
+constexpr GridColumn kGridColumns[] = {{fw::LVCFMT_CENTER, 30}, {fw::LVCFMT_LEFT, 310}, {fw::LVCFMT_CENTER, 170}};
 
 }  // namespace
 
@@ -72,10 +73,10 @@ void CDialogDeviceSetting::BuildDefaults() {
 bool CDialogDeviceSetting::OnInitDialog() {
   fw::Dialog::OnInitDialog();
   ApplyBoldFont();
-  // The grid's insertion moves existing cells with their columns. Widths come with the product
-  // (SetGridColumnWidths) before the grid ever shows.
+  // The grid's insertion moves existing cells with their columns; the product may change the
+  // widths when the grid shows (SetGridColumnWidths).
   for (int i = 0; i < static_cast<int>(std::size(kGridColumns)); ++i) {
-    m_gridSettings.InsertColumn(i, "", kGridColumns[i].format, 0);
+    m_gridSettings.InsertColumn(i, "", kGridColumns[i].format, kGridColumns[i].width);
   }
   m_bDropDownOpen = false;
   for (controls::CBitmapButton& help : m_btnHelp) {
