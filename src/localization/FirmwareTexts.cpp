@@ -469,7 +469,7 @@ constexpr TextRow kCurrentVersion = {
 
 constexpr TextRow kNewVersion = {
     "New version: v",
-    "Nouvelle version : v",
+    "Mise à jour : v",
     "Neue Version: v",
     "Nuova versione: v",
     "新しいバージョン: v",

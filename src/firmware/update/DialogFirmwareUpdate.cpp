@@ -17,6 +17,7 @@
 #include "io/UpdateServer.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/LanguageNames.h"
+#include "localization/PageNumbers.h"
 #include "localization/SafeFormat.h"
 #include "localization/ServerFailureTexts.h"
 #include "localization/SettingVocabulary.h"
@@ -78,7 +79,7 @@ void CDialogFirmwareUpdate::ResetUpdatePage() {
   if (!main) return;
   main->m_nProgress = -1;
   m_bAutoUpdate = false;
-  m_job.Reset(3);
+  m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
   m_editImagePath.SetWindowText("");
   m_comboVoicePrompt.ResetContent();
   main->m_bBusy = true;
@@ -387,12 +388,26 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
   SetTimer(TIMER_UPDATE_PROGRESS, kProgressPeriodMs);
 }
 
+void CDialogFirmwareUpdate::StartFirmwareUpdate() {
+  const app::CUpdaterDlg* main = MainWindow();
+  const int page = main ? main->m_nCurrentPage : int{wizard::PAGE_FIRMWARE_UPDATE};
+  const int usbStatus = main ? main->m_nUsbStatus : 0;
+  m_job.m_nError = JOB_ERROR_FAILED;
+  m_job.m_astrMessages.Set(text::InEveryLanguage([&](int language) {
+    return text::Format("%s. %s", text::GetPageFailureText(page, usbStatus, language),
+                        text::GetCannotUpdateFirmwareText(language));
+  }));
+  m_job.m_bFinished = true;
+}
+
+void CDialogFirmwareUpdate::StartDfuUpdate() { StartFirmwareUpdate(); }
+
 void CDialogFirmwareUpdate::OnProgressTimer() {
   KillTimer(TIMER_UPDATE_PROGRESS);
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  // Until the update's own progress exists, the job ends here: what it left in its messages is
-  // shown, and the page is ready again.
+  // Until the update's own progress exists, the job ends at this tick: what it left in its
+  // messages is shown, and the page is ready again.
   const text::LocalizedText messages = m_job.m_astrMessages.Take();
   for (int i = 0; i < text::kLanguageCount; ++i) {
     if (!messages[static_cast<size_t>(i)].empty()) main->SetStatusMessage(messages[static_cast<size_t>(i)], i);

@@ -85,10 +85,11 @@ class CDialogFirmwareUpdate : public pages::CWizardPage {
   std::string RunExternalTool(const std::string& commandLine);
 
  protected:
-  // Where a started job goes: the update checks and transfers. Until they exist the job ends at
-  // the first progress tick without a result of its own.
-  virtual void StartFirmwareUpdate() {}
-  virtual void StartDfuUpdate() {}
+  // Where a started job goes: the update's checks and transfers (the DFU path alone for the
+  // second). Until they exist a started job fails at once with "Cannot update firmware", which
+  // the first progress tick shows.
+  virtual void StartFirmwareUpdate();
+  virtual void StartDfuUpdate();
 
  private:
   // The common start of an update; `dfuOnly` takes the DFU path alone.

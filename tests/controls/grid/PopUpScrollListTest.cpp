@@ -183,6 +183,19 @@ TEST(PopUpScrollList, ScrollingTheGridHidesItAndTheCellOpensAgain) {
   EXPECT_EQ(o.combo->GetCurSel(), 0);
 }
 
+TEST(PopUpScrollList, TurningTheWheelOverTheGridScrollsItAndHidesTheList) {
+  GridRig rig(30);
+  auto* combo = rig.AddCombo(0, Options(10), 0);
+  fw::ClickAt(rig.grid, rig.CellPoint(0, 2));
+  ASSERT_TRUE(combo->IsOpen());
+  fw::TurnWheel(rig.grid, rig.CellPoint(1, 1), -120);
+  EXPECT_GT(rig.grid.GetSubItemRect(0, 2, fw::LVIR_LABEL).top, -1000);
+  EXPECT_LT(rig.grid.GetSubItemRect(0, 2, fw::LVIR_LABEL).top, 0);  // the rows moved up
+  EXPECT_FALSE(combo->IsOpen());
+  EXPECT_FALSE(combo->GetScrollList()->IsWindowVisible());
+  EXPECT_FALSE(rig.popupOpen);
+}
+
 TEST(PopUpScrollList, FocusGoingElsewhereEndsTheEdit) {
   Opened o(10, 0);
   fw::Msg lost = Input(o.rig.grid, fw::MsgKind::KillFocus);

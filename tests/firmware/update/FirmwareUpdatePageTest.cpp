@@ -24,13 +24,17 @@ constexpr int kGerman = 2;
 constexpr int kDutch = 7;
 constexpr fw::Colour kOrange = fw::RGB(255, 112, 0);
 
-// Page 3 whose update start is counted instead of run.
+// Page 3 whose update start is counted, and run only when `passOn` says so.
 class CountingFirmwareUpdate : public firmware::CDialogFirmwareUpdate {
  public:
   int starts = 0;
+  bool passOn = false;
 
  protected:
-  void StartFirmwareUpdate() override { ++starts; }
+  void StartFirmwareUpdate() override {
+    ++starts;
+    if (passOn) CDialogFirmwareUpdate::StartFirmwareUpdate();
+  }
 };
 
 std::string ReadFile(const std::string& path) {
@@ -302,10 +306,18 @@ TEST_F(FirmwareUpdatePageTest, BrowseTakesALocalImageAndAsksForUpdate) {
   EXPECT_FALSE(page_->m_job.m_bFinished);
   EXPECT_TRUE(window_->m_btnAction.IsWindowEnabled());
 
+  page_->passOn = true;
   fw::Click(window_->m_btnAction);
   EXPECT_EQ(page_->starts, 1);
   EXPECT_EQ(page_->m_job.m_strImagePath, "/home/user/fw/local.img");
   EXPECT_FALSE(page_->m_btnBrowse.IsWindowEnabled()) << "busy while the update runs";
+
+  // The update itself is not there yet: the job says so instead of pretending to run.
+  ASSERT_TRUE(page_->FireTimer(firmware::TIMER_UPDATE_PROGRESS));
+  EXPECT_EQ(Status(), "Failed to update firmware. Cannot update firmware");
+  EXPECT_FALSE(window_->m_bStatusNormal);
+  EXPECT_FALSE(window_->m_bBusy);
+  EXPECT_EQ(page_->m_job.m_nState, firmware::JOB_IDLE);
 }
 
 }  // namespace
