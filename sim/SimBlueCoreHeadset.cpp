@@ -19,7 +19,6 @@ constexpr uint8_t kDfuInterface = 0;      // in DFU mode
 constexpr uint8_t kEventEndpoint = 0x81;
 constexpr int kEventPacketSize = 16;
 constexpr uint16_t kTransferSize = 1023;
-constexpr uint8_t kDfuAttributes = 0x03;  // can download and upload; not manifestation tolerant
 
 // BCCMD
 constexpr uint16_t kGetReq = 0, kGetResp = 1, kSetReq = 2;
@@ -49,8 +48,8 @@ void AppendWord(std::vector<uint8_t>& out, uint16_t value) {
   Append(out, {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)});
 }
 
-std::vector<uint8_t> DfuFunctionalDescriptor() {
-  std::vector<uint8_t> out = {9, 0x21, kDfuAttributes};
+std::vector<uint8_t> DfuFunctionalDescriptor(uint8_t attributes) {
+  std::vector<uint8_t> out = {9, 0x21, attributes};
   AppendWord(out, 5000);
   AppendWord(out, kTransferSize);
   AppendWord(out, 0x0100);
@@ -83,7 +82,8 @@ std::vector<uint8_t> Endpoint(uint8_t address, uint8_t attributes, uint16_t pack
 SimBlueCoreHeadset::SimBlueCoreHeadset(HeadsetProfile profile)
     : vendorId_(profile.vendorId),
       productId_(static_cast<uint16_t>(profile.productId & ~kDfuModeFlag)),
-      dfuMode_(profile.startInDfuMode) {
+      dfuMode_(profile.startInDfuMode),
+      dfuAttributes_(profile.dfuAttributes) {
   store_[0x02A3] = {profile.modelId};
   store_[0x02A4] = ToWords({profile.firmwareVersion.begin(), profile.firmwareVersion.end()});
   store_[0x0001] = {static_cast<uint16_t>((profile.lap >> 16) & 0xFF), static_cast<uint16_t>(profile.lap & 0xFFFF),
@@ -128,6 +128,11 @@ void SimBlueCoreHeadset::SetPollTimeout(uint32_t ms) {
   pollTimeoutMs_ = ms;
 }
 
+void SimBlueCoreHeadset::AnnouncePollTimeout(uint32_t ms) {
+  std::lock_guard lock(mutex_);
+  announcedPollMs_ = ms;
+}
+
 void SimBlueCoreHeadset::InjectEventBeforeReply(std::vector<uint8_t> event) {
   std::lock_guard lock(mutex_);
   injected_.push_back(std::move(event));
@@ -153,17 +158,30 @@ void SimBlueCoreHeadset::StayAwayAfterReset() {
   stayAwayAfterReset_ = true;
 }
 
+void SimBlueCoreHeadset::ComeBackLateAfterReset(uint32_t ms) {
+  std::lock_guard lock(mutex_);
+  awayAfterResetMs_ = ms;
+}
+
+void SimBlueCoreHeadset::FailMidDownload() {
+  std::lock_guard lock(mutex_);
+  if (!dfuMode_) return;
+  dfuState_ = kDfuError;
+  dfuStatus_ = kErrStalledPacket;
+  clearResumesDownload_ = true;
+}
+
 platform::UsbDeviceInfo SimBlueCoreHeadset::IdentityLocked() {
   return {vendorId_, static_cast<uint16_t>(dfuMode_ ? productId_ | kDfuModeFlag : productId_), 0x0100, ""};
 }
 
 std::vector<uint8_t> SimBlueCoreHeadset::ConfigDescriptorLocked() {
   if (dfuMode_) {
-    return BuildConfig({Interface(kDfuInterface, 0, 0xFE, 0x01, 0x02), DfuFunctionalDescriptor()}, 1);
+    return BuildConfig({Interface(kDfuInterface, 0, 0xFE, 0x01, 0x02), DfuFunctionalDescriptor(dfuAttributes_)}, 1);
   }
   return BuildConfig({Interface(kHciInterface, 3, 0xE0, 0x01, 0x01), Endpoint(kEventEndpoint, 3, kEventPacketSize),
                            Endpoint(0x82, 2, 64), Endpoint(0x02, 2, 64),
-                           Interface(kRuntimeInterface, 0, 0xFE, 0x01, 0x01), DfuFunctionalDescriptor()},
+                           Interface(kRuntimeInterface, 0, 0xFE, 0x01, 0x01), DfuFunctionalDescriptor(dfuAttributes_)},
                           2);
 }
 
@@ -274,8 +292,9 @@ int SimBlueCoreHeadset::DfuRequestLocked(uint8_t request, uint16_t value, uint8_
       return 1;
     case kClrStatus:
       if (dfuState_ != kDfuError) return StallLocked();
-      dfuState_ = kDfuIdle;
+      dfuState_ = clearResumesDownload_ ? kDnloadIdle : kDfuIdle;
       dfuStatus_ = 0;
+      clearResumesDownload_ = false;
       return 0;
     case kAbort:
       if (dfuState_ != kDfuIdle && dfuState_ != kDnloadIdle && dfuState_ != kUploadIdle) return StallLocked();
@@ -353,6 +372,7 @@ int SimBlueCoreHeadset::StatusLocked(uint8_t* data, uint16_t length) {
     default:
       break;
   }
+  if (poll > 0 && announcedPollMs_) poll = *announcedPollMs_;
   data[0] = dfuStatus_;
   data[1] = static_cast<uint8_t>(poll);
   data[2] = static_cast<uint8_t>(poll >> 8);
@@ -380,9 +400,13 @@ void SimBlueCoreHeadset::ResetLocked() {
   appState_ = kAppIdle;
   dfuState_ = kDfuIdle;
   dfuStatus_ = 0;
+  clearResumesDownload_ = false;
   if (stayAwayAfterReset_) {
     stayAwayAfterReset_ = false;
     LeaveLocked();
+  } else if (awayAfterResetMs_) {
+    LeaveForLocked(*awayAfterResetMs_);
+    awayAfterResetMs_.reset();
   } else if (dfuMode_ != wasDfuMode) {
     ReenumerateLocked();
   }
@@ -394,6 +418,7 @@ void SimBlueCoreHeadset::OnPowerUpLocked() {
   appState_ = kAppIdle;
   dfuState_ = kDfuIdle;
   dfuStatus_ = 0;
+  clearResumesDownload_ = false;
 }
 
 void SimBlueCoreHeadset::OnEnumeratedLocked() {

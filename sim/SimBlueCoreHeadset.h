@@ -24,6 +24,7 @@ struct HeadsetProfile {
   uint16_t vendorId = 0x092B;
   uint16_t productId = 0x4D21;  // in application mode; DFU mode adds 0x8000
   bool startInDfuMode = false;
+  uint8_t dfuAttributes = 0x03;  // DFU functional descriptor: bit 0 can download, bit 1 can upload
   // Seeds of the persistent store.
   uint16_t modelId = 0x4D21;                                // PSKEY_PRODUCT_ID
   std::array<uint8_t, 4> firmwareVersion = {10, 0, 0, 0};   // PSKEY_FIRMWARE_VERSION, key order
@@ -52,6 +53,8 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   // How long the device says it is busy after each block and while it programs the image. It
   // refuses (stalls) a status request that comes sooner by the platform clock.
   void SetPollTimeout(uint32_t ms);
+  // The poll time-out it reports from now on, whatever it really needs.
+  void AnnouncePollTimeout(uint32_t ms);
   // Puts an event on the interrupt endpoint ahead of the next BCCMD reply.
   void InjectEventBeforeReply(std::vector<uint8_t> event);
 
@@ -60,6 +63,10 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   void FailKeyWrite(uint16_t key, uint16_t status);  // BCCMD set of the key answers `status`
   void UnplugAfterBlocks(int blocks);                // leaves the bus after this many DNLOAD blocks
   void StayAwayAfterReset();                         // the next reset takes it off the bus
+  void ComeBackLateAfterReset(uint32_t ms);          // ... for this long on the platform clock
+  // In DFU mode: dfuERROR as after a transfer broken off, where clearing the status takes it back
+  // to dnloadIDLE (the transfer resumable) and only ABORT to dfuIDLE.
+  void FailMidDownload();
 
  private:
   platform::UsbDeviceInfo IdentityLocked() override;
@@ -82,6 +89,7 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   uint16_t vendorId_;
   uint16_t productId_;
   bool dfuMode_;
+  uint8_t dfuAttributes_;
   std::map<uint16_t, std::vector<uint16_t>> store_;
   std::vector<uint16_t> sequences_;
   std::deque<std::vector<uint8_t>> events_;
@@ -92,6 +100,8 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   uint8_t dfuState_ = 2;
   uint8_t dfuStatus_ = 0;
   uint32_t pollTimeoutMs_ = 0;
+  std::optional<uint32_t> announcedPollMs_;
+  bool clearResumesDownload_ = false;
   uint32_t busySince_ = 0;
   std::vector<uint8_t> image_;
   uint16_t nextBlock_ = 0;
@@ -103,6 +113,7 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   std::map<uint16_t, uint16_t> failWrite_;
   int unplugAfterBlocks_ = 0;
   bool stayAwayAfterReset_ = false;
+  std::optional<uint32_t> awayAfterResetMs_;
 };
 
 }  // namespace sim

@@ -63,9 +63,13 @@ void SimHidBus::Clear() {
 }
 
 void SimHidBus::SetOpenFails(const std::string& path, bool fails) {
+  SetAccess(path, fails ? platform::DeviceAccess::kBusy : platform::DeviceAccess::kOpenable);
+}
+
+void SimHidBus::SetAccess(const std::string& path, platform::DeviceAccess access) {
   std::lock_guard<std::mutex> lock(mutex_);
   for (Entry& e : entries_)
-    if (e.info.path == path) e.openFails = fails;
+    if (e.info.path == path) e.access = access;
 }
 
 std::vector<platform::HidInterfaceInfo> SimHidBus::Enumerate(uint16_t vendorId, uint16_t productId) {
@@ -82,11 +86,19 @@ std::unique_ptr<platform::HidDevice> SimHidBus::Open(const std::string& path) {
   std::lock_guard<std::mutex> lock(mutex_);
   for (const Entry& e : entries_) {
     if (e.info.path != path) continue;
-    if (e.openFails) return nullptr;
+    if (e.access != platform::DeviceAccess::kOpenable) return nullptr;
     ++openCount_;
     return std::make_unique<SimHidDevice>(e.handler);
   }
   return nullptr;
+}
+
+platform::DeviceAccess SimHidBus::Access(const std::string& path) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (const Entry& e : entries_) {
+    if (e.info.path == path) return e.access;
+  }
+  return platform::DeviceAccess::kGone;
 }
 
 }  // namespace sim

@@ -21,16 +21,19 @@ class SimHidBus : public platform::HidBus {
   void Clear();
   // Interfaces whose Open() fails, as a device held by another program would.
   void SetOpenFails(const std::string& path, bool fails);
+  // Interfaces whose Open() fails for this reason (kOpenable undoes it).
+  void SetAccess(const std::string& path, platform::DeviceAccess access);
   int OpenCount() const { return openCount_; }
 
   std::vector<platform::HidInterfaceInfo> Enumerate(uint16_t vendorId, uint16_t productId) override;
   std::unique_ptr<platform::HidDevice> Open(const std::string& path) override;
+  platform::DeviceAccess Access(const std::string& path) override;
 
  private:
   struct Entry {
     platform::HidInterfaceInfo info;
     HidReplyHandler handler;
-    bool openFails = false;
+    platform::DeviceAccess access = platform::DeviceAccess::kOpenable;
   };
   mutable std::mutex mutex_;
   std::vector<Entry> entries_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Clock.h"
+
 namespace sim {
 
 namespace {
@@ -48,6 +50,7 @@ class SimUsbHandle : public platform::UsbDevice {
 
 std::optional<platform::UsbDeviceInfo> SimUsbDevice::Describe(uint64_t* generation) {
   std::lock_guard lock(mutex_);
+  ReturnIfDueLocked();
   if (!present_) return std::nullopt;
   if (generation) *generation = generation_;
   return IdentityLocked();
@@ -65,10 +68,16 @@ void SimUsbDevice::Unplug() {
 
 void SimUsbDevice::PlugIn() {
   std::lock_guard lock(mutex_);
+  returnAt_.reset();
   if (present_) return;
   present_ = true;
   OnPowerUpLocked();
   ReenumerateLocked();
+}
+
+void SimUsbDevice::UnplugFor(uint32_t ms) {
+  std::lock_guard lock(mutex_);
+  LeaveForLocked(ms);
 }
 
 void SimUsbDevice::FailTransfer(int nth, int result) {
@@ -140,8 +149,22 @@ void SimUsbDevice::ReenumerateLocked() {
 
 void SimUsbDevice::LeaveLocked() {
   present_ = false;
+  returnAt_.reset();
   ++generation_;
   claims_.clear();
+}
+
+void SimUsbDevice::LeaveForLocked(uint32_t ms) {
+  LeaveLocked();
+  returnAt_ = platform::Clock::Get().TickCount() + ms;
+}
+
+void SimUsbDevice::ReturnIfDueLocked() {
+  // Signed difference: correct across the tick counter's wrap.
+  if (present_ || !returnAt_ || static_cast<int32_t>(platform::Clock::Get().TickCount() - *returnAt_) < 0) return;
+  present_ = true;
+  returnAt_.reset();
+  ReenumerateLocked();
 }
 
 int SimUsbDevice::CountTransferLocked() {
@@ -153,36 +176,65 @@ int SimUsbDevice::CountTransferLocked() {
 
 void SimUsbBus::Attach(const std::string& path, std::shared_ptr<SimUsbDevice> device) {
   std::lock_guard lock(mutex_);
-  ports_.emplace_back(path, std::move(device));
+  ports_.push_back({path, std::move(device)});
 }
 
 void SimUsbBus::Remove(const std::string& path) {
   std::lock_guard lock(mutex_);
-  std::erase_if(ports_, [&](const auto& port) { return port.first == path; });
+  std::erase_if(ports_, [&](const Port& port) { return port.path == path; });
+}
+
+void SimUsbBus::SetAccess(const std::string& path, platform::DeviceAccess access) {
+  std::lock_guard lock(mutex_);
+  for (Port& port : ports_) {
+    if (port.path == path) port.access = access;
+  }
+}
+
+void SimUsbBus::SetListingFails(bool fails) {
+  std::lock_guard lock(mutex_);
+  listingFails_ = fails;
 }
 
 std::vector<platform::UsbDeviceInfo> SimUsbBus::ListDevices() {
+  return TryListDevices().value_or(std::vector<platform::UsbDeviceInfo>{});
+}
+
+std::optional<std::vector<platform::UsbDeviceInfo>> SimUsbBus::TryListDevices() {
   std::lock_guard lock(mutex_);
+  if (listingFails_) return std::nullopt;
   std::vector<platform::UsbDeviceInfo> devices;
-  for (const auto& [path, device] : ports_) {
-    if (auto info = device->Describe()) {
-      info->path = path;
+  for (const Port& port : ports_) {
+    if (auto info = port.device->Describe()) {
+      info->path = port.path;
       devices.push_back(*info);
     }
   }
   return devices;
 }
 
-std::unique_ptr<platform::UsbDevice> SimUsbBus::Open(const platform::UsbDeviceInfo& wanted) {
-  std::lock_guard lock(mutex_);
-  for (const auto& [path, device] : ports_) {
-    if (path != wanted.path) continue;
-    uint64_t generation = 0;
-    const auto info = device->Describe(&generation);
+const SimUsbBus::Port* SimUsbBus::FindLocked(const platform::UsbDeviceInfo& wanted, uint64_t* generation) {
+  for (const Port& port : ports_) {
+    if (port.path != wanted.path) continue;
+    const auto info = port.device->Describe(generation);
     if (!info || info->vendorId != wanted.vendorId || info->productId != wanted.productId) return nullptr;
-    return std::make_unique<SimUsbHandle>(device, generation);
+    return &port;
   }
   return nullptr;
+}
+
+std::unique_ptr<platform::UsbDevice> SimUsbBus::Open(const platform::UsbDeviceInfo& wanted) {
+  std::lock_guard lock(mutex_);
+  uint64_t generation = 0;
+  const Port* port = FindLocked(wanted, &generation);
+  if (!port || port->access != platform::DeviceAccess::kOpenable) return nullptr;
+  return std::make_unique<SimUsbHandle>(port->device, generation);
+}
+
+platform::DeviceAccess SimUsbBus::Access(const platform::UsbDeviceInfo& wanted) {
+  std::lock_guard lock(mutex_);
+  const Port* port = FindLocked(wanted, nullptr);
+  return port ? port->access : platform::DeviceAccess::kGone;
 }
 
 }  // namespace sim

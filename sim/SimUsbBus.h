@@ -28,6 +28,9 @@ class SimUsbDevice {
   // The device leaves the bus, or comes back (enumerating afresh).
   void Unplug();
   void PlugIn();
+  // The device leaves the bus and comes back as it was, enumerating afresh, once the platform
+  // clock has moved on by `ms`.
+  void UnplugFor(uint32_t ms);
 
   // Fault switch: the n-th control or interrupt transfer from now (1 = the next) fails with
   // `result` (kUsbStall, kUsbTimeout, ...) without reaching the device.
@@ -60,6 +63,8 @@ class SimUsbDevice {
 
   void ReenumerateLocked();
   void LeaveLocked();
+  // LeaveLocked, coming back as UnplugFor does.
+  void LeaveForLocked(uint32_t ms);
 
   std::mutex mutex_;
 
@@ -67,8 +72,10 @@ class SimUsbDevice {
   bool CurrentLocked(uint64_t generation) const { return present_ && generation == generation_; }
   // The injected failure for this transfer, or 0.
   int CountTransferLocked();
+  void ReturnIfDueLocked();
 
   bool present_ = true;
+  std::optional<uint32_t> returnAt_;  // platform clock tick
   uint64_t generation_ = 1;
   std::map<int, const void*> claims_;
   int transfers_ = 0;
@@ -81,13 +88,28 @@ class SimUsbBus : public platform::UsbBus {
   // Puts a device at a port path (e.g. "1-2"); it stays there while it leaves and comes back.
   void Attach(const std::string& path, std::shared_ptr<SimUsbDevice> device);
   void Remove(const std::string& path);
+  // Fault switches: the device at `path` is refused or held by another program (kAccessDenied,
+  // kBusy; kOpenable undoes it); the bus cannot be read at all.
+  void SetAccess(const std::string& path, platform::DeviceAccess access);
+  void SetListingFails(bool fails);
 
   std::vector<platform::UsbDeviceInfo> ListDevices() override;
+  std::optional<std::vector<platform::UsbDeviceInfo>> TryListDevices() override;
   std::unique_ptr<platform::UsbDevice> Open(const platform::UsbDeviceInfo& device) override;
+  platform::DeviceAccess Access(const platform::UsbDeviceInfo& device) override;
 
  private:
+  struct Port {
+    std::string path;
+    std::shared_ptr<SimUsbDevice> device;
+    platform::DeviceAccess access = platform::DeviceAccess::kOpenable;
+  };
+  // The device at the wanted path when it shows the wanted identity now.
+  const Port* FindLocked(const platform::UsbDeviceInfo& wanted, uint64_t* generation);
+
   std::mutex mutex_;
-  std::vector<std::pair<std::string, std::shared_ptr<SimUsbDevice>>> ports_;
+  std::vector<Port> ports_;
+  bool listingFails_ = false;
 };
 
 }  // namespace sim

@@ -1,6 +1,13 @@
+#include <iostream>
+
 #include "app/UpdaterApp.h"
+#include "framework/Application.h"
 
 int main(int argc, char** argv) {
+  if (!fw::Application::HasDisplay(argc, argv)) {
+    std::cerr << "corvale-manager: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
+    return 1;
+  }
   app::CUpdaterApp application(argc, argv);
   application.InitInstance();
   return 0;

@@ -27,8 +27,7 @@ constexpr const char* kTwoVersionBlock =
     "Device Version 02: %d.%d\nSecondary Version Type 02: %d\nSecondary Version 02: %d\n\n";
 constexpr const char* kSystemBlock =
     "OS: %s\nOS Version: %d\nMajor Version: %d\nMinor Version: %d\nBuild Number: %d\nCSD Version: %s\n"
-    "Windows: %s\nApp Installed: %s\n\n";
-constexpr const char* kUsbHeading = "[USB Information]\n";
+    "Windows: %s\nApp Installed: %s\n\n[USB Information]\n";
 constexpr const char* kNoInformation = "Failed to get information\n";
 
 std::string VersionBlock(const device::CDeviceSettings& record) {
@@ -94,7 +93,7 @@ bool IsSixtyFourBitMachine(std::string_view machine) {
 // The counterpart of the system's name, version and service-pack lines: the distribution's name
 // and version number, the kernel release's three numbers, and the kernel's full release and build.
 std::string SystemBlock(const SystemState& system) {
-  if (!system.kernel) return std::string(kNoInformation) + "\n";
+  if (!system.kernel) return kNoInformation;
   const platform::KernelIdentity& kernel = *system.kernel;
   const std::string osRelease = system.osRelease.value_or("");
   std::string name = OsReleaseValue(osRelease, "PRETTY_NAME");
@@ -113,8 +112,9 @@ std::string SystemBlock(const SystemState& system) {
 // One line per device in the form support knows: "USB\VID_092B&PID_4D21&REV_0100"; then the
 // USB-attached HID interfaces as interface entries "USB\VID_092B&PID_4D21&MI_03".
 std::string UsbBlock(const SystemState& system) {
+  if (!system.usbDevices) return kNoInformation;
   std::string block;
-  for (const platform::UsbDeviceInfo& device : system.usbDevices) {
+  for (const platform::UsbDeviceInfo& device : *system.usbDevices) {
     block += text::Format("USB\\VID_%04X&PID_%04X&REV_%04X\n", device.vendorId, device.productId,
                           device.revision);
   }
@@ -140,7 +140,7 @@ SystemState GatherSystemState() {
   platform::SystemInfo& info = platform::SystemInfo::Get();
   state.kernel = info.Kernel();
   state.osRelease = info.OsRelease();
-  state.usbDevices = platform::UsbBus::Get().ListDevices();
+  state.usbDevices = platform::UsbBus::Get().TryListDevices();
   state.hidInterfaces = platform::HidBus::Get().Enumerate(0, 0);
   return state;
 }
@@ -151,9 +151,9 @@ std::string ComposeDiagnosticReport(const ManagerState& manager, const device::C
       kManagerBlock, manager.status, kProgramVersionMajor, kProgramVersionMinor, "",
       manager.deviceRecognized ? 1 : 0, manager.deviceTarget, manager.usbStatus, record.m_nProductId,
       record.m_strAddress, record.m_strHardwareVersion, record.m_strDeviceName, VersionBlock(record));
+  // Support's tools read this layout: a system that cannot be asked leaves one line and no USB
+  // heading in its block's place.
   report += SystemBlock(system);
-  // The heading stays also when the system could not be asked, so the device list keeps its title.
-  report += kUsbHeading;
   report += UsbBlock(system);
   return report;
 }

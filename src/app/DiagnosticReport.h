@@ -33,7 +33,7 @@ struct ManagerState {
 struct SystemState {
   std::optional<platform::KernelIdentity> kernel;
   std::optional<std::string> osRelease;
-  std::vector<platform::UsbDeviceInfo> usbDevices;
+  std::optional<std::vector<platform::UsbDeviceInfo>> usbDevices;  // nothing when the bus could not be read
   std::vector<platform::HidInterfaceInfo> hidInterfaces;
 };
 

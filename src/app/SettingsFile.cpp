@@ -6,6 +6,7 @@
 #include "io/Blanks.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
+#include "localization/Utf8.h"
 
 namespace app {
 
@@ -18,9 +19,17 @@ constexpr const char* kKeyDeviceTarget = "keyDeviceTarget";
 constexpr const char* kKeyFirmwareLanguage = "keyFirmwareLanguage";
 constexpr const char* kKeyCurrentPath = "keyCurrentPath";
 
+// The file is UTF-8; a text value that is not would be written back unchanged into it, so it
+// reads as invalid: the key's default. (Numbers and language names need no such check: stray
+// bytes already make them invalid.)
+std::string TextOrDefault(const std::string& value, const std::string& fallback) {
+  return text::IsValidUtf8(value) ? value : fallback;
+}
+
 void Apply(const std::string& key, const std::string& value, ManagerPreferences& prefs) {
+  static const ManagerPreferences defaults;
   if (key == kKeyManagerVersion) {
-    prefs.managerVersion = value;
+    prefs.managerVersion = TextOrDefault(value, defaults.managerVersion);
   } else if (key == kKeyManagerLanguage) {
     const int language = text::FindLanguageByEnglishName(value, true);
     prefs.language = (language >= 0 && language <= 10) ? language : 0;
@@ -29,9 +38,9 @@ void Apply(const std::string& key, const std::string& value, ManagerPreferences&
   } else if (key == kKeyDeviceTarget) {
     prefs.deviceTarget = ParseDecimal(value);
   } else if (key == kKeyFirmwareLanguage) {
-    prefs.firmwareLanguage = value;
+    prefs.firmwareLanguage = TextOrDefault(value, defaults.firmwareLanguage);
   } else if (key == kKeyCurrentPath) {
-    prefs.currentPath = value;
+    prefs.currentPath = TextOrDefault(value, defaults.currentPath);
   }
 }
 

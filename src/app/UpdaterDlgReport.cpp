@@ -3,13 +3,18 @@
 
 #include "app/DiagnosticReport.h"
 #include "app/UpdaterDlg.h"
+#include "controls/DialogMessageBox.h"
 #include "framework/FileDialog.h"
 #include "io/AtomicFile.h"
+#include "localization/ServerFailureTexts.h"
+#include "localization/SharedTexts.h"
 #include "platform/Paths.h"
 
 namespace app {
 
 namespace {
+
+constexpr fw::Size kWriteFailureBoxSize = {440, 130};
 
 std::tm LocalTimeNow() {
   const std::time_t now = std::time(nullptr);
@@ -44,8 +49,13 @@ void CUpdaterDlg::OnMenuDiagnosticLog() {
   manager.deviceTarget = m_nDeviceTarget;
   manager.usbStatus = m_nUsbStatus;
   const std::string report = ComposeDiagnosticReport(manager, m_deviceSettings, GatherSystemState());
-  // Written on request only: a file that cannot be written is left unwritten without a message.
-  io::WriteFileAtomically(*chosen, io::ToCrLf(report));
+  // The user asked for this file and would otherwise send support a report that does not exist.
+  if (!io::WriteFileAtomically(*chosen, io::ToCrLf(report))) {
+    controls::CDialogMessageBox box(this);
+    box.Setup(text::GetCannotOpenFileText(m_nLanguage), true, std::nullopt, text::GetOkText(m_nLanguage),
+              kWriteFailureBoxSize);
+    box.DoModal();
+  }
   m_strCurrentPath = FolderOf(*chosen);
 }
 

@@ -1,5 +1,7 @@
 // The main window's side of the preferences file: start values, then the file's values over them;
 // and the close-time save, which also decides whether the window may close.
+#include <iostream>
+
 #include "app/SettingsFile.h"
 #include "app/UpdaterDlg.h"
 #include "localization/LanguageNames.h"
@@ -55,8 +57,12 @@ bool CUpdaterDlg::SaveSettingsFile() {
   prefs.deviceTarget = m_nDeviceTarget;
   prefs.firmwareLanguage = m_strFirmwareLanguage;
   prefs.currentPath = m_strCurrentPath;
-  // A file that cannot be written does not keep the program from closing.
-  app::SaveSettingsFile(platform::Paths::Get().ImageFolder(), prefs);
+  // A file that cannot be written does not keep the program from closing, but the user hears why
+  // the next start forgets the choices.
+  const std::string folder = platform::Paths::Get().ImageFolder();
+  if (!app::SaveSettingsFile(folder, prefs)) {
+    std::cerr << "corvale-manager: cannot write the settings file in " << folder << '\n';
+  }
   return true;
 }
 

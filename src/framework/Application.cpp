@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <cstdlib>
+#include <cstring>
 
 #include "framework/Dialog.h"
 
@@ -16,6 +18,16 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
 }
 
 Application::~Application() = default;
+
+bool Application::HasDisplay(int argc, char** argv) {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    if (const char* value = std::getenv(name); value && *value) return true;
+  }
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
+  }
+  return false;
+}
 
 int Application::Run(Dialog& mainWindow) { return mainWindow.DoModal(nullptr); }
 

@@ -14,6 +14,11 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
+  // Whether the toolkit will find somewhere to show windows: a display (DISPLAY or
+  // WAYLAND_DISPLAY) or a platform chosen by QT_QPA_PLATFORM or -platform. Without one the toolkit
+  // would abort; the program says so in one line instead.
+  static bool HasDisplay(int argc, char** argv);
+
   // Runs `mainWindow` modally as the program's window; returns its result.
   int Run(Dialog& mainWindow);
 

@@ -41,6 +41,12 @@ detail::Native* ComboBox::CreateNative(detail::Native* parent, const ControlTemp
   return detail::AsNative(combo);
 }
 
+void ComboBox::OnCreated() {
+  // As on the classic platform, the height a template gives a drop-down list is that of its open
+  // list: the closed box keeps the height of one line.
+  if (QComboBox* combo = Combo(this)) combo->setMaximumHeight(combo->sizeHint().height());
+}
+
 int ComboBox::AddString(const std::string& text) {
   QComboBox* combo = Combo(this);
   if (!combo) return CB_ERR;

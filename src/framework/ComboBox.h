@@ -34,6 +34,7 @@ class ComboBox : public Window {
 
  protected:
   detail::Native* CreateNative(detail::Native* parent, const ControlTemplate& t) override;
+  void OnCreated() override;
   CtlColor ColourKind() const override { return CtlColor::Edit; }
   bool WantsKey(unsigned vk) const override;
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/DeviceAccess.h"
 #include "platform/Installable.h"
 
 namespace platform {
@@ -34,6 +35,11 @@ class HidBus : public Installable<HidBus> {
   // Interfaces of `vendorId` (0 = any) and `productId` (0 = any).
   virtual std::vector<HidInterfaceInfo> Enumerate(uint16_t vendorId, uint16_t productId) = 0;
   virtual std::unique_ptr<HidDevice> Open(const std::string& path) = 0;
+  // Why Open would fail now, or kOpenable. A bus that cannot tell the reasons apart calls an
+  // interface it cannot open gone.
+  virtual DeviceAccess Access(const std::string& path) {
+    return Open(path) ? DeviceAccess::kOpenable : DeviceAccess::kGone;
+  }
   static HidBus& Real();
 };
 

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
+#include "platform/DeviceAccess.h"
 #include "platform/Installable.h"
 
 namespace platform {
@@ -44,8 +47,15 @@ class UsbDevice {
 class UsbBus : public Installable<UsbBus> {
  public:
   virtual std::vector<UsbDeviceInfo> ListDevices() = 0;
+  // The same list, or nothing when the bus itself cannot be read (no USB stack, no access to it).
+  virtual std::optional<std::vector<UsbDeviceInfo>> TryListDevices() { return ListDevices(); }
   // nullptr when the device is gone or cannot be opened (permissions).
   virtual std::unique_ptr<UsbDevice> Open(const UsbDeviceInfo& device) = 0;
+  // Why Open would fail now, or kOpenable. A bus that cannot tell the reasons apart calls a
+  // device it cannot open gone.
+  virtual DeviceAccess Access(const UsbDeviceInfo& device) {
+    return Open(device) ? DeviceAccess::kOpenable : DeviceAccess::kGone;
+  }
   static UsbBus& Real();
 };
 

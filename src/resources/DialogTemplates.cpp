@@ -5,7 +5,7 @@ namespace res {
 const fw::DialogTemplate* FindDialogTemplate(int id) {
   using Getter = const fw::DialogTemplate& (*)();
   static constexpr Getter kAll[] = {&MainWindowTemplate, &MessageBoxTemplate, &AboutBoxTemplate,
-                                     &LanguageManagerTemplate};
+                                     &LanguageManagerTemplate, &NewUpdateFoundTemplate};
   for (Getter get : kAll) {
     if (get().id == id) return &get();
   }

@@ -8,6 +8,7 @@ enum : int {
   IDD_ABOUTBOX = 100,
   IDD_UPDATER_DIALOG = 102,  // the main window
   IDD_MESSAGE_BOX = 184,
+  IDD_NEW_UPDATE_FOUND = 188,
   IDD_LANGUAGE_MANAGER = 190,
 };
 
@@ -22,6 +23,7 @@ const fw::DialogTemplate& MainWindowTemplate();  // 102
 const fw::DialogTemplate& MessageBoxTemplate();  // 184
 const fw::DialogTemplate& AboutBoxTemplate();    // 100
 const fw::DialogTemplate& LanguageManagerTemplate();  // 190
+const fw::DialogTemplate& NewUpdateFoundTemplate();   // 188
 
 // The template with resource id `id`; nullptr when there is none.
 const fw::DialogTemplate* FindDialogTemplate(int id);

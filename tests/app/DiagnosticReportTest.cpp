@@ -7,6 +7,7 @@
 #include "MainWindowFixture.h"
 #include "SimBlueCoreHeadset.h"
 #include "app/DiagnosticReport.h"
+#include "controls/DialogMessageBox.h"
 #include "framework/TestSeams.h"
 #include "resources/Menus.h"
 
@@ -68,9 +69,25 @@ TEST(DiagnosticReport, NoDeviceShowsTheEmptyRecord) {
                         "Device Name: \nDevice Version: 0.0\nSecondary Version Type: 0\nSecondary Version: 0\n\n"),
             std::string::npos)
       << report;
-  // No kernel answer: the system block says so and the device list keeps its heading.
-  EXPECT_EQ(SystemPart(report), "Failed to get information\n\n");
-  EXPECT_TRUE(report.ends_with("[USB Information]\n")) << report;
+}
+
+TEST(DiagnosticReport, SystemOrBusThatCannotBeAskedLeavesOneLineInItsBlocksPlace) {
+  SystemState noKernel = DebianOnPc();
+  noKernel.kernel.reset();
+  SystemState noBus = DebianOnPc();
+  noBus.usbDevices.reset();
+  SystemState neither;
+  const device::CDeviceSettings record;
+  // The system block's line replaces the blank line and the USB heading too.
+  EXPECT_TRUE(ComposeDiagnosticReport({}, record, noKernel)
+                  .ends_with("[Windows Information]\nFailed to get information\n"
+                             "USB\\VID_1D6B&PID_0002&REV_0601\nUSB\\VID_092B&PID_4D21&REV_0100\n"
+                             "USB\\VID_092B&PID_4D21&MI_03\n"));
+  EXPECT_TRUE(ComposeDiagnosticReport({}, record, noBus)
+                  .ends_with("App Installed: " + std::string(sizeof(void*) == 8 ? "64bit" : "32bit") +
+                             "\n\n[USB Information]\nFailed to get information\n"));
+  EXPECT_TRUE(ComposeDiagnosticReport({}, record, neither)
+                  .ends_with("\n\n[Windows Information]\nFailed to get information\nFailed to get information\n"));
 }
 
 TEST(DiagnosticReport, TwoInterfaceProductsShowBothVersions) {
@@ -109,6 +126,10 @@ TEST(DiagnosticReport, SystemLinesFromKernelAndDistribution) {
        "ID=x\nPRETTY_NAME=\"My \\\"Box\\\"\"\n",
        "OS: My \"Box\"\nOS Version: 0\nMajor Version: 6\nMinor Version: 8\nBuild Number: 0\n"
        "CSD Version: 6.8 #2\nWindows: 64bits\n"},
+      {"a backslash inside single quotes is a backslash",
+       {"Linux", "6.1", "", "x86_64"},
+       "NAME='Corvale\\nLinux'\n",
+       "OS: Corvale\\nLinux\n"},
       {"no os-release: the kernel's name",
        {"Linux", "4.19.250", "#1", "armv7l"},
        std::nullopt,
@@ -221,11 +242,15 @@ TEST_F(DiagnosticLogCommand, ChosenFileGetsTheReportWithCrLfAndItsFolderIsRememb
   EXPECT_NE(SettingsFile().value_or("").find(folder_ + "/"), std::string::npos);
 }
 
-TEST_F(DiagnosticLogCommand, UnwritableChoiceLeavesNoFileButTheFolderIsRemembered) {
+TEST_F(DiagnosticLogCommand, UnwritableChoiceSaysSoAndTheFolderIsRemembered) {
   const std::string path = folder_ + "/missing/report.kelnulog";
   dialogs_.Choose(path);
+  fw::ModalScript script;
+  script.Press(fw::IDOK);
   Choose();
   EXPECT_FALSE(io::ReadWholeFile(path));
+  ASSERT_EQ(script.Dialogs().size(), 1u);
+  EXPECT_EQ(script.Last().Text(controls::IDC_MESSAGE_TEXT), "Cannot open file");
   EXPECT_EQ(W().m_strCurrentPath, folder_ + "/missing/");
 }
 

@@ -1,4 +1,5 @@
 // Start-up, closing, the preferences file as the window uses it, and the HID handles.
+#include <algorithm>
 #include <functional>
 
 #include "app/MainWindowFixture.h"
@@ -139,17 +140,46 @@ TEST_F(MainWindowTest, PreferencesComeFromTheFileAndGoBackToItOnClose) {
             "keyDeviceTarget=19745\r\nkeyFirmwareLanguage=French\r\n");
 }
 
-TEST_F(MainWindowTest, WithoutAnImageFolderTheStartValuesHoldAndClosingStillEnds) {
+TEST_F(MainWindowTest, WithoutAnImageFolderTheStartValuesHoldAndAFailedSaveIsToldButClosingStillEnds) {
   std::system(("rm -rf '" + ImageFolder() + "'").c_str());
   app::CUpdaterDlg& w = Start();
   EXPECT_EQ(w.m_nLanguage, 0);
   EXPECT_EQ(w.m_nDeviceTarget, 0);
   EXPECT_TRUE(w.m_bApplyToFirmwareLanguage);
   EXPECT_EQ(w.m_strFirmwareLanguage, "English");
+  testing::internal::CaptureStderr();
   fw::RequestClose(w);
+  const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(w.HasEnded());
+  EXPECT_NE(said.find("cannot write the settings file in " + ImageFolder()), std::string::npos) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+// An installed program's folder belongs to root: the user's own IMG folder takes its place, so a
+// language change survives a restart and the report's dialog opens there.
+TEST_F(MainWindowTest, WithoutAnImageFolderBesideTheProgramTheUsersOwnIsMadeAndUsed) {
+  std::system(("rm -rf '" + ImageFolder() + "'").c_str());
+  scopedPaths_.reset();
+  paths_.emplace(folder_, folder_ + "/data");
+  scopedPaths_.emplace(*paths_);
+  const std::string own = folder_ + "/data/corvale-manager/IMG";
+
+  app::CUpdaterDlg& first = Start();
+  first.m_nLanguage = 2;
+  fw::RequestClose(first);
+  ASSERT_TRUE(first.HasEnded());
+  EXPECT_NE(io::ReadWholeFile(own + "/" + app::kSettingsFileName).value_or("").find("keyManagerLanguage=German"),
+            std::string::npos);
+
+  app::CUpdaterDlg& second = Start();
+  EXPECT_EQ(second.m_nLanguage, 2);
+  fw::FileDialogScript dialogs;
+  dialogs.Cancel();
+  second.SendMessage(fw::WM_COMMAND, fw::MakeCommand(res::ID_MENU_DIAGNOSTIC_LOG, 0), 0);
+  ASSERT_EQ(dialogs.Requests().size(), 1u);
+  EXPECT_EQ(dialogs.Requests()[0].folder, own + "/");
   struct stat st;
-  EXPECT_NE(stat(ImageFolder().c_str(), &st), 0) << "the IMG folder is never created";
+  EXPECT_NE(stat(ImageFolder().c_str(), &st), 0) << "nothing is made beside the program";
 }
 
 // What a crash after writing the temporary file and before renaming it leaves behind: the old

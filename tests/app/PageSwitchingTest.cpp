@@ -156,6 +156,33 @@ TEST_F(PageSwitchingTest, SettingsPagesWithoutChangesOrToThemselvesSwitchWithout
   EXPECT_TRUE(script.Dialogs().empty());
 }
 
+// Choosing the page on show again, in the page list or with its navigation button, keeps what the
+// user has edited there.
+TEST_F(PageSwitchingTest, ChoosingThePageOnShowKeepsItsEdits) {
+  for (const bool fromList : {true, false}) {
+    SCOPED_TRACE(fromList ? "page list" : "navigation button");
+    app::CUpdaterDlg& w = OnSettingsPageWithChanges();
+    w.m_nSettingsPageCount = 3;
+    w.m_anSettingsPages = {device::SETTINGS_PAGE_BASIC, device::SETTINGS_PAGE_FM_RADIO,
+                           device::SETTINGS_PAGE_SPEED_DIAL};
+    w.m_nSettingsPageSel = 0;
+    w.RefreshControls();
+    fw::ModalScript script;  // no answers: any prompt fails the test
+    if (fromList) {
+      ASSERT_TRUE(fw::Click(w.m_btnTabSecond));
+      ASSERT_TRUE(w.m_bPageListOpen);
+      w.m_listPages.SetCurSel(0);
+      w.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_PAGE_LIST, fw::LBN_SELCHANGE), 0);
+      EXPECT_FALSE(w.m_bPageListOpen);
+    } else {
+      ASSERT_TRUE(fw::Click(w.m_btnNavigation[4]));
+    }
+    EXPECT_EQ(ShownPage(w), 5);
+    EXPECT_EQ(setting_->m_editedSettings.m_astrSpeedDial[0], "999");
+    EXPECT_TRUE(script.Dialogs().empty());
+  }
+}
+
 // After a silent recognition the results that need the user's eyes post NEXT once, which runs the
 // recognition again interactively; the others post nothing.
 TEST_F(PageSwitchingTest, SilentRecognitionRepeatsInteractivelyOnlyAfterFailuresTheUserMustSee) {

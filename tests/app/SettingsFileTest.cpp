@@ -30,6 +30,9 @@ TEST(SettingsFile, ParsesLinesAsTheProgramWroteOrAsPeopleEdit) {
       {"last line without line end", "keyDeviceTarget= -5", 0, -5, "", "v0.0"},
       {"huge number clamps", "keyDeviceTarget=99999999999999999999\n", 0, 2147483647, "", "v0.0"},
       {"UTF-8 path", "keyCurrentPath=/home/jürgen/ファイル\n", 0, 0, "/home/jürgen/ファイル", "v0.0"},
+      // Bytes that are not UTF-8 read as the key's default, also over an earlier valid line.
+      {"Latin-1 path", "keyCurrentPath=/a\nkeyCurrentPath=/home/j\xFCrgen\n", 0, 0, "", "v0.0"},
+      {"cut sequence, surrogate", "keyCurrentPath=/x\xE3\x83\nkeyManagerVersion=v\xED\xA0\x80\n", 0, 0, "", "v0.0"},
   };
   for (const ParseCase& c : cases) {
     app::ManagerPreferences prefs;
@@ -39,6 +42,9 @@ TEST(SettingsFile, ParsesLinesAsTheProgramWroteOrAsPeopleEdit) {
     EXPECT_EQ(prefs.currentPath, c.currentPath) << c.name;
     EXPECT_EQ(prefs.managerVersion, c.managerVersion) << c.name;
   }
+  app::ManagerPreferences prefs;
+  app::ParseSettingsText("keyFirmwareLanguage=Fran\xE7" "ais\n", prefs);
+  EXPECT_EQ(prefs.firmwareLanguage, "English");
 }
 
 TEST(SettingsFile, WritesFourOrSixLinesWithCrLfAndAlwaysVersionOne) {
@@ -56,6 +62,35 @@ TEST(SettingsFile, WritesFourOrSixLinesWithCrLfAndAlwaysVersionOne) {
   EXPECT_EQ(app::FormatSettingsText(prefs),
             "keyManagerVersion=v1.0\r\nkeyManagerLanguage=French\r\nkeyApplyToFirmwareLanguage=0\r\n"
             "keyDeviceTarget=19728\r\nkeyFirmwareLanguage=German\r\nkeyCurrentPath=/tmp/x\r\n");
+}
+
+TEST(SettingsFile, EveryInterfaceLanguageComesBack) {
+  for (int language : {0, 1, 9, 10}) {
+    app::ManagerPreferences written;
+    written.language = language;
+    app::ManagerPreferences read;
+    read.language = -1;
+    app::ParseSettingsText(app::FormatSettingsText(written), read);
+    EXPECT_EQ(read.language, language);
+  }
+}
+
+TEST(SettingsFile, AFileOfExactlyTheLargestSizeIsReadAndALargerOneIsNot) {
+  char pattern[] = "/tmp/corvale-settings-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string folder = pattern;
+  const std::string line = "keyDeviceTarget=19728\r\n";
+  constexpr size_t kLargest = 1u << 20;
+  for (size_t size : {kLargest, kLargest + 1}) {
+    SCOPED_TRACE(size);
+    // Blank lines, then the one key, ending exactly at `size` bytes.
+    ASSERT_TRUE(io::WriteFileAtomically(folder + "/" + app::kSettingsFileName,
+                                        std::string(size - line.size(), '\n') + line));
+    app::ManagerPreferences prefs;
+    EXPECT_EQ(app::LoadSettingsFile(folder, prefs), size == kLargest);
+    EXPECT_EQ(prefs.deviceTarget, size == kLargest ? 0x4D10 : 0);
+  }
+  std::system(("rm -rf '" + folder + "'").c_str());
 }
 
 TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 
 #include "app/WindowColours.h"
 #include "framework/RecordingDeviceContext.h"
@@ -161,35 +159,6 @@ TEST(MessageBox, TheThirdButtonOpensTheReleaseNotesAndLeavesTheBoxOpen) {
   }
   EXPECT_NE(shell.Opened()[0].find("zovozezevozovazizeriv/"), std::string::npos);
   EXPECT_NE(shell.Opened()[0].find("/English/release_notes.html"), std::string::npos);
-}
-
-// Pictures for a person to look at: set CORVALE_SCREENSHOTS to a folder to write them.
-TEST(MessageBox, Screenshots) {
-  const char* folder = std::getenv("CORVALE_SCREENSHOTS");
-  if (!folder) GTEST_SKIP() << "CORVALE_SCREENSHOTS not set";
-  struct Shot {
-    const char* name;
-    int language;
-    bool three;
-  };
-  for (const Shot& shot : {Shot{"messagebox-three-en", 0, true}, Shot{"messagebox-one-en", 0, false},
-                           Shot{"messagebox-three-ja", 4, true}, Shot{"messagebox-one-ja", 4, false}}) {
-    const int l = shot.language;
-    CDialogMessageBox box;
-    const std::string message = text::GetDeviceMismatchText(l) + text::GetCannotOpenUsbText(l);
-    if (shot.three) {
-      box.SetupThreeButtons(message, false, text::GetVersionText(l), text::GetNoText(l), text::GetYesText(l),
-                            {530, 230});
-    } else {
-      box.Setup(message, true, std::nullopt, text::GetOkText(l), {440, 165});
-    }
-    fw::ModalScript script;
-    script.Do([&](fw::Dialog& d) {
-      EXPECT_TRUE(fw::RenderToPng(d, std::string(folder) + "/" + shot.name + ".png"));
-      d.EndDialog(fw::IDOK);
-    });
-    box.DoModal();
-  }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "FilesBeside.h"
+
 namespace {
 
 class AtomicFileTest : public ::testing::Test {
@@ -37,6 +39,19 @@ TEST_F(AtomicFileTest, FailedWriteLeavesOldFile) {
   EXPECT_FALSE(io::WriteFileAtomically(path, "new"));
   EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "old");
   EXPECT_FALSE(io::WriteFileAtomically(dir_ + "/no/such/folder/x", "x"));
+}
+
+TEST_F(AtomicFileTest, FailedRenameLeavesNoTemporaryFile) {
+  // A folder in the target's place lets the temporary file be written but not renamed over it.
+  const std::string path = dir_ + "/taken";
+  ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
+  io::AtomicFileWriter writer(path);
+  ASSERT_TRUE(writer.Open());
+  ASSERT_TRUE(writer.Write("data", 4));
+  EXPECT_FALSE(writer.Commit());
+  EXPECT_TRUE(testing_io::FilesBeside(path).empty());
+  EXPECT_FALSE(io::WriteFileAtomically(path, "data"));
+  EXPECT_TRUE(testing_io::FilesBeside(path).empty());
 }
 
 TEST(CrLf, NormalisesLineEnds) {

@@ -48,7 +48,7 @@ TEST(Crc16Test, ContinuingOverAnySplitGivesTheWholeCrc) {
   EXPECT_EQ(total, whole);
 }
 
-TEST(Md5Test, Rfc1321TestSuite) {
+TEST(Md5Test, KnownDigests) {
   const struct {
     std::string message;
     const char* digest;
@@ -62,6 +62,15 @@ TEST(Md5Test, Rfc1321TestSuite) {
        "d174ab98d277d9f5a5611c2c9f419d9f"},
       {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
        "57edf4a22be3c955ac49da2e2107b67a"},
+      // Runs of 'a' on both sides of the padding bound (56 mod 64) and the block bound.
+      {std::string(55, 'a'), "ef1772b6dff9a122358552954ad0df65"},
+      {std::string(56, 'a'), "3b0c8ac703f828b04c6c197006d17218"},
+      {std::string(57, 'a'), "652b906d60af96844ebd21b674f35e93"},
+      {std::string(63, 'a'), "b06521f39153d618550606be297466d5"},
+      {std::string(64, 'a'), "014842d480b571495a4a0363793f7367"},
+      {std::string(65, 'a'), "c743a45e0d2e6a95cb859adae0248435"},
+      {std::string(119, 'a'), "8a7bd0732ed6a28ce75f6dabc90e1613"},
+      {std::string(120, 'a'), "5f61c0ccad4cac44c75ff505e1f1e537"},
   };
   for (const auto& c : cases) {
     io::Md5Context ctx;

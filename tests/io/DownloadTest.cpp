@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "FilesBeside.h"
 #include "TestCertificates.h"
 #include "io/AtomicFile.h"
 #include "platform/http/CurlHttp.h"
@@ -152,9 +154,16 @@ TEST_F(DownloadTest, FailuresAreFailuresAndLeaveTheCallersDataAlone) {
   }
 }
 
-TEST_F(DownloadTest, TargetInAMissingFolderIsNotCreated) {
+TEST_F(DownloadTest, TargetThatCannotBeCreatedOrPutInPlaceIsAFailure) {
   const std::string target = folder_ + "/no-such-folder/image.bin";
   EXPECT_EQ(io::DownloadUrl(Url("image"), nullptr, &target, nullptr), io::kDownloadFileNotCreated);
+  // A folder in the target's place: the whole body arrives, but the file never gets in place.
+  const std::string taken = folder_ + "/taken";
+  ASSERT_EQ(mkdir(taken.c_str(), 0755), 0);
+  io::DownloadProgress progress;
+  EXPECT_EQ(io::DownloadUrl(Url("image"), nullptr, &taken, &progress), io::kDownloadFileNotCreated);
+  EXPECT_NE(progress.received, io::kNominalDownloadTotal) << "no completion is reported";
+  EXPECT_TRUE(testing_io::FilesBeside(taken).empty());
   // The address is judged first: an unreachable server with a bad folder is still -1.
   EXPECT_EQ(io::DownloadUrl(Url("missing"), nullptr, &target, nullptr), io::kDownloadNotOpened);
 }
@@ -215,7 +224,16 @@ TEST(DownloadProgressTest, ReceivedMovesOnEvery102ndReadOfOneBlock) {
   std::system((std::string("rm -rf '") + folder + "'").c_str());
 }
 
-TEST(DownloadProgressTest, MemoryModeRefusesABodyBeyondItsBound) {
+TEST(DownloadProgressTest, MemoryModeTakesABodyUpToItsBoundAndRefusesMore) {
+  const std::string largest(io::kMaxMemoryDownload, 'x');
+  for (int64_t announced : {int64_t(io::kMaxMemoryDownload), int64_t(-1)}) {
+    ChunkedHttp exactlyTheBound(largest, 1 << 20, announced);
+    platform::Http::Scoped use(exactlyTheBound);
+    std::string body;
+    EXPECT_EQ(io::DownloadUrl("https://server/Software", &body, nullptr, nullptr), int(largest.size()))
+        << "announced " << announced;
+    EXPECT_EQ(body.size(), largest.size());
+  }
   std::string body = "untouched";
   ChunkedHttp announcedTooLarge("x", 1, int64_t(io::kMaxMemoryDownload) + 1);
   {

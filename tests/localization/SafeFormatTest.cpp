@@ -16,6 +16,7 @@ TEST(SafeFormat, FillsConversionsWidthsAndFlags) {
   EXPECT_EQ(text::Format("%02x:%02X", 10, 255), "0a:FF");
   EXPECT_EQ(text::Format("[%5d][%-5d]", -42, 7), "[  -42][7    ]");
   EXPECT_EQ(text::Format("%05d", -42), "-0042");
+  EXPECT_EQ(text::Format("[%05s]", "ab"), "[   ab]") << "text is padded with blanks, never zeros";
   EXPECT_EQ(text::Format("%u", -1), "4294967295");
   EXPECT_EQ(text::Format("%ld %lu", 3, 4), "3 4");
   EXPECT_EQ(text::Format("v%d.%d", 4, 10), "v4.10");

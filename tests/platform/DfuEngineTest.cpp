@@ -220,6 +220,114 @@ TEST(DfuEngine, AStallOrTimeOutAtAnyTransferFailsItsStep) {
   }
 }
 
+// The device is looked for about once a second, as many times as each moment needs: 5 s for it to
+// come back in DFU mode after the detach, 10 s for the new firmware to start after the manifest,
+// 30 s for the user to start it in DFU mode by hand.
+TEST(DfuEngine, EachWaitForTheDeviceLastsItsWholeTime) {
+  enum Moment { kAfterDetach, kAfterManifest, kStartedByHand };
+  const struct {
+    const char* what;
+    Moment moment;
+    uint32_t limitMs;
+    int operation;
+    int code;
+  } waits[] = {
+      {"after the detach", kAfterDetach, 5000, dfu::kOperationReconfigure, dfu::kResultDeviceLost},
+      {"after the manifest", kAfterManifest, 10000, dfu::kOperationManifest, dfu::kResultDeviceLost},
+      {"for DFU mode", kStartedByHand, 30000, dfu::kOperationReconfigureAlternative, dfu::kResultNoDevice},
+  };
+  for (const auto& wait : waits) {
+    for (const uint32_t away : {wait.limitMs, wait.limitMs + 1000}) {
+      SCOPED_TRACE(testing::Message() << wait.what << ", away " << away << " ms");
+      dfutest::HeadsetRig rig(sim::HeadsetProfile{.startInDfuMode = wait.moment == kStartedByHand});
+      const std::string image = rig.Image();
+      dfutest::Recorder recorder;
+      DFUEngine engine;
+      BoundName(engine);
+      engine.SetCallback(&recorder);
+      if (wait.moment == kAfterDetach) rig.headset->ComeBackLateAfterReset(away);
+      if (wait.moment == kStartedByHand) rig.headset->UnplugFor(away);
+      const auto completions = dfutest::RunJob(engine, recorder, image, [&](int operation) {
+        if (wait.moment == kAfterManifest && operation == dfu::kOperationDownload)
+          rig.headset->ComeBackLateAfterReset(away);
+      });
+      ASSERT_FALSE(completions.empty());
+      if (away == wait.limitMs) {
+        ASSERT_EQ(completions.size(), 3u);
+        for (const auto& c : completions) EXPECT_TRUE(c.status.result) << c.status.result.GetText();
+      } else {
+        EXPECT_EQ(completions.back().status.operation, wait.operation);
+        EXPECT_EQ(completions.back().status.result.GetCode(), wait.code);
+      }
+    }
+  }
+}
+
+// A device left in dfuERROR by a transfer broken off, whose status clear takes it back to
+// dnloadIDLE, needs a clear and then an abort before a new download can start.
+TEST(DfuEngine, ADeviceLeftInAnErrorMidDownloadIsClearedAndAborted) {
+  for (const int before : {dfu::kOperationNone, dfu::kOperationReconfigure}) {
+    SCOPED_TRACE(before == dfu::kOperationNone ? "found in DFU mode" : "before the download");
+    dfutest::HeadsetRig rig(sim::HeadsetProfile{.startInDfuMode = before == dfu::kOperationNone});
+    const std::string image = rig.Image();
+    dfutest::Recorder recorder;
+    DFUEngine engine;
+    BoundName(engine);
+    engine.SetCallback(&recorder);
+    if (before == dfu::kOperationNone) rig.headset->FailMidDownload();
+    const auto completions = dfutest::RunJob(engine, recorder, image, [&](int operation) {
+      if (operation == before) rig.headset->FailMidDownload();
+    });
+    ASSERT_EQ(completions.size(), 3u);
+    for (const auto& c : completions) EXPECT_TRUE(c.status.result) << c.status.result.GetText();
+    EXPECT_EQ(rig.headset->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+  }
+}
+
+// What a device says it needs between polls is believed up to half a minute at most.
+TEST(DfuEngine, ADeviceAskingForLongerWaitsIsPolledWithinHalfAMinute) {
+  dfutest::HeadsetRig rig;
+  rig.headset->SetPollTimeout(25);
+  rig.headset->AnnouncePollTimeout(10 * 60 * 1000);
+  sim::SimImageSpec spec;
+  spec.imageBytes = 500;  // one block: one wait after it and one while the image is programmed
+  const std::string image = rig.Image(spec);
+  dfutest::Recorder recorder;
+  DFUEngine engine;
+  BoundName(engine);
+  engine.SetCallback(&recorder);
+  const uint32_t start = rig.clock.TickCount();
+  const auto completions = dfutest::RunJob(engine, recorder, image);
+  ASSERT_EQ(completions.size(), 3u);
+  for (const auto& c : completions) EXPECT_TRUE(c.status.result) << c.status.result.GetText();
+  const uint32_t waited = rig.clock.TickCount() - start;
+  EXPECT_LE(waited, 2 * 30000u + 10000u) << "two waits of at most 30 s and a few seconds of rescans";
+}
+
+// Of the functional descriptor's attributes, bit 0 says the device takes downloads; bit 1 (uploads)
+// does not.
+TEST(DfuEngine, DownloadsNeedTheCanDownloadAttribute) {
+  for (const uint8_t attributes : {uint8_t{0x01}, uint8_t{0x02}}) {
+    SCOPED_TRACE(int(attributes));
+    dfutest::HeadsetRig rig(sim::HeadsetProfile{.dfuAttributes = attributes});
+    const std::string image = rig.Image();
+    dfutest::Recorder recorder;
+    DFUEngine engine;
+    BoundName(engine);
+    engine.SetCallback(&recorder);
+    const auto completions = dfutest::RunJob(engine, recorder, image);
+    ASSERT_FALSE(completions.empty());
+    if (attributes & 0x01) {
+      EXPECT_EQ(completions.size(), 3u);
+      EXPECT_TRUE(completions.back().status.result);
+    } else {
+      EXPECT_EQ(completions.back().status.operation, dfu::kOperationDownload);
+      EXPECT_EQ(completions.back().status.result.GetCode(), dfu::kResultBadState);
+      EXPECT_TRUE(rig.headset->ReceivedImage().empty());
+    }
+  }
+}
+
 TEST(DfuEngine, ABadImageFailsTheStepThatReadsIt) {
   dfutest::HeadsetRig rig;
   const std::string good = rig.Image();

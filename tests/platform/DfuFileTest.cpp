@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "DfuTestRig.h"
@@ -55,6 +56,20 @@ TEST(DfuFile, AcceptsWellFormedFilesAndRejectsDamagedOnes) {
     EXPECT_EQ(dfu::DFUEngine::IsDFUFileValid(path), c.valid) << c.name;
   }
   EXPECT_FALSE(dfu::DFUEngine::IsDFUFileValid(folder.File("missing.dfu")));
+}
+
+TEST(DfuFile, AFileOfExactlyTheLargestSizeIsReadAndALargerOneIsNot) {
+  dfutest::ScratchFolder folder;
+  const std::string path = folder.File("large.dfu");
+  for (size_t size : {dfu::kMaxDfuFileBytes, dfu::kMaxDfuFileBytes + 1}) {
+    ASSERT_TRUE(sim::WriteFile(path, {}));
+    std::filesystem::resize_file(path, size);
+    const auto read = dfu::ReadDfuFile(path);
+    ASSERT_EQ(read.has_value(), size == dfu::kMaxDfuFileBytes) << size;
+    if (read) {
+      EXPECT_EQ(read->size(), size);
+    }
+  }
 }
 
 TEST(DfuFile, ReadsSuffixAndHeader) {

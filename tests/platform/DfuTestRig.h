@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -112,8 +113,10 @@ class Recorder : public dfu::DFUEngine::Callback {
 };
 
 // Runs reconfigure, download and manifest as the firmware driver does, each step started when the
-// one before it completed successfully; returns the completions seen.
-inline std::vector<Report> RunJob(dfu::DFUEngine& engine, Recorder& recorder, const std::string& image) {
+// one before it completed successfully; returns the completions seen. `between`, when given, runs
+// after each successful step with its operation, before the next starts.
+inline std::vector<Report> RunJob(dfu::DFUEngine& engine, Recorder& recorder, const std::string& image,
+                                  const std::function<void(int operation)>& between = {}) {
   std::vector<Report> completions;
   if (!engine.StartReconfigure(false, true, image)) return completions;
   for (;;) {
@@ -121,6 +124,7 @@ inline std::vector<Report> RunJob(dfu::DFUEngine& engine, Recorder& recorder, co
     if (!completion) return completions;
     completions.push_back(*completion);
     if (!completion->status.result) return completions;
+    if (between) between(completion->status.operation);
     bool started = false;
     switch (completion->status.operation) {
       case dfu::kOperationReconfigure:

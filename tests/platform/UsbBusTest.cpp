@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/HidBus.h"
 #include "platform/UsbBus.h"
 #include "platform/usb/UsbDescriptors.h"
 
@@ -12,6 +13,8 @@ TEST(LibUsbBus, ListsThisMachinesDevicesWithoutError) {
     EXPECT_NE(device.productId == 0x4D21 && device.vendorId == 0x092B, true) << "a headset is plugged in";
   }
   EXPECT_EQ(platform::UsbBus::Real().Open({0x092B, 0x4D21, 0, "9-9.9"}), nullptr);
+  EXPECT_EQ(platform::UsbBus::Real().Access({0x092B, 0x4D21, 0, "9-9.9"}), platform::DeviceAccess::kGone);
+  EXPECT_EQ(platform::HidBus::Real().Access("/dev/hidraw-none"), platform::DeviceAccess::kGone);
 }
 
 // Configuration 1: interface 0 (Bluetooth HCI, interrupt IN 0x81 of 16 bytes), interface 1 (DFU

@@ -1,9 +1,27 @@
 #include "firmware/update/DialogFirmwareUpdate.h"
 
+#include <optional>
+
+#include "app/DiagnosticReport.h"
 #include "app/UpdaterDlg.h"
-#include "framework/ComboBox.h"
-#include "framework/Edit.h"
+#include "app/WindowColours.h"
+#include "device/FirmwareVersionForms.h"
+#include "device/ModelNames.h"
+#include "device/Version.h"
+#include "firmware/formats/FirmwareList.h"
+#include "firmware/update/DialogNewUpdateFound.h"
+#include "framework/FileDialog.h"
+#include "framework/Font.h"
+#include "io/Download.h"
 #include "io/ExternalTool.h"
+#include "io/UpdateServer.h"
+#include "localization/FirmwareTexts.h"
+#include "localization/LanguageNames.h"
+#include "localization/PageNumbers.h"
+#include "localization/SafeFormat.h"
+#include "localization/ServerFailureTexts.h"
+#include "localization/SettingVocabulary.h"
+#include "localization/StatusTexts.h"
 #include "resources/PageTemplates.h"
 
 namespace firmware {
@@ -11,26 +29,59 @@ namespace firmware {
 bool g_bOfferNewerFirmware = true;
 
 namespace {
+
 constexpr unsigned kFirmwareListDelayMs = 500;
 constexpr unsigned kProgressPeriodMs = 1000;
+constexpr unsigned kDownloadDelayMs = 500;
+constexpr fw::Colour kNoVersionColour = fw::RGB(255, 112, 0);
+
+// The name part of a server path, so that the save dialog never proposes a folder.
+std::string BaseName(const std::string& name) {
+  const size_t slash = name.find_last_of("/\\");
+  return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
 }  // namespace
 
-CDialogFirmwareUpdate::CDialogFirmwareUpdate() : CWizardPage(res::FirmwareUpdateTemplate()) {}
+CDialogFirmwareUpdate::CDialogFirmwareUpdate() : CWizardPage(res::FirmwareUpdateTemplate()) {
+  BindControl(IDC_FIRMWARE_TO_UPDATE, m_staticFirmwareToUpdate);
+  BindControl(IDC_FIRMWARE_IMAGE_PATH, m_editImagePath);
+  BindControl(IDC_FIRMWARE_BROWSE, m_btnBrowse);
+  BindControl(IDC_FIRMWARE_LATEST_VERSION, m_staticLatestVersion);
+  BindControl(IDC_FIRMWARE_DOWNLOAD, m_btnDownload);
+  BindControl(IDC_FIRMWARE_VOICE_PROMPT, m_comboVoicePrompt);
+  BindControl(IDC_FIRMWARE_VOICE_PROMPT_CAPTION, m_staticVoicePrompt);
+  BindControl(IDC_FIRMWARE_INSTRUCTIONS, m_staticInstructions);
+}
 
 CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;
+
+bool CDialogFirmwareUpdate::OnInitDialog() {
+  CWizardPage::OnInitDialog();
+  const fw::Font bold = GetFont().WithWeight(fw::FW_BOLD);
+  for (fw::Window* control : std::initializer_list<fw::Window*>{
+           &m_staticFirmwareToUpdate, &m_editImagePath, &m_btnBrowse, &m_staticLatestVersion, &m_btnDownload,
+           &m_comboVoicePrompt, &m_staticVoicePrompt, &m_staticInstructions}) {
+    control->SetFont(bold, true);
+  }
+  return true;
+}
 
 std::string CDialogFirmwareUpdate::RunExternalTool(const std::string& commandLine) {
   m_strToolOutput = io::RunExternalTool(commandLine);
   return m_strToolOutput;
 }
 
+// --- Entry and dress ------------------------------------------------------------------------------
+
 void CDialogFirmwareUpdate::ResetUpdatePage() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   main->m_nProgress = -1;
-  m_job.Reset(3);
-  if (auto* path = Control<fw::Edit>(IDC_FIRMWARE_IMAGE_PATH)) path->SetWindowText("");
-  if (auto* voice = Control<fw::ComboBox>(IDC_FIRMWARE_VOICE_PROMPT)) voice->ResetContent();
+  m_bAutoUpdate = false;
+  m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
+  m_editImagePath.SetWindowText("");
+  m_comboVoicePrompt.ResetContent();
   main->m_bBusy = true;
   main->RefreshControls();
   RefreshUpdatePage();
@@ -38,38 +89,332 @@ void CDialogFirmwareUpdate::ResetUpdatePage() {
 }
 
 void CDialogFirmwareUpdate::RefreshUpdatePage() {
-  // Captions and states come with the update page's work.
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main || !IsCreated()) return;
+  const int lang = main->m_nLanguage;
+  const int target = main->m_nDeviceTarget;
+  SetRedraw(false);
+
+  const fw::Rect browse = m_btnBrowse.GetWindowRect();
+  const fw::Rect combo = m_comboVoicePrompt.GetWindowRect();
+  // Download sits on the drop-down list's row, as high as Browse.
+  fw::Rect download = m_btnDownload.GetWindowRect();
+  download.top = combo.top + (combo.Height() - browse.Height()) / 2;
+  download.bottom = download.top + browse.Height();
+
+  m_staticFirmwareToUpdate.SetWindowText(text::GetFirmwareToUpdateText(lang));
+  m_btnBrowse.SetWindowText(text::GetBrowseText(lang));
+  m_btnDownload.SetWindowText(text::GetDownloadButtonText(lang));
+  m_staticInstructions.SetWindowText(text::GetVoicePromptInstructionsText(lang));
+
+  const bool idle = !main->m_bBusy;
+  m_btnBrowse.EnableWindow(idle);
+  m_btnDownload.EnableWindow(idle);
+  m_comboVoicePrompt.EnableWindow(idle);
+
+  std::string label;
+  bool showVariants = false;
+  if (m_job.HasNoVersion()) {
+    m_btnDownload.EnableWindow(false);
+    label = text::GetCannotConnectToServerText(lang);
+  } else {
+    const std::string version =
+        device::UsesFourPartVersion(target)
+            ? text::Format("v%d.%d.%d.%d", m_job.m_nServerType, m_job.m_nServerSub, m_job.m_nServerMajor,
+                           m_job.m_nServerMinor)
+            : text::Format("v%d.%d%s", m_job.m_nServerMajor, m_job.m_nServerMinor,
+                           m_job.m_nServerSub != 0 || device::ShowsZeroThirdNumber(target)
+                               ? text::Format(".%d", m_job.m_nServerSub)
+                               : std::string());
+    showVariants = m_comboVoicePrompt.GetCount() >= 2;
+    if (!showVariants) {
+      label = text::Format("%s: %s (%s)", text::GetLatestVersionText(lang), version, m_job.m_strFileName);
+    } else {
+      const int selected = m_comboVoicePrompt.GetCurSel();
+      m_comboVoicePrompt.ResetContent();
+      for (int i = 0; i < m_job.m_nCount; ++i) {
+        m_comboVoicePrompt.AddString(text::TranslateLanguageName(m_job.m_astrLanguages[static_cast<size_t>(i)], lang));
+      }
+      m_comboVoicePrompt.SetCurSel(selected);
+      label = text::Format("%s: %s", text::GetLatestVersionText(lang), version);
+      m_staticVoicePrompt.SetWindowText(text::VocabularyText(text::g_strVoicePrompt, lang));
+      // Below the list, by as much as the list reaches below Browse.
+      const int drop = combo.bottom - browse.bottom;
+      download.top += drop;
+      download.bottom += drop;
+    }
+  }
+  m_comboVoicePrompt.ShowWindow(showVariants);
+  m_staticVoicePrompt.ShowWindow(showVariants);
+  m_staticInstructions.ShowWindow(showVariants);
+
+  m_btnDownload.MoveWindow(download, true);
+  m_staticLatestVersion.SetWindowText(label);
+  SetRedraw(true);
+  Invalidate(true);
 }
+
+fw::Brush CDialogFirmwareUpdate::OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) {
+  const fw::Brush brush = CWizardPage::OnCtlColor(dc, control, kind);
+  if (&control == &m_staticLatestVersion) {
+    dc.SetTextColor(m_job.HasNoVersion() ? kNoVersionColour : fw::RGB(0, 0, 0));
+  }
+  return brush;
+}
+
+bool CDialogFirmwareUpdate::OnCommand(int id, int notifyCode) {
+  if (notifyCode == fw::BN_CLICKED && id == IDC_FIRMWARE_BROWSE) {
+    OnBrowse();
+    return true;
+  }
+  if (notifyCode == fw::BN_CLICKED && id == IDC_FIRMWARE_DOWNLOAD) {
+    OnDownload();
+    return true;
+  }
+  return CWizardPage::OnCommand(id, notifyCode);
+}
+
+void CDialogFirmwareUpdate::OnTimer(unsigned id) {
+  switch (id) {
+    case TIMER_FIRMWARE_LIST: OnFirmwareListTimer(); break;
+    case TIMER_FIRMWARE_DOWNLOAD: OnFirmwareDownloadTimer(); break;
+    case TIMER_UPDATE_PROGRESS: OnProgressTimer(); break;
+    default: CWizardPage::OnTimer(id); break;
+  }
+}
+
+// --- The server's firmware list and the offer ---------------------------------------------------------
+
+void CDialogFirmwareUpdate::OnFirmwareListTimer() {
+  KillTimer(TIMER_FIRMWARE_LIST);
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main) return;
+  std::string list;
+  if (io::DownloadUrl(io::UpdateServerAddress(kFirmwareListName), &list, nullptr, nullptr) <= 0) {
+    m_job.m_nServerMajor = m_job.m_nServerMinor = m_job.m_nServerType = m_job.m_nServerSub = 0;
+  } else {
+    TakeFirmwareList(ReadFirmwareList(list, device::GetModelName(main->m_nDeviceTarget, true)));
+    if (m_comboVoicePrompt.GetCount() > 0 && main->m_bApplyToFirmwareLanguage) {
+      const int own = m_job.FindLanguage(text::GetLanguageName(main->m_nLanguage, 0));
+      if (own >= 0) {
+        m_comboVoicePrompt.SetCurSel(own);
+        m_job.m_strFileName = m_job.m_astrFileNames[static_cast<size_t>(own)];
+      }
+    }
+  }
+
+  if (!g_bOfferNewerFirmware) {
+    g_bOfferNewerFirmware = true;
+  } else {
+    OfferNewerFirmware();
+  }
+
+  m_job.m_nState = JOB_IDLE;
+  main->m_bBusy = false;
+  main->RefreshControls();
+  RefreshUpdatePage();
+}
+
+void CDialogFirmwareUpdate::TakeFirmwareList(const FirmwareListEntry& entry) {
+  app::CUpdaterDlg* main = MainWindow();
+  if (!entry.found) return;
+  if (device::UsesFourPartVersion(main->m_nDeviceTarget)) {
+    m_job.ParseVersion4(entry.version);
+  } else {
+    m_job.ParseVersion(entry.version);
+  }
+  m_job.m_strFileName = entry.fileName;
+  for (const FirmwareListVariant& variant : entry.variants) {
+    m_job.AddVariant(variant.fileName, variant.language);
+    m_comboVoicePrompt.AddString(text::TranslateLanguageName(variant.language, main->m_nLanguage));
+  }
+  if (!entry.variants.empty()) {
+    // The first variant, unless the one of the stored voice-prompt language is listed.
+    const int stored = m_job.FindLanguage(main->m_strFirmwareLanguage);
+    const int selected = stored >= 0 ? stored : 0;
+    m_comboVoicePrompt.SetCurSel(selected);
+    m_job.m_strFileName = m_job.m_astrFileNames[static_cast<size_t>(selected)];
+  }
+  if (entry.sub) m_job.m_nServerSub = *entry.sub;
+}
+
+void CDialogFirmwareUpdate::OfferNewerFirmware() {
+  app::CUpdaterDlg* main = MainWindow();
+  m_bAutoUpdate = IsNewerFirmwareAvailable();
+  if (!m_bAutoUpdate) return;
+  CDialogNewUpdateFound offer(main);
+  if (offer.DoModal(main) == fw::IDOK) {
+    PostMessage(fw::WM_COMMAND, fw::MakeCommand(IDC_FIRMWARE_DOWNLOAD, fw::BN_CLICKED), 0);
+  } else {
+    m_bAutoUpdate = false;
+  }
+}
+
+bool CDialogFirmwareUpdate::IsNewerFirmwareAvailable() const {
+  const app::CUpdaterDlg* main = MainWindow();
+  return main && device::IsServerVersionNewer(main->m_deviceSettings, main->m_nDeviceTarget, m_job.m_nServerMajor,
+                                              m_job.m_nServerMinor, m_job.m_nServerType, m_job.m_nServerSub);
+}
+
+// --- Local image and download ----------------------------------------------------------------------------
+
+std::string CDialogFirmwareUpdate::FileDialogFolder() const {
+  const app::CUpdaterDlg* main = MainWindow();
+  return main ? main->SaveDialogFolder() : std::string("/");
+}
+
+void CDialogFirmwareUpdate::ShowImagePath(const std::string& path) {
+  m_editImagePath.SetWindowText(path);
+  const int end = static_cast<int>(path.size());
+  m_editImagePath.SetSel(end, end);
+}
+
+void CDialogFirmwareUpdate::OnBrowse() {
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main || main->m_bBusy) return;
+  fw::FileDialogRequest request;
+  request.filter = "*.img|*.IMG|";
+  request.folder = FileDialogFolder();
+  const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
+  if (!chosen) return;
+  main->m_strCurrentPath = app::FolderOf(*chosen);
+  ShowImagePath(*chosen);
+  for (int i = 0; i < text::kLanguageCount; ++i) main->SetStatusMessage(text::GetPressUpdateButtonText(i), i);
+  main->ShowStatusMessage(main->GetStatusMessage(), false);
+  m_job.m_nPercent = -1;
+  m_job.m_bFinished = false;
+  main->RefreshControls();
+  RefreshUpdatePage();
+}
+
+void CDialogFirmwareUpdate::OnDownload() {
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main || main->m_bBusy) return;
+  const int selected = m_comboVoicePrompt.GetCurSel();
+  if (m_comboVoicePrompt.GetCount() > 0 && selected >= 0 && selected < m_job.m_nCount) {
+    m_job.m_strFileName = m_job.m_astrFileNames[static_cast<size_t>(selected)];
+  }
+  m_job.m_nState = JOB_DOWNLOADING;
+  main->m_bBusy = true;
+  main->RefreshControls();
+  RefreshUpdatePage();
+
+  fw::FileDialogRequest request;
+  request.save = true;
+  request.defaultName = BaseName(m_job.m_strFileName);
+  request.filter = text::GetImageFilterText(main->m_nLanguage);
+  request.folder = FileDialogFolder();
+  const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
+  if (!chosen) {
+    m_bAutoUpdate = false;
+    main->m_bBusy = false;
+    main->RefreshControls();
+    RefreshUpdatePage();
+    return;
+  }
+  main->m_strCurrentPath = app::FolderOf(*chosen);
+  m_job.m_strImagePath = *chosen;
+  const text::LocalizedText messages = text::InEveryLanguage([&](int language) {
+    return text::Format("%s %s", text::GetPageProgressText(main->m_nCurrentPage, main->m_nUsbStatus, language),
+                        text::GetAboutToDownloadLatestText(language));
+  });
+  m_job.m_astrMessages.Set(messages);
+  main->m_strStatus = messages;
+  main->ShowStatusMessage(main->GetStatusMessage(), false);
+  SetTimer(TIMER_FIRMWARE_DOWNLOAD, kDownloadDelayMs);
+}
+
+void CDialogFirmwareUpdate::OnFirmwareDownloadTimer() {
+  KillTimer(TIMER_FIRMWARE_DOWNLOAD);
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main) return;
+  const int result =
+      io::DownloadUrl(io::UpdateServerAddress(m_job.m_strFileName), nullptr, &m_job.m_strImagePath, nullptr);
+  const bool failed = result <= 0;
+  if (failed) {
+    main->m_strStatus = text::InEveryLanguage([result](int language) {
+      return text::Format("%s. %s", text::GetDownloadFailedText(language),
+                          result == io::kDownloadFileNotCreated ? text::GetCannotOpenFileText(language)
+                                                                : text::GetCannotConnectToServerText(language));
+    });
+  } else {
+    if (m_bAutoUpdate) {
+      main->BuildProgressStatus();
+    } else {
+      main->m_strStatus = text::InEveryLanguage(text::GetPressUpdateButtonText);
+    }
+    ShowImagePath(m_job.m_strImagePath);
+  }
+  m_job.m_nState = JOB_IDLE;
+  main->m_bBusy = false;
+  main->RefreshControls();
+  RefreshUpdatePage();
+  main->ShowStatusMessage(main->GetStatusMessage(), failed);
+  if (!m_bAutoUpdate) return;
+  // Only a complete image goes on to the update: after a failure the path field still names the
+  // earlier image (or none), and the update's own failure would hide the download's.
+  if (failed) {
+    m_bAutoUpdate = false;
+  } else {
+    main->PostMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_ACTION, fw::BN_CLICKED), 0);
+  }
+}
+
+// --- Start of an update -----------------------------------------------------------------------------------
 
 void CDialogFirmwareUpdate::StartUpdateFromMain() { StartUpdate(false); }
 
 void CDialogFirmwareUpdate::StartDfuUpdateConfirmed() { StartUpdate(true); }
 
-void CDialogFirmwareUpdate::StartUpdate(bool /*dfuOnly*/) {
+void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   KillTimer(TIMER_DEVICE_BACK);
   m_job.m_nState = JOB_REQUESTED;
-  for (std::string& message : m_job.m_astrMessages) message.clear();
+  m_job.m_astrMessages.Clear();
   main->m_bBusy = true;
   main->RefreshControls();
   RefreshUpdatePage();
-  if (auto* path = Control<fw::Edit>(IDC_FIRMWARE_IMAGE_PATH)) m_job.m_strImagePath = path->GetWindowText();
-  // The transfer itself comes with the firmware update's work; the progress timer then ends the
-  // job it started. Until then the timer ends the busy state at its first tick.
+  const int selected = m_comboVoicePrompt.GetCurSel();
+  if (m_comboVoicePrompt.GetCount() > 0 && selected >= 0 && selected < m_job.m_nCount) {
+    main->m_strFirmwareLanguage = m_job.m_astrLanguages[static_cast<size_t>(selected)];
+  }
+  m_job.m_strImagePath = m_editImagePath.GetWindowText();
+  if (dfuOnly) {
+    StartDfuUpdate();
+  } else {
+    StartFirmwareUpdate();
+  }
   SetTimer(TIMER_UPDATE_PROGRESS, kProgressPeriodMs);
 }
 
-void CDialogFirmwareUpdate::OnTimer(unsigned id) {
-  if (id == TIMER_FIRMWARE_LIST || id == TIMER_UPDATE_PROGRESS) {
-    KillTimer(id);
-    EndBusy();
-  }
+void CDialogFirmwareUpdate::StartFirmwareUpdate() {
+  const app::CUpdaterDlg* main = MainWindow();
+  const int page = main ? main->m_nCurrentPage : int{wizard::PAGE_FIRMWARE_UPDATE};
+  const int usbStatus = main ? main->m_nUsbStatus : 0;
+  m_job.m_nError = JOB_ERROR_FAILED;
+  m_job.m_astrMessages.Set(text::InEveryLanguage([&](int language) {
+    return text::Format("%s. %s", text::GetPageFailureText(page, usbStatus, language),
+                        text::GetCannotUpdateFirmwareText(language));
+  }));
+  m_job.m_bFinished = true;
 }
 
-void CDialogFirmwareUpdate::EndBusy() {
+void CDialogFirmwareUpdate::StartDfuUpdate() { StartFirmwareUpdate(); }
+
+void CDialogFirmwareUpdate::OnProgressTimer() {
+  KillTimer(TIMER_UPDATE_PROGRESS);
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
+  // Until the update's own progress exists, the job ends at this tick: what it left in its
+  // messages is shown, and the page is ready again.
+  const text::LocalizedText messages = m_job.m_astrMessages.Take();
+  for (int i = 0; i < text::kLanguageCount; ++i) {
+    if (!messages[static_cast<size_t>(i)].empty()) main->SetStatusMessage(messages[static_cast<size_t>(i)], i);
+  }
+  main->ShowStatusMessage(main->GetStatusMessage(), m_job.m_nError != JOB_ERROR_NONE);
+  m_job.m_nState = JOB_IDLE;
+  m_bAutoUpdate = false;
   main->m_bBusy = false;
   main->RefreshControls();
   RefreshUpdatePage();

@@ -2,12 +2,14 @@
 
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
+#include "device/MakerDeviceAccess.h"
 #include "framework/Messages.h"
 #include "headset/RecognitionStates.h"
 #include "headset/bluecore/DfuPathWalk.h"
 #include "headset/hid/HidRecognition.h"
 #include "pages/recognition/DialogDeviceRecognition.h"
 #include "pages/recognition/RecognitionReport.h"
+#include "localization/PageNumbers.h"
 
 namespace pages {
 
@@ -66,11 +68,11 @@ class WindowReportTarget : public recognition::ReportTarget {
 
   void GoToPageKeepingStatus(int page) override {
     switch (page) {
-      case 3: main_.GoToFirmwareUpdatePage(false); break;
-      case 4: main_.GoToFirmwareRestorePage(false); break;
-      case 5: main_.GoToDeviceSettingPage(false); break;
-      case 6: main_.GoToDeviceSettingSecondPage(false); break;
-      case 7: main_.GoToSpeedDialPage(false); break;
+      case wizard::PAGE_FIRMWARE_UPDATE: main_.GoToFirmwareUpdatePage(false); break;
+      case wizard::PAGE_FIRMWARE_RESTORE: main_.GoToFirmwareRestorePage(false); break;
+      case wizard::PAGE_DEVICE_SETTING: main_.GoToDeviceSettingPage(false); break;
+      case wizard::PAGE_DEVICE_SETTING_SECOND: main_.GoToDeviceSettingSecondPage(false); break;
+      case wizard::PAGE_SPEED_DIAL: main_.GoToSpeedDialPage(false); break;
       default: break;
     }
   }
@@ -89,9 +91,15 @@ headset::RecognitionSlots SlotsOf(app::CUpdaterDlg& main) {
           main.m_nSettingsPageCount, main.m_anSettingsPages, main.m_nSettingsPageSel};
 }
 
-// Always recognises: what the device does not answer takes the product's default.
+bool IsRefused(platform::DeviceAccess access) {
+  return access == platform::DeviceAccess::kAccessDenied || access == platform::DeviceAccess::kBusy;
+}
+
+// Recognises unless the interface is there but may not be opened: what the device does not
+// answer takes the product's default.
 int RecognizeOverHid(CDialogDeviceRecognition& page, app::CUpdaterDlg& main, device::CDeviceSettings* toWrite) {
   headset::hid::OpenHidInterfacesFor(main.m_nDeviceTarget, main.m_hHidDevice, main.m_hHidDeviceSecond);
+  if (!main.m_hHidDevice && IsRefused(device::AccessToMakerDevices())) return headset::RECOGNIZE_NO_DEVICE;
   headset::hid::RecognizeOverHidChannel(SlotsOf(main), {main.m_hHidDevice.get(), main.m_hHidDeviceSecond.get()},
                                        toWrite);
   StopHidPairPoll(page);
@@ -116,8 +124,10 @@ int RunRecognition(CDialogDeviceRecognition& page, device::CDeviceSettings* toWr
     }
   }
 
+  const platform::DeviceAccess access =
+      state == headset::RECOGNIZE_NO_DEVICE ? device::AccessToMakerDevices() : platform::DeviceAccess::kGone;
   WindowReportTarget target(page, *main);
-  recognition::ReportRecognition(state, page.m_nReturnPage, interactive, target);
+  recognition::ReportRecognition(state, page.m_nReturnPage, interactive, target, access);
   return state;
 }
 

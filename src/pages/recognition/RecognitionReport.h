@@ -6,6 +6,7 @@
 #include <string>
 
 #include "localization/TextRow.h"
+#include "platform/DeviceAccess.h"
 
 namespace pages::recognition {
 
@@ -40,7 +41,10 @@ class ReportTarget {
 };
 
 // Reports `state` (a RecognizeResult). `returnPage` is the recognition page's return code; the
-// boxes of the provisioning and interface-count states appear only when `interactive`.
-void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target);
+// boxes of the provisioning and interface-count states appear only when `interactive`. Without a
+// device, `access` says whether one is attached that this user may not open or another program
+// holds; the status then names that instead of "Cannot open USB".
+void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target,
+                       platform::DeviceAccess access = platform::DeviceAccess::kGone);
 
 }  // namespace pages::recognition

@@ -1,7 +1,11 @@
 // HidBus on hidapi's hidraw backend.
 #include <hidapi/hidapi.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
 #include <mutex>
 
 #include "platform/HidBus.h"
@@ -62,6 +66,24 @@ class HidapiBus : public HidBus {
     hid_device* handle = hid_open_path(path.c_str());
     if (handle == nullptr) return nullptr;
     return std::make_unique<HidapiDevice>(handle);
+  }
+
+  // hidapi does not say why an open failed; the hidraw node it opens does.
+  DeviceAccess Access(const std::string& path) override {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+      ::close(fd);
+      return DeviceAccess::kOpenable;
+    }
+    switch (errno) {
+      case EACCES:
+      case EPERM: return DeviceAccess::kAccessDenied;
+      case EBUSY: return DeviceAccess::kBusy;
+      case ENOENT:
+      case ENODEV:
+      case ENXIO: return DeviceAccess::kGone;
+      default: return DeviceAccess::kFailed;
+    }
   }
 
  private:

@@ -2,6 +2,7 @@
 #include <libusb.h>
 
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -44,12 +45,24 @@ std::string PathOf(libusb_device* device) {
   return path;
 }
 
+DeviceAccess AccessOf(int rc) {
+  switch (rc) {
+    case LIBUSB_SUCCESS: return DeviceAccess::kOpenable;
+    case LIBUSB_ERROR_ACCESS: return DeviceAccess::kAccessDenied;
+    case LIBUSB_ERROR_BUSY: return DeviceAccess::kBusy;
+    case LIBUSB_ERROR_NO_DEVICE:
+    case LIBUSB_ERROR_NOT_FOUND: return DeviceAccess::kGone;
+    default: return DeviceAccess::kFailed;
+  }
+}
+
 class DeviceList {
  public:
   DeviceList() {
     if (libusb_context* context = Context()) {
       const ssize_t count = libusb_get_device_list(context, &list_);
       count_ = count > 0 ? static_cast<size_t>(count) : 0;
+      read_ = count >= 0;
     }
   }
   ~DeviceList() {
@@ -58,12 +71,14 @@ class DeviceList {
   DeviceList(const DeviceList&) = delete;
   DeviceList& operator=(const DeviceList&) = delete;
 
+  bool read() const { return read_; }
   size_t size() const { return count_; }
   libusb_device* operator[](size_t i) const { return list_[i]; }
 
  private:
   libusb_device** list_ = nullptr;
   size_t count_ = 0;
+  bool read_ = false;
 };
 
 class LibUsbDevice : public UsbDevice {
@@ -154,9 +169,12 @@ class LibUsbDevice : public UsbDevice {
 
 class LibUsbBus : public UsbBus {
  public:
-  std::vector<UsbDeviceInfo> ListDevices() override {
-    std::vector<UsbDeviceInfo> devices;
+  std::vector<UsbDeviceInfo> ListDevices() override { return TryListDevices().value_or(std::vector<UsbDeviceInfo>{}); }
+
+  std::optional<std::vector<UsbDeviceInfo>> TryListDevices() override {
     DeviceList list;
+    if (!list.read()) return std::nullopt;
+    std::vector<UsbDeviceInfo> devices;
     for (size_t i = 0; i < list.size(); ++i) {
       libusb_device_descriptor descriptor{};
       if (libusb_get_device_descriptor(list[i], &descriptor) != 0) continue;
@@ -166,17 +184,32 @@ class LibUsbBus : public UsbBus {
   }
 
   std::unique_ptr<UsbDevice> Open(const UsbDeviceInfo& wanted) override {
+    libusb_device_handle* handle = nullptr;
+    if (OpenHandle(wanted, &handle) != LIBUSB_SUCCESS) return nullptr;
+    return std::make_unique<LibUsbDevice>(handle);
+  }
+
+  DeviceAccess Access(const UsbDeviceInfo& wanted) override {
+    libusb_device_handle* handle = nullptr;
+    const int rc = OpenHandle(wanted, &handle);
+    if (handle) libusb_close(handle);
+    return AccessOf(rc);
+  }
+
+ private:
+  // libusb's result of opening the device at the wanted path with the wanted identity.
+  static int OpenHandle(const UsbDeviceInfo& wanted, libusb_device_handle** handle) {
     DeviceList list;
     for (size_t i = 0; i < list.size(); ++i) {
       libusb_device_descriptor descriptor{};
       if (libusb_get_device_descriptor(list[i], &descriptor) != 0) continue;
       if (descriptor.idVendor != wanted.vendorId || descriptor.idProduct != wanted.productId) continue;
       if (PathOf(list[i]) != wanted.path) continue;
-      libusb_device_handle* handle = nullptr;
-      if (libusb_open(list[i], &handle) != 0) return nullptr;
-      return std::make_unique<LibUsbDevice>(handle);
+      const int rc = libusb_open(list[i], handle);
+      if (rc != LIBUSB_SUCCESS) *handle = nullptr;
+      return rc;
     }
-    return nullptr;
+    return LIBUSB_ERROR_NO_DEVICE;
   }
 };
 

@@ -3,9 +3,11 @@
 
 #include <chrono>
 #include <functional>
+#include <set>
 #include <utility>
 
 #include "app/MainWindowFixture.h"
+#include "device/ProductTraits.h"
 #include "framework/TestSeams.h"
 #include "localization/SharedTexts.h"
 #include "platform/Clock.h"
@@ -52,8 +54,11 @@ TEST_F(MessageBoxOkTest, TheCamerasTenSecondWaitRunsOnTheInjectedClock) {
   app::CUpdaterDlg& w = StartWithUpdatePage();
   w.m_nDeviceTarget = 0x3020;
   w.m_bWaitAfterOk = true;
+  w.m_bWaitForUserOk = true;
   bool busyDuringWait = false;
   bool okEnabledDuringWait = true;
+  bool endedBySecondOk = true;
+  int startsBySecondOk = -1;
   const uint32_t start = clock.TickCount();
   const auto realStart = std::chrono::steady_clock::now();
 
@@ -65,7 +70,11 @@ TEST_F(MessageBoxOkTest, TheCamerasTenSecondWaitRunsOnTheInjectedClock) {
     clock.onFirstSleep = [&] {
       busyDuringWait = w.m_bBusy;
       okEnabledDuringWait = d.GetDlgItem(fw::IDOK)->IsWindowEnabled();
-      fw::PressKey(d, fw::VK_RETURN);  // a second OK during the wait changes nothing
+      // A second OK during the wait neither closes the box nor starts the update early.
+      fw::PressKey(d, fw::VK_RETURN);
+      d.SendMessage(fw::WM_COMMAND, fw::MakeCommand(fw::IDOK, fw::BN_CLICKED), 0);
+      endedBySecondOk = d.HasEnded();
+      startsBySecondOk = update_->dfuStarts;
     };
     fw::Click(*d.GetDlgItem(fw::IDOK));
   });
@@ -75,6 +84,9 @@ TEST_F(MessageBoxOkTest, TheCamerasTenSecondWaitRunsOnTheInjectedClock) {
   EXPECT_LT(std::chrono::steady_clock::now() - realStart, std::chrono::seconds(5));
   EXPECT_TRUE(busyDuringWait);
   EXPECT_FALSE(okEnabledDuringWait);
+  EXPECT_FALSE(endedBySecondOk);
+  EXPECT_EQ(startsBySecondOk, 0);
+  EXPECT_EQ(update_->dfuStarts, 1) << "the update starts once, after the wait";
   EXPECT_FALSE(w.m_bBusy);
   EXPECT_FALSE(w.m_bWaitAfterOk);
 
@@ -103,6 +115,22 @@ TEST_F(MessageBoxOkTest, ConfirmingStartsTheDfuUpdateUnlessTheTransferThreadWait
   }
   EXPECT_EQ(PressOk(w), fw::IDOK);
   EXPECT_EQ(update_->dfuStarts, 1) << "without the flag OK just closes";
+}
+
+// The products of the maker's HID families start the update themselves once OK is pressed; for every
+// other product the box's OK starts it.
+TEST(FirmwareOkHook, ExactlyTheHidProductsWaitForOkInTheirTransferThread) {
+  const std::set<int> waiting = {
+      0x2030, 0x3030, 0x3040, 0x3050, 0x3060, 0x3110, 0x3112, 0x3114, 0x3116, 0x3118, 0x3124, 0x3126, 0x3500,
+      0x4210, 0x4310, 0x4330, 0x4350, 0x4410, 0x4430, 0x4510, 0x4530, 0x5320, 0x5330, 0x5345, 0x5410, 0x5412,
+      0x5414, 0x5416, 0x5418, 0x5420, 0x5510, 0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5532, 0x5536, 0x5550,
+      0x5560, 0x5570, 0x5580, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710, 0x5720,
+      0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024, 0x6026, 0x6210, 0x6400,
+  };
+  ASSERT_EQ(waiting.size(), 65u);
+  for (int product = 0; product <= 0xFFFF; ++product) {
+    EXPECT_EQ(device::TransferWaitsForOkItself(product), waiting.count(product) == 1) << std::hex << product;
+  }
 }
 
 }  // namespace

@@ -226,6 +226,8 @@ TEST(DfuPathWalk, FirmwareVersionFromTheVersionAndLegacyKeys) {
       {"legacy alone", 0x4D10, std::nullopt, 0x1F, 3, 1, 0, 0, true},
       {"legacy alone, out of range", 0x4D10, std::nullopt, 0x40, 6, 4, 0, 0, false},
       {"neither key", 0x4D30, std::nullopt, std::nullopt, 4, 2, 0, 0, false},
+      {"neither key, the other legacy model", 0x4D40, std::nullopt, std::nullopt, 4, 3, 0, 0, false},
+      {"neither key, the first model", 0x4D10, std::nullopt, std::nullopt, 3, 0, 0, 0, false},
       {"four-number version", 0x3020, std::array<uint8_t, 4>{4, 3, 2, 1}, std::nullopt, 1, 2, 3, 4, false},
       {"four-number version unreadable", 0x3020, std::nullopt, std::nullopt, 1, 0, 1, 0, false},
   };

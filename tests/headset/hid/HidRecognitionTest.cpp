@@ -72,12 +72,46 @@ TEST_F(HidRecognitionTest, DualInterfaceDeviceReadsBothInterfacesAndKeepsTheOlde
   EXPECT_EQ(one.Count(io::HID_CMD_READ_PARAM, io::HID_PARAM_DEVICE_NAME), 0) << "the name comes from the second";
 }
 
+// The pair's modules answer the version in their own layout (major, minor, secondary, extra); the
+// record carries the older of the two.
+TEST_F(HidRecognitionTest, PairReadsBothModulesInThePairLayoutAndKeepsTheOlderVersion) {
+  const struct {
+    std::array<uint8_t, 5> first, second;
+    std::array<int, 5> older;
+  } cases[] = {
+      {{1, 5, 7, 3, 0}, {1, 5, 8, 2, 0}, {1, 5, 2, 7, 3}},
+      {{1, 5, 8, 2, 0}, {1, 5, 7, 3, 0}, {1, 5, 2, 7, 3}},
+  };
+  for (const auto& c : cases) {
+    rig.hid.Clear();
+    first.reset();
+    second.reset();
+    SimHidHeadset one;
+    SimHidHeadset two;
+    one.version = c.first;
+    two.version = c.second;
+    one.AttachTo(rig.hid, 0x5345);
+    two.AttachTo(rig.hid, 0x5346);
+    Run(0x5345);
+    const auto pairLayout = [](const std::array<uint8_t, 5>& v) { return std::array<int, 5>{v[0], v[1], 2, v[2], v[3]}; };
+    EXPECT_EQ(record.m_anHidVersion1, pairLayout(c.first));
+    EXPECT_EQ(record.m_anHidVersion2, pairLayout(c.second));
+    EXPECT_EQ((std::array<int, 5>{record.m_nVersionMajor, record.m_nVersionMinor, record.m_nSecondaryVersionType,
+                                  record.m_nSecondaryVersion, record.m_nVersionExtra}),
+              c.older);
+  }
+}
+
 TEST_F(HidRecognitionTest, NameRepliesWithoutCharactersGiveTheDisplayName) {
+  const std::string bad = "\xEF\xBF\xBD";  // U+FFFD
   const std::vector<std::vector<uint16_t>> replies = {
-      {}, {0}, {0, 0x41, 0x42, 0x43}, {0, 0xC3, 0xA9, 0x74, 0xE9}, {0, 0x41, 0, 0x42}};
+      {}, {0}, {0, 0x41, 0x42, 0x43}, {0, 0xC3, 0xA9, 0x74, 0xE9}, {0, 0x41, 0, 0x42},
+      // Overlong forms of '/' in three and four bytes, and a surrogate: each byte is replaced.
+      {0, 0xE0, 0x80, 0xAF, 0x41}, {0, 0xF0, 0x80, 0x80, 0xAF}, {0, 0xED, 0xA0, 0x80}};
   const std::vector<std::string> expected = {device::GetModelName(0x5520, false),
                                              device::GetModelName(0x5520, false), "ABC",
-                                             "\xC3\xA9t\xEF\xBF\xBD", "A"};
+                                             "\xC3\xA9t" + bad, "A", bad + bad + bad + "A",
+                                             bad + bad + bad + bad, bad + bad + bad};
   for (size_t i = 0; i < replies.size(); ++i) {
     rig.hid.Clear();
     first.reset();

@@ -17,6 +17,7 @@
 #include "framework/TestSeams.h"
 #include "headset/RecognitionRig.h"
 #include "headset/hid/SimHidHeadset.h"
+#include "localization/DeviceAccessTexts.h"
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
@@ -92,6 +93,22 @@ TEST_F(RecognizeDeviceTest, EveryStateReportsItself) {
        "Failed to recognize device. Cannot open USB", cannotOpen, true},
       {"2: silent", {}, [](recogtest::Rig&) {}, false, RECOGNIZE_NO_DEVICE, 2, false, nullptr,
        "Failed to recognize device. Cannot open USB", cannotOpen, true},
+      {"2: headset there but refused to this user", {},
+       [](recogtest::Rig& r) {
+         r.Attach();
+         r.bus.SetAccess("1-2", platform::DeviceAccess::kAccessDenied);
+       },
+       true, RECOGNIZE_NO_DEVICE, 2, false, nullptr,
+       "Failed to recognize device. No permission to open the headset. Install the udev rule (see README)",
+       [](int language) { return text::GetNoPermissionText(language); }, true},
+      {"2: headset held by another program", {},
+       [](recogtest::Rig& r) {
+         r.Attach();
+         r.bus.SetAccess("1-2", platform::DeviceAccess::kBusy);
+       },
+       true, RECOGNIZE_NO_DEVICE, 2, false, nullptr,
+       "Failed to recognize device. The headset is in use by another program",
+       [](int language) { return text::GetDeviceBusyText(language); }, true},
       {"3: another model", {}, [](recogtest::Rig& r) { r.Attach(Profile(0x4D21, 0x4D10)); }, false,
        RECOGNIZE_OTHER_MODEL, 1, true, "A device other than the ", nullptr, instruction1, false},
       {"4: provisioned", unprovisioned, [](recogtest::Rig& r) { r.Attach(Profile(0x0001, 0x4D21)); }, true,
@@ -281,6 +298,20 @@ TEST_F(RecognizeDeviceTest, AMakerHidInterfaceTakesTheHidBranchWithoutTheDfuLibr
   EXPECT_TRUE(w.m_bDeviceRecognized);
   EXPECT_EQ(w.m_deviceSettings.m_nProductId, 0x4D21) << "the target is recognised, never changed";
   EXPECT_EQ(w.m_dlgDeviceRecognition.m_nHidPollTimer, 0u);
+}
+
+TEST_F(RecognizeDeviceTest, AHidHeadsetRefusedToThisUserIsNotRecognisedAndTheRuleIsNamed) {
+  recogtest::SimHidHeadset headset;
+  rig.hid.SetAccess(headset.AttachTo(rig.hid, 0x5520), platform::DeviceAccess::kAccessDenied);
+  app::CUpdaterDlg& w = Start();
+  w.m_nDeviceTarget = 0x5520;
+  w.GoToRecognitionPage(true, nullptr, 0);
+
+  EXPECT_EQ(w.m_dlgDeviceRecognition.RecognizeDevice(nullptr, true), RECOGNIZE_NO_DEVICE);
+  EXPECT_FALSE(w.m_bDeviceRecognized);
+  EXPECT_EQ(ShownPage(w), 2);
+  EXPECT_EQ(w.m_strStatus[kFrench],
+            text::GetPageFailureText(2, 0, kFrench) + ". " + text::GetNoPermissionText(kFrench));
 }
 
 TEST_F(RecognizeDeviceTest, AHidOnlyHeadsetIsRecognisedWrittenAndKeptOpen) {
