@@ -190,10 +190,11 @@ int CDialogFirmwareRestore::ReadSettingsArchive() {
   const std::optional<std::string> text =
       io::ReadWholeFile(folder + "/" + model + "." + kSettingsArchiveExtension, kArchiveMaxBytes);
   if (!text) return 0;
-  // A cut-off archive amends the device's own settings, never what an earlier read left behind.
+  // Words the archive does not hold keep the device's own values, never what an earlier read left
+  // behind; a cut-off archive would restore settings nobody archived, so it is refused.
   device::CDeviceSettings archived = main->m_deviceSettings;
   const ArchiveReadResult read = ReadSettingsArchiveText(*text, archived);
-  if (!read.hasProductId || !read.hasVersion) return 0;
+  if (!read.hasProductId || !read.hasVersion || !read.complete) return 0;
   m_archivedSettings = archived;
   const device::MinimumVersion minimum = device::RestoreMinimumVersion(m_archivedSettings.m_nProductId);
   if (m_archivedSettings.CompareVersion(minimum.major, minimum.minor) < 0) return 0;
