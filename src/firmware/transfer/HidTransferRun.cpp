@@ -159,6 +159,12 @@ bool HidTransferRun::Finish(bool alsoSecond, const TransferFailureTags& tags) {
   return true;
 }
 
+void HidTransferRun::AwaitRestart() {
+  m_context.job.m_nState = JOB_WAITING_RESTART;
+  // The device-back timer is not wanted by a page that is going away.
+  if (Pause(kBeforeRestartWaitMs)) ArmDeviceBack();
+}
+
 void HidTransferRun::ArmDeviceBack() {
   if (m_context.hooks.armDeviceBackTimer) m_context.hooks.armDeviceBackTimer();
 }

@@ -29,6 +29,9 @@ class HidTransferRun {
   static constexpr uint32_t kUserPollMs = 1000;
   static constexpr uint32_t kBeforeRestartWaitMs = 5000;
   static constexpr uint32_t kReadyPollMs = 500;
+  static constexpr uint32_t kDirectFinishSettleMs = 500;
+  // The products that apply the image after the finish take this long to restart.
+  static constexpr uint32_t kApplyAndRestartMs = 65000;
   // A device that has not said it is ready after this long is not going to.
   static constexpr uint32_t kReadyPollBudgetMs = 300000;
 
@@ -55,6 +58,8 @@ class HidTransferRun {
   bool FirstMarked() const { return m_firstMarked; }
   // The clock's pause; false (without giving up) when the stop request ended it.
   bool Pause(uint32_t ms);
+  // The finish was accepted: JOB_WAITING_RESTART, and after a pause the device-back timer.
+  void AwaitRestart();
   // Asks for the device-back timer, which completes the job once the device is back.
   void ArmDeviceBack();
 

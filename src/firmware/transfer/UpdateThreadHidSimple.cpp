@@ -11,10 +11,7 @@ void UpdateThreadHidSimple(const HidTransferContext& context, std::stop_token st
   run.StartTransfer();
   if (!run.SendSections(run.Image().Sections().size())) return;
   if (!run.Finish(/*alsoSecond=*/true)) return;
-  context.job.m_nState = JOB_WAITING_RESTART;
-  // The device-back timer is not wanted by a page that is going away.
-  if (!run.Pause(HidTransferRun::kBeforeRestartWaitMs)) return;
-  run.ArmDeviceBack();
+  run.AwaitRestart();
 }
 
 }  // namespace firmware
