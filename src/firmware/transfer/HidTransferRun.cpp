@@ -165,6 +165,16 @@ void HidTransferRun::AwaitRestart() {
   if (Pause(kBeforeRestartWaitMs)) ArmDeviceBack();
 }
 
+void HidTransferRun::AwaitRestartAfterApplying(bool applying) {
+  if (!Pause(kApplyAndRestartMs)) {
+    GiveUpStopped();
+    return;
+  }
+  m_context.job.m_nState = JOB_WAITING_RESTART;
+  m_context.job.m_bApplying = applying;
+  ArmDeviceBack();
+}
+
 void HidTransferRun::ArmDeviceBack() {
   if (m_context.hooks.armDeviceBackTimer) m_context.hooks.armDeviceBackTimer();
 }

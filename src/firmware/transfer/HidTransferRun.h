@@ -60,6 +60,9 @@ class HidTransferRun {
   bool Pause(uint32_t ms);
   // The finish was accepted: JOB_WAITING_RESTART, and after a pause the device-back timer.
   void AwaitRestart();
+  // The device applies the image after the finish: a minute's pause (the job still transferring),
+  // then JOB_WAITING_RESTART with `applying` and the device-back timer.
+  void AwaitRestartAfterApplying(bool applying);
   // Asks for the device-back timer, which completes the job once the device is back.
   void ArmDeviceBack();
 
