@@ -47,6 +47,8 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   void SetKey(uint16_t key, const std::vector<uint8_t>& bytes);
   // The sequence numbers of the BCCMD commands received, in order.
   std::vector<uint16_t> Sequences();
+  // The DFU class requests received (runtime and DFU mode), in order.
+  std::vector<uint8_t> DfuRequests();
   // The image received by the last download, as the device got it.
   std::vector<uint8_t> ReceivedImage();
 
@@ -92,6 +94,7 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   uint8_t dfuAttributes_;
   std::map<uint16_t, std::vector<uint16_t>> store_;
   std::vector<uint16_t> sequences_;
+  std::vector<uint8_t> dfuRequests_;
   std::deque<std::vector<uint8_t>> events_;
   std::deque<std::vector<uint8_t>> injected_;
   size_t eventOffset_ = 0;
