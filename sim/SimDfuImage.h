@@ -13,7 +13,7 @@ namespace sim {
 inline constexpr size_t kSimImageVersionOffset = 80;
 
 struct SimImageSpec {
-  std::string description = "corvale#4D21";  // the model tag and whatever follows it
+  std::string description = "VKT_TQG27N#4D21";  // the model tag and whatever follows it
   std::array<uint8_t, 4> version = {11, 0, 0, 0};
   size_t imageBytes = 4096;  // the image without its suffix; at least 84
   uint16_t vendorId = 0x092B;

@@ -1,13 +1,15 @@
 // The demo build: the device manager as it ships, but with a simulated headset (092B:4D21) on a
 // simulated USB bus in place of the real one, no vendor HID devices, and a simulated update server
-// whose program list offers nothing newer. Its settings file lives in
-// ~/.local/share/corvale-manager-demo/IMG, or, when that cannot be made (no home folder, or one
-// that cannot be written), in a private temporary folder made for the run and removed after it.
+// whose program list offers nothing newer and whose firmware list offers a newer image for the
+// headset. Its settings file lives in ~/.local/share/corvale-manager-demo/IMG, or, when that cannot
+// be made (no home folder, or one that cannot be written), in a private temporary folder made for
+// the run and removed after it.
 //
 //   corvale-manager-demo                   runs the program
-//   corvale-manager-demo --screenshots DIR walks pages 1 and 2 and the recognised state in every
-//                                          language and writes PNG pictures of the window, and of
-//                                          a message box with one and with three buttons, to DIR
+//   corvale-manager-demo --screenshots DIR walks pages 1 to 3 in every language and writes PNG
+//                                          pictures of the window, of the offer of new firmware,
+//                                          of a message box with one and with three buttons, and
+//                                          of a test settings grid with every cell kind, to DIR
 #include <stdlib.h>
 
 #include <cstdlib>
@@ -16,16 +18,25 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "SimBlueCoreHeadset.h"
+#include "SimDfuImage.h"
 #include "SimHidBus.h"
 #include "SimUpdateServer.h"
 #include "SimUsbBus.h"
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
+#include "controls/grid/CellCheckBox.h"
+#include "controls/grid/CellComboBox.h"
+#include "controls/grid/CellPushButton.h"
+#include "controls/grid/ConfigListCtrl.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
+#include "firmware/update/DialogNewUpdateFound.h"
+#include "framework/Dialog.h"
+#include "framework/TestSeams.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
@@ -108,7 +119,100 @@ void WaitUntilIdle(app::CUpdaterDlg& window) {
   for (int waited = 0; window.m_bBusy && waited < 5000; waited += 50) fw::Application::ProcessMessagesFor(50);
 }
 
-int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
+// A window with one settings grid: check boxes on, off and disabled, a combo box with its list
+// open over its scroll bar, and the "?" buttons, so that the cells' drawing can be seen.
+class GridSample : public fw::Dialog {
+ public:
+  GridSample() : fw::Dialog(Template()) { BindControl(1201, grid_); }
+
+  bool OnInitDialog() override {
+    grid_.InsertColumn(0, "", fw::LVCFMT_LEFT, 30);
+    grid_.InsertColumn(1, "", fw::LVCFMT_LEFT, 250);
+    grid_.InsertColumn(2, "", fw::LVCFMT_LEFT, 220);
+    const char* labels[] = {"Check box, Enable", "Check box, Disable", "Disabled check box", "Combo box", "Plain row"};
+    for (int row = 0; row < 5; ++row) {
+      grid_.InsertItem(row, "");
+      grid_.AddCell(row, 0, std::make_unique<controls::CCellPushButton>(), "")->SetBitmapId(188);
+      grid_.SetItemText(row, 1, labels[row]);
+    }
+    for (int row = 0; row < 3; ++row) {
+      auto* check = grid_.AddCell(row, 2, std::make_unique<controls::CCellCheckBox>(), row == 1 ? "1" : "0");
+      check->SetLeftLabel("Enable");
+      check->SetRightLabel("Disable");
+    }
+    grid_.SetCellDisabled(2, 2, true);
+    std::string options;
+    for (int level = 1; level <= 10; ++level) options += (level > 1 ? "\n" : "") + text::Format("Level %d", level);
+    combo_ = grid_.AddCell(3, 2, std::make_unique<controls::CCellComboBox>(), options);
+    combo_->SetCurSel(7);
+    grid_.SetItemText(4, 2, "plain text");
+    return true;
+  }
+
+  // Opens the combo box's list as a click on the cell does.
+  void OpenList() {
+    const fw::Point cell = grid_.GetSubItemRect(3, 2, fw::LVIR_LABEL).CenterPoint();
+    fw::ClickAt(grid_, cell);
+  }
+
+ private:
+  static const fw::DialogTemplate& Template() {
+    static const fw::DialogTemplate tmpl{
+        0, {300, 160}, "Arial", 10, fw::DS_POPUP, "Settings grid",
+        {{1201, fw::ControlKind::ListView, fw::Du(4, 4, 292, 152),
+          fw::CS_OWNERDRAW | fw::CS_NOCOLUMNHEADER | fw::CS_SINGLESEL | fw::CS_TABSTOP, "", 0}}};
+    return tmpl;
+  }
+
+  controls::CConfigListCtrl grid_;
+  controls::CCellComboBox* combo_ = nullptr;
+};
+
+bool ShootGrid(const fs::path& dir) {
+  GridSample sample;
+  sample.Create(nullptr);
+  sample.ShowWindow(true);
+  Settle();
+  sample.OpenList();
+  Settle();
+  const fw::Bitmap shot = fw::Bitmap::FromWindowWithPopups(sample);
+  const fs::path file = dir / "grid-cells.png";
+  if (shot.IsNull() || !shot.SavePng(file.string())) {
+    std::cerr << "cannot write " << file << '\n';
+    return false;
+  }
+  std::cout << file.string() << '\n';
+  return true;
+}
+
+
+// The firmware list the demo's server offers: one image for every voice prompt, newer than the
+// simulated headset's firmware (1.0; the simulator's image carries 1.1); and, for the pictures,
+// one image per voice-prompt language.
+constexpr const char* kDemoImageName = "VKT_TQG27N_v1.1.img";
+const std::string kDemoFirmwareList = std::string("VKT_TQG27N: v1.1 : ") + kDemoImageName + "\n";
+const std::string kDemoVariantList =
+    "VKT_TQG27N: v1.1 : English : VKT_TQG27N_v1.1_en.img\nVKT_TQG27N: v1.1 : French : "
+    "VKT_TQG27N_v1.1_fr.img\nVKT_TQG27N: v1.1 : Finnish : VKT_TQG27N_v1.1_fn.img\n";
+
+// Page 3 with the voice-prompt choice, and the offer of the newer firmware over it.
+bool ShootFirmwarePage(app::CUpdaterDlg& window, sim::SimUpdateServer& server, const fs::path& dir,
+                       const std::string& tag) {
+  server.Serve(firmware::kFirmwareListName, kDemoVariantList);
+  firmware::g_bOfferNewerFirmware = false;
+  window.GoToPage(3);
+  WaitUntilIdle(window);
+  bool ok = Shoot(window, dir, tag + "-3-firmware-variants");
+  firmware::CDialogNewUpdateFound offer(&window);
+  offer.Create(&window);
+  offer.ShowWindow(true);
+  ok = Shoot(offer, dir, tag + "-3-firmware-offer") && ok;
+  offer.DestroyWindow();
+  server.Serve(firmware::kFirmwareListName, kDemoFirmwareList);
+  return ok;
+}
+
+int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const fs::path& dir) {
   std::error_code error;
   fs::create_directories(dir, error);
   fw::Application application(argc, argv);
@@ -126,12 +230,15 @@ int TakeScreenshots(int& argc, char** argv, const fs::path& dir) {
     ok = Shoot(window, dir, tag + "-1-selection") && ok;
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     ok = Shoot(window, dir, tag + "-2-recognition") && ok;
+    firmware::g_bOfferNewerFirmware = false;  // the offer is shot on its own below
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
     ok = ShootMessageBoxes(window, dir, tag, language) && ok;
+    ok = ShootFirmwarePage(window, server, dir, tag) && ok;
   }
   window.DestroyWindow();
+  ok = ShootGrid(dir) && ok;
   return ok ? 0 : 1;
 }
 
@@ -167,9 +274,12 @@ int main(int argc, char** argv) {
   sim::SimUpdateServer server;
   server.Serve(pages::kSoftwareListName,
                std::string(pages::kProgramKey) + ": v1.0 : setup.exe\n" + std::string(pages::kProgramKey) + ":0\n");
+  server.Serve(firmware::kFirmwareListName, kDemoFirmwareList);
+  const std::vector<uint8_t> image = sim::MakeDfuFile();
+  server.Serve(kDemoImageName, std::string(image.begin(), image.end()));
   platform::Http::Scoped useServer(server);
 
-  if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, argv[2]);
+  if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, server, argv[2]);
 
   app::CUpdaterApp application(argc, argv);
   application.InitInstance();

@@ -8,6 +8,7 @@
 #include "device/ProductTraits.h"
 #include "device/UsbIdentities.h"
 #include "framework/PopupMenu.h"
+#include "localization/PageNumbers.h"
 #include "localization/LanguageNames.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/SharedTexts.h"
@@ -133,8 +134,10 @@ bool CUpdaterDlg::OnInitDialog() {
   // The C run time follows the user's locale, as the toolkit does.
   std::setlocale(LC_ALL, "");
   m_staticBackground.SetBitmap(fw::Bitmap::Load(res::IDB_BACKGROUND, kBackgroundSize));
+  // The picture is two pixels larger than the window; nothing of a control may reach outside it.
+  m_staticBackground.MoveWindow(GetClientRect());
   // Children of the frame, so that a page's parent's parent is this window (GetMainWindow).
-  for (int page = 1; page <= 7; ++page) PageWindow(page)->Create(&m_staticPageFrame);
+  for (int page = wizard::FIRST_PAGE; page <= wizard::LAST_PAGE; ++page) PageWindow(page)->Create(&m_staticPageFrame);
   LoadSettingsFile();
   AddToolTips();
   SetTimer(TIMER_STARTUP, kStartupDelayMs);
@@ -262,24 +265,24 @@ int CUpdaterDlg::CountHidDfuDevices(int max) {
 
 // --- Pages ------------------------------------------------------------------------------------
 
-fw::Dialog* CUpdaterDlg::PageWindow(int page) const {
+pages::CWizardPage* CUpdaterDlg::PageWindow(int page) const {
   switch (page) {
-    case 1: return &m_dlgDeviceSelection;
-    case 2: return &m_dlgDeviceRecognition;
-    case 3: return &m_dlgFirmwareUpdate;
-    case 4: return &m_dlgFirmwareRestore;
-    case 5: return &m_dlgDeviceSetting;
-    case 6: return &m_dlgDeviceSettingSecond;
-    case 7: return &m_dlgDeviceSettingSpeedDial;
+    case wizard::PAGE_SELECTION: return &m_dlgDeviceSelection;
+    case wizard::PAGE_RECOGNITION: return &m_dlgDeviceRecognition;
+    case wizard::PAGE_FIRMWARE_UPDATE: return &m_dlgFirmwareUpdate;
+    case wizard::PAGE_FIRMWARE_RESTORE: return &m_dlgFirmwareRestore;
+    case wizard::PAGE_DEVICE_SETTING: return &m_dlgDeviceSetting;
+    case wizard::PAGE_DEVICE_SETTING_SECOND: return &m_dlgDeviceSettingSecond;
+    case wizard::PAGE_SPEED_DIAL: return &m_dlgDeviceSettingSpeedDial;
     default: return nullptr;
   }
 }
 
 pages::CSettingsPage* CUpdaterDlg::SettingsPage(int page) const {
   switch (page) {
-    case 5: return &m_dlgDeviceSetting;
-    case 6: return &m_dlgDeviceSettingSecond;
-    case 7: return &m_dlgDeviceSettingSpeedDial;
+    case wizard::PAGE_DEVICE_SETTING: return &m_dlgDeviceSetting;
+    case wizard::PAGE_DEVICE_SETTING_SECOND: return &m_dlgDeviceSettingSecond;
+    case wizard::PAGE_SPEED_DIAL: return &m_dlgDeviceSettingSpeedDial;
     default: return nullptr;
   }
 }

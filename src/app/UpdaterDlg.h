@@ -135,7 +135,7 @@ class CUpdaterDlg : public fw::Dialog {
   pages::CDialogDeviceSettingSpeedDial& m_dlgDeviceSettingSpeedDial;  // 7
 
   // The page window of page 1 to 7, else nullptr.
-  fw::Dialog* PageWindow(int page) const;
+  pages::CWizardPage* PageWindow(int page) const;
   // The settings page 5, 6 or 7, else nullptr.
   pages::CSettingsPage* SettingsPage(int page) const;
 

@@ -1,4 +1,9 @@
 // How the main window's own controls are coloured and which fonts they use.
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "app/UpdaterDlg.h"
 #include "app/WindowColours.h"
 #include "framework/DeviceContext.h"
@@ -38,38 +43,74 @@ bool IsPillButton(int id) {
          id == IDC_RESTORE_SHORTCUT;
 }
 
+// Below this many pixels a caption would no longer be read; it is shrunk no further.
+constexpr int kSmallestFitHeight = 8;
+
 std::string CaptionOf(const fw::DrawItemStruct& item) {
   std::string caption = item.control ? item.control->GetWindowText() : std::string();
   return caption;
 }
 
-void DrawCaption(fw::DeviceContext& dc, const fw::DrawItemStruct& item, const fw::Rect& r, unsigned align,
+int WidestOf(fw::DeviceContext& dc, const std::vector<std::string>& lines) {
+  int widest = 0;
+  for (const std::string& line : lines) widest = std::max(widest, dc.GetTextExtent(line).cx);
+  return widest;
+}
+
+// Makes the font in effect smaller, step by step, until every line fits `width`: a long title
+// (Dutch, German, Russian, Finnish) then shows whole instead of losing its ends.
+void ShrinkToFit(fw::DeviceContext& dc, const std::vector<std::string>& lines, int width) {
+  fw::Font font = dc.GetFont();
+  while (WidestOf(dc, lines) > width && std::abs(font.Height()) > kSmallestFitHeight) {
+    font = font.WithHeight(font.Height() < 0 ? font.Height() + 1 : font.Height() - 1);
+    dc.SelectFont(font);
+  }
+}
+
+// The caption with each run of blanks made one: the padding that places a short caption is given
+// up first when a long one needs the room.
+std::string WithoutPadding(const std::string& caption) {
+  std::string out;
+  for (char c : caption) {
+    if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+    out += c;
+  }
+  return out;
+}
+
+void DrawCaption(fw::DeviceContext& dc, const std::string& caption, const fw::Rect& r, unsigned align,
                  fw::Colour fill, fw::Colour ink) {
   dc.SetBkColor(fill);
   dc.SetTextColor(ink);
-  dc.DrawText(CaptionOf(item), r, align | fw::DT_VCENTER | fw::DT_SINGLELINE | fw::DT_NOPREFIX);
+  dc.DrawText(caption, r, align | fw::DT_VCENTER | fw::DT_SINGLELINE | fw::DT_NOPREFIX);
 }
 
 // A caption wider than its button is broken in two at the blank or hyphen nearest its middle, so
-// that long titles (German, Russian) stay readable instead of being cut at both ends.
+// that long titles (German, Russian) stay readable instead of being cut at both ends; what still
+// does not fit is drawn smaller.
 void DrawFittedCaption(fw::DeviceContext& dc, const fw::DrawItemStruct& item, fw::Colour fill, fw::Colour ink) {
   const std::string caption = CaptionOf(item);
   const fw::Rect& r = item.rect;
   constexpr int kMargin = 4;
+  const int room = r.Width() - 2 * kMargin;
   size_t split = std::string::npos;
-  if (dc.GetTextExtent(caption).cx > r.Width() - 2 * kMargin) {
+  if (dc.GetTextExtent(caption).cx > room) {
     for (size_t i = 0; i < caption.size(); ++i) {
       if (caption[i] != ' ' && caption[i] != '-') continue;
       const auto distance = [&](size_t at) { return at > caption.size() / 2 ? at - caption.size() / 2 : caption.size() / 2 - at; };
       if (split == std::string::npos || distance(i) < distance(split)) split = i;
     }
   }
+  const int saved = dc.SaveDC();
   if (split == std::string::npos) {
-    DrawCaption(dc, item, r, fw::DT_CENTER, fill, ink);
+    ShrinkToFit(dc, {caption}, room);
+    DrawCaption(dc, caption, r, fw::DT_CENTER, fill, ink);
+    dc.RestoreDC(saved);
     return;
   }
   const std::string first = caption.substr(0, caption[split] == '-' ? split + 1 : split);
   const std::string second = caption.substr(split + 1);
+  ShrinkToFit(dc, {first, second}, room);
   const int lineHeight = dc.GetTextExtent(caption).cy;
   const int top = r.top + (r.Height() - 2 * lineHeight) / 2;
   dc.SetBkColor(fill);
@@ -77,6 +118,7 @@ void DrawFittedCaption(fw::DeviceContext& dc, const fw::DrawItemStruct& item, fw
   constexpr unsigned kLine = fw::DT_CENTER | fw::DT_SINGLELINE | fw::DT_NOPREFIX;
   dc.DrawText(first, fw::Rect{r.left, top, r.right, top + lineHeight}, kLine);
   dc.DrawText(second, fw::Rect{r.left, top + lineHeight, r.right, top + 2 * lineHeight}, kLine);
+  dc.RestoreDC(saved);
 }
 
 void DrawSquareButton(fw::DeviceContext& dc, const fw::DrawItemStruct& item) {
@@ -126,7 +168,14 @@ void DrawPillButton(fw::DeviceContext& dc, const fw::DrawItemStruct& item) {
   unsigned align = fw::DT_CENTER;
   if (item.ctlId == IDC_BACK || item.ctlId == IDC_UPDATE_SHORTCUT) align = fw::DT_LEFT;
   if (item.ctlId == IDC_NEXT || item.ctlId == IDC_RESTORE_SHORTCUT) align = fw::DT_RIGHT;
-  DrawCaption(dc, item, r, align, fill, ink);
+  std::string caption = CaptionOf(item);
+  const int savedFont = dc.SaveDC();
+  if (dc.GetTextExtent(caption).cx > r.Width()) {
+    caption = WithoutPadding(caption);
+    ShrinkToFit(dc, {caption}, r.Width());
+  }
+  DrawCaption(dc, caption, r, align, fill, ink);
+  dc.RestoreDC(savedFont);
 }
 
 void DrawTab(fw::DeviceContext& dc, const fw::DrawItemStruct& item) {
@@ -140,7 +189,7 @@ void DrawTab(fw::DeviceContext& dc, const fw::DrawItemStruct& item) {
   dc.FillSolidRect(fw::Rect{r.right - w, r.top, r.right, r.bottom}, kColourDarkGrey);
   dc.FillSolidRect(fw::Rect{r.left, r.top, r.right, r.top + w}, kColourDarkGrey);
   if (!open) dc.FillSolidRect(fw::Rect{r.left, r.bottom - w, r.right, r.bottom}, kColourDarkGrey);
-  DrawCaption(dc, item, r, fw::DT_CENTER, fill, open ? fw::colours::kBlack : kColourDarkGrey);
+  DrawCaption(dc, CaptionOf(item), r, fw::DT_CENTER, fill, open ? fw::colours::kBlack : kColourDarkGrey);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/UpdaterDlg.h"
 #include "framework/ComboBox.h"
 #include "resources/Menus.h"
+#include "localization/PageNumbers.h"
 
 namespace app {
 
@@ -79,28 +80,28 @@ void CUpdaterDlg::ApplyLanguageChoice(const CDialogLanguageManager& dialog) {
 
 void CUpdaterDlg::RedressPageForLanguage() {
   switch (m_nCurrentPage) {
-    case 1:
+    case wizard::PAGE_SELECTION:
       m_dlgDeviceSelection.RedrawSelection();
       break;
-    case 2:
+    case wizard::PAGE_RECOGNITION:
       m_dlgDeviceRecognition.ShowRecognitionText();
       break;
-    case 3:
+    case wizard::PAGE_FIRMWARE_UPDATE:
       if (m_bApplyToFirmwareLanguage &&
           VoicePromptEntries(m_dlgFirmwareUpdate, firmware::IDC_FIRMWARE_VOICE_PROMPT) > 0) {
         // The list is read again in the new language; the newer-version offer was made already.
         firmware::g_bOfferNewerFirmware = false;
-        m_dlgFirmwareUpdate.m_job.Reset(3);
+        m_dlgFirmwareUpdate.m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
         EmptyVoicePrompts(m_dlgFirmwareUpdate, firmware::IDC_FIRMWARE_VOICE_PROMPT);
         m_dlgFirmwareUpdate.SetTimer(firmware::TIMER_FIRMWARE_LIST, kListReloadDelayMs);
       } else {
         m_dlgFirmwareUpdate.RefreshUpdatePage();
       }
       break;
-    case 4:
+    case wizard::PAGE_FIRMWARE_RESTORE:
       if (m_bApplyToFirmwareLanguage &&
           VoicePromptEntries(m_dlgFirmwareRestore, firmware::IDC_RESTORE_VOICE_PROMPT) > 0) {
-        m_dlgFirmwareRestore.m_job.Reset(4);
+        m_dlgFirmwareRestore.m_job.Reset(wizard::PAGE_FIRMWARE_RESTORE);
         m_dlgFirmwareRestore.m_job.m_bFound = 1;
         EmptyVoicePrompts(m_dlgFirmwareRestore, firmware::IDC_RESTORE_VOICE_PROMPT);
         m_dlgFirmwareRestore.SetTimer(firmware::TIMER_RESTORE_LOOKUP, kListReloadDelayMs);
@@ -108,15 +109,15 @@ void CUpdaterDlg::RedressPageForLanguage() {
         m_dlgFirmwareRestore.RefreshRestorePage();
       }
       break;
-    case 5:
+    case wizard::PAGE_DEVICE_SETTING:
       m_dlgDeviceSetting.ApplyBoldFont();
       m_dlgDeviceSetting.RefreshSettingsPageTexts();
       m_dlgDeviceSetting.LayoutLegacyPanel();
       break;
-    case 6:
+    case wizard::PAGE_DEVICE_SETTING_SECOND:
       m_dlgDeviceSettingSecond.RefreshSettingsPageTexts();
       break;
-    case 7:
+    case wizard::PAGE_SPEED_DIAL:
       m_dlgDeviceSettingSpeedDial.RefreshSettingsPageTexts();
       break;
     default:

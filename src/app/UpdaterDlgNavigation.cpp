@@ -8,6 +8,7 @@
 #include "device/SettingsPages.h"
 #include "device/UsbIdentities.h"
 #include "localization/MainWindowTexts.h"
+#include "localization/PageNumbers.h"
 #include "localization/SafeFormat.h"
 #include "localization/SettingVocabulary.h"
 #include "localization/SharedTexts.h"
@@ -88,18 +89,18 @@ void CUpdaterDlg::OnButtonDeviceSetting() {
       GoToDeviceSettingPage(true);
     }
   }
-  if (m_nCurrentPage == 5) m_dlgDeviceSetting.SetFocus();
+  if (m_nCurrentPage == wizard::PAGE_DEVICE_SETTING) m_dlgDeviceSetting.SetFocus();
 }
 
 void CUpdaterDlg::OnButtonBack() {
   if (IsRefusingCommands()) return;
   switch (m_nCurrentPage) {
-    case 2: GoToSelectionPage(); break;
-    case 3:
-    case 4: GoToRecognitionPage(true, nullptr, 0); break;
-    case 5:
-    case 6:
-    case 7: GoToFirmwareUpdatePage(true); break;
+    case wizard::PAGE_RECOGNITION: GoToSelectionPage(); break;
+    case wizard::PAGE_FIRMWARE_UPDATE:
+    case wizard::PAGE_FIRMWARE_RESTORE: GoToRecognitionPage(true, nullptr, 0); break;
+    case wizard::PAGE_DEVICE_SETTING:
+    case wizard::PAGE_DEVICE_SETTING_SECOND:
+    case wizard::PAGE_SPEED_DIAL: GoToFirmwareUpdatePage(true); break;
     default: break;
   }
 }
@@ -107,15 +108,15 @@ void CUpdaterDlg::OnButtonBack() {
 void CUpdaterDlg::OnButtonNext() {
   if (IsRefusingCommands()) return;
   switch (m_nCurrentPage) {
-    case 1:
+    case wizard::PAGE_SELECTION:
       m_nDeviceTarget = device::EDITION_PRODUCT;
       GoToRecognitionPage(true, nullptr, 0);
       break;
-    case 2:
+    case wizard::PAGE_RECOGNITION:
       m_dlgDeviceRecognition.RecognizeDevice(nullptr, true);
       break;
-    case 3:
-    case 4:
+    case wizard::PAGE_FIRMWARE_UPDATE:
+    case wizard::PAGE_FIRMWARE_RESTORE:
       if (device::IsDfuMode(m_nUsbStatus) || HasNoSettings(m_nDeviceTarget)) {
         GoToSelectionPage();
       } else if (device::HasProductFlag(m_nDeviceTarget, device::kSpeedDialsOnly)) {
@@ -124,18 +125,18 @@ void CUpdaterDlg::OnButtonNext() {
         GoToDeviceSettingPage(true);
       }
       break;
-    case 5:
-    case 6:
-    case 7: GoToSelectionPage(); break;
+    case wizard::PAGE_DEVICE_SETTING:
+    case wizard::PAGE_DEVICE_SETTING_SECOND:
+    case wizard::PAGE_SPEED_DIAL: GoToSelectionPage(); break;
     default: break;
   }
 }
 
 void CUpdaterDlg::OnButtonAction() {
   if (IsRefusingCommands()) return;
-  if (m_nCurrentPage == 3) {
+  if (m_nCurrentPage == wizard::PAGE_FIRMWARE_UPDATE) {
     m_dlgFirmwareUpdate.StartUpdateFromMain();
-  } else if (m_nCurrentPage == 4) {
+  } else if (m_nCurrentPage == wizard::PAGE_FIRMWARE_RESTORE) {
     m_dlgFirmwareRestore.StartRestore();
   } else if (pages::CSettingsPage* page = SettingsPage(m_nCurrentPage)) {
     page->ApplySettingsToDevice();
@@ -147,11 +148,11 @@ void CUpdaterDlg::OnButtonAction() {
 namespace {
 
 KindList KindsOfPage(CUpdaterDlg& dlg) {
-  if (dlg.m_nCurrentPage == 4) {
+  if (dlg.m_nCurrentPage == wizard::PAGE_FIRMWARE_RESTORE) {
     firmware::CDialogFirmwareRestore& restore = dlg.m_dlgFirmwareRestore;
     return {restore.m_nArchivePageCount, &restore.m_anArchivePages, &restore.m_nArchivePageSel};
   }
-  if (dlg.m_nCurrentPage >= 5 && dlg.m_nCurrentPage <= 7) {
+  if (wizard::IsSettingsPage(dlg.m_nCurrentPage)) {
     return {dlg.m_nSettingsPageCount, &dlg.m_anSettingsPages, &dlg.m_nSettingsPageSel};
   }
   return {};
@@ -178,7 +179,7 @@ void CUpdaterDlg::OnButtonBasic() {
   if (m_bBusy) return;
   const KindList kinds = KindsOfPage(*this);
   if (kinds.count != 2 || *kinds.selected != 1) return;
-  if (m_nCurrentPage == 4) {
+  if (m_nCurrentPage == wizard::PAGE_FIRMWARE_RESTORE) {
     ShowArchiveKind(0);
   } else {
     m_nSettingsPageSel = 0;
@@ -190,7 +191,7 @@ void CUpdaterDlg::OnButtonPageList() {
   if (m_bBusy) return;
   const KindList kinds = KindsOfPage(*this);
   if (kinds.count == 2) {
-    if (m_nCurrentPage == 4) {
+    if (m_nCurrentPage == wizard::PAGE_FIRMWARE_RESTORE) {
       ShowArchiveKind(1);
     } else {
       m_nSettingsPageSel = 1;
@@ -239,7 +240,7 @@ void CUpdaterDlg::OnSelchangePageList() {
     RefreshControls();
     return;
   }
-  if (m_nCurrentPage == 4) {
+  if (m_nCurrentPage == wizard::PAGE_FIRMWARE_RESTORE) {
     RestoreLivePage();
     ShowArchiveKind(index);
     return;
@@ -317,17 +318,18 @@ bool CUpdaterDlg::RefreshControls() {
 
   // NEXT reads NEW DEVICE where it leads back to page 1.
   const bool dfuOrNoSettings = device::IsDfuMode(m_nUsbStatus) || HasNoSettings(m_nDeviceTarget);
-  const bool nextIsNewDevice = m_nCurrentPage >= 5 || ((m_nCurrentPage == 3 || m_nCurrentPage == 4) && dfuOrNoSettings);
+  const bool nextIsNewDevice =
+      m_nCurrentPage >= wizard::PAGE_DEVICE_SETTING || (wizard::IsFirmwarePage(m_nCurrentPage) && dfuOrNoSettings);
   m_btnNext.SetWindowText(nextIsNewDevice ? text::GetNewDeviceButtonText(m_nLanguage)
                                           : text::GetNextButtonText(m_nLanguage));
 
   // The navigation button of the current page stays pushed.
   const int highlighted = std::clamp(m_nCurrentPage, 1, 5);
   for (int i = 0; i < 5; ++i) {
-    m_btnNavigation[static_cast<size_t>(i)].SetState(m_nCurrentPage >= 1 && i + 1 == highlighted);
+    m_btnNavigation[static_cast<size_t>(i)].SetState(m_nCurrentPage >= wizard::PAGE_SELECTION && i + 1 == highlighted);
   }
 
-  fw::Window* instructions = m_dlgFirmwareUpdate.GetDlgItem(firmware::IDC_FIRMWARE_INSTRUCTIONS);
+  pages::CWizardPage* page = PageWindow(m_nCurrentPage);
   if (m_bBusy) {
     // Every frame button refuses while busy; what is shown stays shown.
     for (fw::Window* w : std::initializer_list<fw::Window*>{&m_btnAbout, &m_btnClose, &m_btnShowStatus, &m_btnBack,
@@ -349,52 +351,38 @@ bool CUpdaterDlg::RefreshControls() {
     Show(m_progress, false);
     Show(m_staticPercentSign, false);
     Show(m_staticPercentNumber, false);
-    if (instructions) Show(*instructions, true);
+
+    // The navigation buttons of the pages that cannot be reached yet, and the shortcut between
+    // the two firmware pages.
+    const auto enableNavigationFrom = [this](int first, bool enable) {
+      for (int number = first; number <= wizard::PAGE_DEVICE_SETTING; ++number) {
+        Enable(m_btnNavigation[static_cast<size_t>(number - 1)], enable);
+      }
+    };
+    const bool firmwarePage = wizard::IsFirmwarePage(m_nCurrentPage);
+    if (m_nCurrentPage == wizard::PAGE_SELECTION) {
+      enableNavigationFrom(wizard::PAGE_RECOGNITION, false);
+      Enable(m_btnBack, false);
+    } else if (m_nCurrentPage == wizard::PAGE_RECOGNITION) {
+      enableNavigationFrom(wizard::PAGE_FIRMWARE_UPDATE, m_bDeviceRecognized);
+    } else if (firmwarePage && dfuOrNoSettings) {
+      enableNavigationFrom(wizard::PAGE_DEVICE_SETTING, false);
+    }
+    if (page) {
+      EnableAndShow(m_btnUpdateShortcut, m_nCurrentPage == wizard::PAGE_FIRMWARE_RESTORE);
+      EnableAndShow(m_btnRestoreShortcut, m_nCurrentPage == wizard::PAGE_FIRMWARE_UPDATE);
+    }
 
     bool tabs = false;
-    switch (m_nCurrentPage) {
-      case 1:
-        for (int i = 1; i < 5; ++i) Enable(m_btnNavigation[static_cast<size_t>(i)], false);
-        Enable(m_btnBack, false);
+    if (page) {
+      const pages::PageFrame frame = page->DescribeFrame(m_nLanguage);
+      if (frame.actionCaption.empty()) {
         EnableAndShow(m_btnAction, false);
-        EnableAndShow(m_btnUpdateShortcut, false);
-        EnableAndShow(m_btnRestoreShortcut, false);
-        break;
-      case 2:
-        for (int i = 2; i < 5; ++i) Enable(m_btnNavigation[static_cast<size_t>(i)], m_bDeviceRecognized);
-        EnableAndShow(m_btnAction, false);
-        EnableAndShow(m_btnUpdateShortcut, false);
-        EnableAndShow(m_btnRestoreShortcut, false);
-        break;
-      case 3:
-      case 4: {
-        const bool update = m_nCurrentPage == 3;
-        m_btnAction.SetWindowText(update ? text::GetUpdateActionText(m_nLanguage)
-                                         : text::GetRestoreActionText(m_nLanguage));
-        if (dfuOrNoSettings) Enable(m_btnNavigation[4], false);
-        EnableAndShow(m_btnUpdateShortcut, !update);
-        EnableAndShow(m_btnRestoreShortcut, update);
-        if (update) {
-          const fw::Window* path = m_dlgFirmwareUpdate.GetDlgItem(firmware::IDC_FIRMWARE_IMAGE_PATH);
-          if (!path || path->GetWindowText().empty()) Enable(m_btnAction, false);
-        } else {
-          const bool found = m_dlgFirmwareRestore.m_job.m_bFound != 0;
-          Enable(m_btnAction, found);
-          tabs = found;
-        }
-        break;
+      } else {
+        m_btnAction.SetWindowText(frame.actionCaption);
+        Enable(m_btnAction, frame.actionEnabled);
       }
-      case 5:
-      case 6:
-      case 7:
-        m_btnAction.SetWindowText(text::GetSaveActionText(m_nLanguage));
-        EnableAndShow(m_btnUpdateShortcut, false);
-        EnableAndShow(m_btnRestoreShortcut, false);
-        if (SettingsPage(m_nCurrentPage)->IsSettingsModified() == 0) Enable(m_btnAction, false);
-        tabs = true;
-        break;
-      default:
-        break;
+      tabs = frame.tabs;
     }
 
     // The tab of the kind on show is disabled: it is drawn as the open one.
@@ -410,14 +398,17 @@ bool CUpdaterDlg::RefreshControls() {
     }
   }
 
-  // Progress: the bar, "%" and the number share their place with the update page's instructions.
-  if (m_nProgress >= 0) {
+  // Progress: the bar, "%" and the number share their place with a page's own control.
+  const bool progressShown = m_nProgress >= 0;
+  if (progressShown) {
     Show(m_progress, true);
     m_progress.SetPos(m_nProgress);
     Show(m_staticPercentSign, true);
     Show(m_staticPercentNumber, true);
     m_staticPercentNumber.SetWindowText(text::Format("%d", m_nProgress));
-    if (instructions) Show(*instructions, false);
+  }
+  if (!m_bBusy || progressShown) {
+    for (int p = wizard::FIRST_PAGE; p <= wizard::LAST_PAGE; ++p) PageWindow(p)->ShowFrameProgress(progressShown);
   }
   return true;
 }

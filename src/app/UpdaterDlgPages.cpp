@@ -6,6 +6,7 @@
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
 #include "device/TargetCompatibility.h"
+#include "localization/PageNumbers.h"
 #include "localization/SharedTexts.h"
 #include "resources/DialogTemplates.h"
 
@@ -17,58 +18,68 @@ constexpr fw::Size kSavePromptSize = {400, 130};
 
 }  // namespace
 
-void CUpdaterDlg::GoToSelectionPage() { SwitchToPage(1, true, nullptr, 0); }
+void CUpdaterDlg::GoToSelectionPage() { SwitchToPage(wizard::PAGE_SELECTION, true, nullptr, 0); }
 
 void CUpdaterDlg::GoToRecognitionPage(bool showStatus, device::CDeviceSettings* toWrite, int returnPage) {
-  SwitchToPage(2, showStatus, toWrite, returnPage);
+  SwitchToPage(wizard::PAGE_RECOGNITION, showStatus, toWrite, returnPage);
 }
 
-void CUpdaterDlg::GoToFirmwareUpdatePage(bool showStatus) { SwitchToPage(3, showStatus, nullptr, 0); }
-void CUpdaterDlg::GoToFirmwareRestorePage(bool showStatus) { SwitchToPage(4, showStatus, nullptr, 0); }
-void CUpdaterDlg::GoToDeviceSettingPage(bool showStatus) { SwitchToPage(5, showStatus, nullptr, 0); }
-void CUpdaterDlg::GoToDeviceSettingSecondPage(bool showStatus) { SwitchToPage(6, showStatus, nullptr, 0); }
-void CUpdaterDlg::GoToSpeedDialPage(bool showStatus) { SwitchToPage(7, showStatus, nullptr, 0); }
+void CUpdaterDlg::GoToFirmwareUpdatePage(bool showStatus) {
+  SwitchToPage(wizard::PAGE_FIRMWARE_UPDATE, showStatus, nullptr, 0);
+}
+void CUpdaterDlg::GoToFirmwareRestorePage(bool showStatus) {
+  SwitchToPage(wizard::PAGE_FIRMWARE_RESTORE, showStatus, nullptr, 0);
+}
+void CUpdaterDlg::GoToDeviceSettingPage(bool showStatus) {
+  SwitchToPage(wizard::PAGE_DEVICE_SETTING, showStatus, nullptr, 0);
+}
+void CUpdaterDlg::GoToDeviceSettingSecondPage(bool showStatus) {
+  SwitchToPage(wizard::PAGE_DEVICE_SETTING_SECOND, showStatus, nullptr, 0);
+}
+void CUpdaterDlg::GoToSpeedDialPage(bool showStatus) {
+  SwitchToPage(wizard::PAGE_SPEED_DIAL, showStatus, nullptr, 0);
+}
 
 void CUpdaterDlg::GoToPage(int page) {
   switch (page) {
-    case 1: GoToSelectionPage(); break;
-    case 2: GoToRecognitionPage(true, nullptr, 0); break;
-    case 3: GoToFirmwareUpdatePage(true); break;
-    case 4: GoToFirmwareRestorePage(true); break;
-    case 5: GoToDeviceSettingPage(true); break;
-    case 6: GoToDeviceSettingSecondPage(true); break;
-    case 7: GoToSpeedDialPage(true); break;
+    case wizard::PAGE_SELECTION: GoToSelectionPage(); break;
+    case wizard::PAGE_RECOGNITION: GoToRecognitionPage(true, nullptr, 0); break;
+    case wizard::PAGE_FIRMWARE_UPDATE: GoToFirmwareUpdatePage(true); break;
+    case wizard::PAGE_FIRMWARE_RESTORE: GoToFirmwareRestorePage(true); break;
+    case wizard::PAGE_DEVICE_SETTING: GoToDeviceSettingPage(true); break;
+    case wizard::PAGE_DEVICE_SETTING_SECOND: GoToDeviceSettingSecondPage(true); break;
+    case wizard::PAGE_SPEED_DIAL: GoToSpeedDialPage(true); break;
     default: break;
   }
 }
 
 void CUpdaterDlg::SwitchToPage(int page, bool showStatus, device::CDeviceSettings* toWrite, int returnPage,
                                bool leavingCurrent) {
-  if (page < 1 || page > 7) return;
+  if (page < wizard::PAGE_SELECTION || page > wizard::PAGE_SPEED_DIAL) return;
   if (leavingCurrent && LeaveSettingsPage(page)) return;
 
   m_nCurrentPage = page;
   if (pages::CSettingsPage* settings = SettingsPage(page)) settings->m_nPendingPage = 0;
-  if (page <= 2) ForgetDevice();
+  if (page <= wizard::PAGE_RECOGNITION) ForgetDevice();
 
   // The redirections start with m_nCurrentPage already set to the page asked for. That page was
   // never entered, so its edits are not the user's and nothing is asked about them.
-  if (page >= 2 && m_nDeviceTarget == 0) {
-    SwitchToPage(1, true, nullptr, 0, false);
+  if (page >= wizard::PAGE_RECOGNITION && m_nDeviceTarget == 0) {
+    SwitchToPage(wizard::PAGE_SELECTION, true, nullptr, 0, false);
     return;
   }
-  if (page >= 3 && !m_bDeviceRecognized) {
-    SwitchToPage(2, true, nullptr, 0, false);
+  if (page >= wizard::PAGE_FIRMWARE_UPDATE && !m_bDeviceRecognized) {
+    SwitchToPage(wizard::PAGE_RECOGNITION, true, nullptr, 0, false);
     return;
   }
 
   ShowCurrentPage();
-  if (page == 2) m_dlgDeviceRecognition.m_nReturnPage = returnPage;
+  if (page == wizard::PAGE_RECOGNITION) m_dlgDeviceRecognition.m_nReturnPage = returnPage;
   EnterPage(page, showStatus);
-  if (page == 1 || showStatus) ShowPageStatus();
+  if (page == wizard::PAGE_SELECTION || showStatus) ShowPageStatus();
   RefreshControls();
 
-  if (page == 2 && m_dlgDeviceRecognition.m_nReturnPage != 0) {
+  if (page == wizard::PAGE_RECOGNITION && m_dlgDeviceRecognition.m_nReturnPage != 0) {
     const int result = m_dlgDeviceRecognition.RecognizeDevice(toWrite, false);
     // Posted, not sent: the interactive run starts once this handler has returned and the page
     // has been drawn.
@@ -106,10 +117,10 @@ void CUpdaterDlg::ForgetDevice() {
 
 void CUpdaterDlg::EnterPage(int page, bool showStatus) {
   switch (page) {
-    case 1: m_dlgDeviceSelection.ShowPage(); break;
-    case 2: m_dlgDeviceRecognition.SetInstructionVariant(0); break;
-    case 3: m_dlgFirmwareUpdate.ResetUpdatePage(); break;
-    case 4: m_dlgFirmwareRestore.ResetRestorePage(showStatus); break;
+    case wizard::PAGE_SELECTION: m_dlgDeviceSelection.ShowPage(); break;
+    case wizard::PAGE_RECOGNITION: m_dlgDeviceRecognition.SetInstructionVariant(0); break;
+    case wizard::PAGE_FIRMWARE_UPDATE: m_dlgFirmwareUpdate.ResetUpdatePage(); break;
+    case wizard::PAGE_FIRMWARE_RESTORE: m_dlgFirmwareRestore.ResetRestorePage(showStatus); break;
     default:
       if (pages::CSettingsPage* settings = SettingsPage(page)) settings->EnterSettingsPage();
       break;
@@ -117,7 +128,7 @@ void CUpdaterDlg::EnterPage(int page, bool showStatus) {
 }
 
 void CUpdaterDlg::ShowCurrentPage() {
-  for (int page = 1; page <= 7; ++page) PageWindow(page)->ShowWindow(false);
+  for (int page = wizard::FIRST_PAGE; page <= wizard::LAST_PAGE; ++page) PageWindow(page)->ShowWindow(false);
   fw::Dialog* current = PageWindow(m_nCurrentPage);
   if (!current) return;
   // The frame may still hold a snapshot of a page taken while the page list was open.
@@ -129,9 +140,9 @@ void CUpdaterDlg::ShowCurrentPage() {
 int CUpdaterDlg::FindSettingsPageIndex(int page) const {
   int kind = 0;
   switch (page) {
-    case 5: kind = device::SETTINGS_PAGE_BASIC; break;
-    case 6: kind = device::SETTINGS_PAGE_FM_RADIO; break;
-    case 7: kind = device::SETTINGS_PAGE_SPEED_DIAL; break;
+    case wizard::PAGE_DEVICE_SETTING: kind = device::SETTINGS_PAGE_BASIC; break;
+    case wizard::PAGE_DEVICE_SETTING_SECOND: kind = device::SETTINGS_PAGE_FM_RADIO; break;
+    case wizard::PAGE_SPEED_DIAL: kind = device::SETTINGS_PAGE_SPEED_DIAL; break;
     default: return -1;
   }
   const int count = std::clamp(m_nSettingsPageCount, 0, static_cast<int>(m_anSettingsPages.size()));

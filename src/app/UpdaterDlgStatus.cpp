@@ -2,6 +2,7 @@
 // switch shows it again without asking the page that composed it.
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
+#include "localization/PageNumbers.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
@@ -13,7 +14,6 @@ namespace {
 constexpr fw::Size kStatusBoxSize = {510, 160};
 // Return codes above this stand for "saved on a settings page, then go on to code - 100".
 constexpr int kAfterSaveCodeBase = 100;
-constexpr int kSettingsPage = 5;
 
 }  // namespace
 
@@ -56,13 +56,13 @@ void CUpdaterDlg::RefreshStatusMessage() {
 
 void CUpdaterDlg::ShowPageStatus() {
   const int returnPage = m_dlgDeviceRecognition.m_nReturnPage;
-  if (m_nCurrentPage != 2 || returnPage == 0) {
+  if (m_nCurrentPage != wizard::PAGE_RECOGNITION || returnPage == 0) {
     ShowStatusMessage(BuildInstructionStatus(), false);
     return;
   }
   // A silent recognition on the way back: what just succeeded, then what page 2 does now. A code
   // above 100 comes from a settings save, whose success it reports.
-  const int succeeded = returnPage > kAfterSaveCodeBase ? kSettingsPage : returnPage;
+  const int succeeded = returnPage > kAfterSaveCodeBase ? wizard::PAGE_DEVICE_SETTING : returnPage;
   m_strStatus = text::InEveryLanguage([&](int language) {
     return text::Format("%s. %s", text::GetPageSuccessText(succeeded, m_nUsbStatus, language),
                         text::GetPageInstructionText(2, m_nUsbStatus, language));

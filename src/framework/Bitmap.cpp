@@ -73,6 +73,19 @@ Bitmap Bitmap::FromWindow(const Window& window, const Rect& region) {
       widget->grab(detail::ToQt(region.Offset(offset.x, offset.y))).toImage().convertToFormat(QImage::Format_RGB32));
 }
 
+Bitmap Bitmap::FromWindowWithPopups(const Window& window) {
+  QWidget* widget = detail::WidgetOf(&window);
+  if (!widget) return {};
+  QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+  QPainter painter(&image);
+  for (QWidget* popup : widget->window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (popup->isWindow() && popup->isVisible()) painter.drawPixmap(popup->geometry().topLeft() - origin, popup->grab());
+  }
+  painter.end();
+  return detail::BitmapFromImage(image);
+}
+
 Bitmap Bitmap::FromBackground(const Window& window) {
   QWidget* widget = detail::WidgetOf(&window);
   if (!widget) return {};

@@ -30,6 +30,9 @@ class Bitmap {
   static Bitmap FromFile(const std::string& path);
   // What `window` shows in `region` (its client coordinates), children included, as on screen.
   static Bitmap FromWindow(const Window& window, const Rect& region);
+  // What `window` shows with the visible pop-up windows of its top-level window (an open drop-down
+  // list) drawn over it where they lie on the screen, as the user sees it.
+  static Bitmap FromWindowWithPopups(const Window& window);
   // What lies under `window` in its top-level window, the window itself left out: the background a
   // see-through control would show.
   static Bitmap FromBackground(const Window& window);

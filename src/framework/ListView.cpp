@@ -107,6 +107,7 @@ detail::Native* ListView::CreateNative(detail::Native* parent, const ControlTemp
   list->setColumnCount(0);
   list->setHeaderHidden(t.style & CS_NOCOLUMNHEADER);
   list->header()->setStretchLastSection(false);
+  list->header()->setMinimumSectionSize(0);  // a column may be as narrow as its owner sets it
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setFrameShape((t.style & CS_BORDER) ? QFrame::Box : QFrame::NoFrame);

@@ -64,11 +64,12 @@ int ScrollBar::SetScrollPos(int pos, bool) {
 }
 
 void ScrollBar::UserAction(unsigned code, int trackPos) {
-  if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) info_.trackPos = std::clamp(trackPos, info_.min, MaxScrollPos());
+  const bool tracking = code == SB_THUMBTRACK || code == SB_THUMBPOSITION;
+  if (tracking) info_.trackPos = std::clamp(trackPos, info_.min, MaxScrollPos());
   // The owner decides the position: the bar shows the old one until it is told otherwise.
   if (code != SB_THUMBTRACK) Mirror();
   Window* parent = GetParent();
-  const int reported = (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) ? info_.trackPos : info_.pos;
+  const int reported = tracking ? info_.trackPos : info_.pos;
   if (parent) {
     parent->SendMessage(vertical_ ? WM_VSCROLL : WM_HSCROLL, MakeScrollParam(code, reported),
                         reinterpret_cast<intptr_t>(this));

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 #include <cstdio>
 
@@ -318,6 +319,18 @@ void ClickAt(Window& window, Point point, bool right) {
     QContextMenuEvent menu(QContextMenuEvent::Mouse, at.toPoint(), global.toPoint());
     QApplication::sendEvent(receiver, &menu);
   }
+}
+
+void TurnWheel(Window& window, Point point, int delta) {
+  QWidget* client = detail::ClientWidgetOf(&window);
+  if (!client) return;
+  const QPoint local = detail::ToQt(point);
+  QWidget* receiver = client->childAt(local);
+  if (!receiver) receiver = client;
+  const QPointF at = receiver->mapFrom(client, local);
+  const QPointF global = client->mapToGlobal(local);
+  QWheelEvent wheel(at, global, QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(receiver, &wheel);
 }
 
 void PressKey(Window& window, unsigned vk, unsigned modifiers) {

@@ -132,6 +132,9 @@ bool Click(Window& control);
 // Presses and releases the left button at `point` of `window` (client coordinates) whatever its
 // state; a disabled window or a static without notify passes it to its parent.
 void ClickAt(Window& window, Point point, bool right = false);
+// Turns the mouse wheel over `point` of `window` (client coordinates): `delta` in multiples of 120
+// per notch, positive away from the user.
+void TurnWheel(Window& window, Point point, int delta);
 // A key press and release aimed at `window` (the focused control), with modifiers MK_SHIFT,
 // MK_CONTROL; characters are typed for printable keys.
 void PressKey(Window& window, unsigned vk, unsigned modifiers = 0);

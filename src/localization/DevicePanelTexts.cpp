@@ -31,11 +31,11 @@ constexpr TextRow g_strManagementLine = {
 }  // namespace
 
 PanelLines GetNoDevicePanelLines(int language) {
-  return {Pick(g_strNoDevice, language), Pick(g_strRecognized, language)};
+  return {PickOrEnglish(g_strNoDevice, language), PickOrEnglish(g_strRecognized, language)};
 }
 
 PanelLines GetFirmwareManagementPanelLines(int language) {
-  return {Pick(g_strFirmwareLine, language), Pick(g_strManagementLine, language)};
+  return {PickOrEnglish(g_strFirmwareLine, language), PickOrEnglish(g_strManagementLine, language)};
 }
 
 }  // namespace text

@@ -270,7 +270,7 @@ constexpr TextRow kBrowse = {
 constexpr TextRow kDownloadButton = {
     "Download...",
     "Télécharger...",
-    "Herunterladen...",
+    "Download...",
     "Scarica...",
     "ダウンロード...",
     "다운로드...",
@@ -382,27 +382,28 @@ constexpr TextRow kFirmwareToUpdate = {
 
 constexpr const char* kImageFilter = "Firmware Files(*.img)|";
 
+// Lines kept short enough for the instructions' place in every language.
 constexpr TextRow kVoicePromptInstructions = {
     "1. To change the language of the voice prompt, click on the drop down\n"
     "    menu to select your desired voice prompt language.\n"
     "2. Press [DOWNLOAD] to download the firmware for your desired voice\n"
     "    prompt language to your computer.\n"
     "3. Press [UPDATE] to proceed with the firmware update.",
-    "1. Pour changer la langue des invites vocales, choisissez la langue\n"
-    "    souhaitée dans la liste déroulante.\n"
-    "2. Appuyez sur [TÉLÉCHARGER] pour télécharger sur votre ordinateur\n"
-    "    le firmware dans la langue choisie.\n"
-    "3. Appuyez sur [METTRE À JOUR] pour lancer la mise à jour.",
-    "1. Um die Sprache der Sprachansage zu ändern, wählen Sie die\n"
-    "    gewünschte Sprache in der Dropdown-Liste.\n"
-    "2. Drücken Sie [HERUNTERLADEN], um die Firmware in dieser Sprache\n"
-    "    auf Ihren Computer herunterzuladen.\n"
-    "3. Drücken Sie [UPDATE], um die Firmware zu aktualisieren.",
-    "1. Per cambiare la lingua dei messaggi vocali, scegliere la lingua\n"
-    "    desiderata nel menu a discesa.\n"
-    "2. Premere [SCARICA] per scaricare sul computer il firmware nella\n"
-    "    lingua scelta.\n"
-    "3. Premere [AGGIORNA] per procedere con l'aggiornamento.",
+    "1. Pour changer la langue des invites vocales,\n"
+    "    choisissez-la dans la liste déroulante.\n"
+    "2. Appuyez sur [TÉLÉCHARGER] pour enregistrer\n"
+    "    le firmware de cette langue sur l'ordinateur.\n"
+    "3. Appuyez sur [METTRE À JOUR] pour continuer.",
+    "1. Um die Sprache der Sprachansage zu ändern,\n"
+    "    wählen Sie sie in der Dropdown-Liste.\n"
+    "2. Mit [DOWNLOAD] laden Sie die Firmware dieser\n"
+    "    Sprache auf Ihren Computer.\n"
+    "3. Mit [UPDATE] starten Sie die Aktualisierung.",
+    "1. Per cambiare la lingua dei messaggi vocali,\n"
+    "    sceglierla nel menu a discesa.\n"
+    "2. Premere [SCARICA] per scaricare sul computer\n"
+    "    il firmware nella lingua scelta.\n"
+    "3. Premere [AGGIORNA] per avviare l'aggiornamento.",
     "1. 音声ガイドの言語を変更するには、ドロップダウンメニューで\n"
     "    希望の言語を選択してください。\n"
     "2. [ダウンロード]を押して、選択した言語のファームウェアを\n"
@@ -413,21 +414,21 @@ constexpr TextRow kVoicePromptInstructions = {
     "2. [다운로드]를 눌러 선택한 언어의 펌웨어를 컴퓨터에\n"
     "    다운로드하십시오.\n"
     "3. [업데이트]를 눌러 펌웨어 업데이트를 진행하십시오.",
-    "1. Para cambiar el idioma de las indicaciones de voz, elija el idioma\n"
-    "    deseado en el menú desplegable.\n"
-    "2. Pulse [DESCARGAR] para descargar en su ordenador el firmware\n"
-    "    del idioma elegido.\n"
-    "3. Pulse [ACTUALIZAR] para continuar con la actualización.",
-    "1. Kies de gewenste taal in de vervolgkeuzelijst om de taal van de\n"
-    "    gesproken meldingen te wijzigen.\n"
-    "2. Druk op [DOWNLOADEN] om de firmware in de gekozen taal naar\n"
-    "    uw computer te downloaden.\n"
-    "3. Druk op [BIJWERKEN] om de firmware bij te werken.",
-    "1. Чтобы изменить язык голосовых подсказок, выберите нужный\n"
-    "    язык в раскрывающемся списке.\n"
-    "2. Нажмите [ЗАГРУЗИТЬ], чтобы загрузить прошивку на выбранном\n"
-    "    языке на компьютер.\n"
-    "3. Нажмите [ОБНОВИТЬ], чтобы начать обновление прошивки.",
+    "1. Para cambiar el idioma de las indicaciones\n"
+    "    de voz, elíjalo en el menú desplegable.\n"
+    "2. Pulse [DESCARGAR] para guardar en su ordenador\n"
+    "    el firmware del idioma elegido.\n"
+    "3. Pulse [ACTUALIZAR] para continuar.",
+    "1. Kies in de vervolgkeuzelijst de gewenste taal\n"
+    "    voor de gesproken meldingen.\n"
+    "2. Druk op [DOWNLOADEN] om de firmware in die\n"
+    "    taal naar uw computer te downloaden.\n"
+    "3. Druk op [BIJWERKEN] om de update te starten.",
+    "1. Чтобы сменить язык голосовых подсказок,\n"
+    "    выберите его в списке.\n"
+    "2. Нажмите [ЗАГРУЗИТЬ], чтобы загрузить\n"
+    "    прошивку на этом языке на компьютер.\n"
+    "3. Нажмите [ОБНОВИТЬ] для обновления.",
     "1. 要更改语音提示语言，请在下拉菜单中选择所需的语言。\n"
     "2. 按 [下载] 将所选语言的固件下载到计算机。\n"
     "3. 按 [更新] 开始更新固件。",
@@ -468,7 +469,7 @@ constexpr TextRow kCurrentVersion = {
 
 constexpr TextRow kNewVersion = {
     "New version: v",
-    "Nouvelle version : v",
+    "Mise à jour : v",
     "Neue Version: v",
     "Nuova versione: v",
     "新しいバージョン: v",

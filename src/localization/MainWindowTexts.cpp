@@ -6,6 +6,7 @@
 
 #include "device/ProductTraits.h"
 #include "localization/MakerAddresses.h"
+#include "localization/PageNumbers.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 #include "localization/TextRow.h"
@@ -13,10 +14,6 @@
 namespace text {
 
 namespace {
-
-constexpr int kUpdatePage = 3;
-constexpr int kRestorePage = 4;
-constexpr int kSettingsPage = 5;
 
 // ---- Own captions and menu labels ----
 
@@ -218,10 +215,10 @@ std::string GetNewDeviceButtonText(int language) {
   return Format("%s  >  ", GetNewDeviceText(language));
 }
 std::string GetUpdateShortcutText(int language) {
-  return Format("  <  %s", GetPageTitleText(kUpdatePage, language));
+  return Format("  <  %s", GetPageTitleText(wizard::PAGE_FIRMWARE_UPDATE, language));
 }
 std::string GetRestoreShortcutText(int language) {
-  return Format("%s  >  ", GetPageTitleText(kRestorePage, language));
+  return Format("%s  >  ", GetPageTitleText(wizard::PAGE_FIRMWARE_RESTORE, language));
 }
 
 std::string GetUpdateActionText(int language) { return GetUpdateText(language); }
@@ -234,7 +231,7 @@ std::string GetDiagnosticLogText(int language) { return Pick(kDiagnosticLog, lan
 std::string GetCloseMenuText(int language) { return Pick(kCloseMenu, language); }
 
 std::string GetSaveChangesPromptText(int language) {
-  return Format(Pick(kSaveChangesPrompt, language), GetPageTitleText(kSettingsPage, language));
+  return Format(Pick(kSaveChangesPrompt, language), GetPageTitleText(wizard::PAGE_DEVICE_SETTING, language));
 }
 
 std::string GetPressAndHoldText(int deviceTarget, int language) {
@@ -250,9 +247,9 @@ std::string GetPressAndHoldTwoText(int deviceTarget, int language) {
 
 std::string GetBackupFailedText(int language) {
   const std::string pattern = Format(Pick(kBackupFailedPattern, language), kMakerWebAddress);
-  const std::string restoreTitle = GetPageTitleText(kRestorePage, language);
+  const std::string restoreTitle = GetPageTitleText(wizard::PAGE_FIRMWARE_RESTORE, language);
   return Format(pattern, restoreTitle, restoreTitle, GetFirmwareWordText(language),
-                GetPageTitleText(kUpdatePage, language), GetOkText(language));
+                GetPageTitleText(wizard::PAGE_FIRMWARE_UPDATE, language), GetOkText(language));
 }
 
 }  // namespace text

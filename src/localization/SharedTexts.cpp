@@ -1,5 +1,6 @@
 // Language order of every row: English, French, German, Italian, Japanese, Korean, Spanish, Dutch,
 // Russian, Chinese, Finnish.
+#include "localization/PageNumbers.h"
 #include "localization/SharedTexts.h"
 
 #include "localization/TextRow.h"
@@ -618,13 +619,13 @@ constexpr TextRow kVersion = {
 
 std::string GetPageTitleText(int page, int language) {
   switch (page) {
-    case 1: return Pick(kWelcomeTitle, language);
-    case 2: return Pick(kRecognitionTitle, language);
-    case 3: return Pick(kFirmwareUpdateTitle, language);
-    case 4: return Pick(kFirmwareRestoreTitle, language);
-    case 5:
-    case 6:
-    case 7: return Pick(kDeviceSettingTitle, language);
+    case wizard::PAGE_SELECTION: return Pick(kWelcomeTitle, language);
+    case wizard::PAGE_RECOGNITION: return Pick(kRecognitionTitle, language);
+    case wizard::PAGE_FIRMWARE_UPDATE: return Pick(kFirmwareUpdateTitle, language);
+    case wizard::PAGE_FIRMWARE_RESTORE: return Pick(kFirmwareRestoreTitle, language);
+    case wizard::PAGE_DEVICE_SETTING:
+    case wizard::PAGE_DEVICE_SETTING_SECOND:
+    case wizard::PAGE_SPEED_DIAL: return Pick(kDeviceSettingTitle, language);
     default: return kModeNotAvailableTitle;
   }
 }

@@ -1,5 +1,6 @@
 // Language order of every row: English, French, German, Italian, Japanese, Korean, Spanish, Dutch,
 // Russian, Chinese, Finnish.
+#include "localization/PageNumbers.h"
 #include "localization/StatusTexts.h"
 
 #include "device/UsbIdentities.h"
@@ -292,13 +293,13 @@ constexpr TextRow kFirmwareNotSupported = {
 // The one way from a page number to its headlines; null outside 1 to 7.
 const PageHeadlines* HeadlinesOfPage(int page) {
   switch (page) {
-    case 1: return &kSelectionHeadlines;
-    case 2: return &kRecognitionHeadlines;
-    case 3: return &kFirmwareUpdateHeadlines;
-    case 4: return &kFirmwareRestoreHeadlines;
-    case 5:
-    case 6:
-    case 7: return &kDeviceSettingHeadlines;
+    case wizard::PAGE_SELECTION: return &kSelectionHeadlines;
+    case wizard::PAGE_RECOGNITION: return &kRecognitionHeadlines;
+    case wizard::PAGE_FIRMWARE_UPDATE: return &kFirmwareUpdateHeadlines;
+    case wizard::PAGE_FIRMWARE_RESTORE: return &kFirmwareRestoreHeadlines;
+    case wizard::PAGE_DEVICE_SETTING:
+    case wizard::PAGE_DEVICE_SETTING_SECOND:
+    case wizard::PAGE_SPEED_DIAL: return &kDeviceSettingHeadlines;
     default: return nullptr;
   }
 }
@@ -306,11 +307,11 @@ const PageHeadlines* HeadlinesOfPage(int page) {
 }  // namespace
 
 std::string GetPageInstructionText(int page, int usbStatus, int language) {
-  if (page < 1 || page > 7) return std::string();
+  if (page < wizard::PAGE_SELECTION || page > wizard::PAGE_SPEED_DIAL) return std::string();
   std::string pattern;
-  if (page == 1) {
+  if (page == wizard::PAGE_SELECTION) {
     pattern = Format(Pick(kPressPattern, language), GetNextText(language));
-  } else if ((page == 3 || page == 4) && device::IsDfuMode(usbStatus)) {
+  } else if ((page == wizard::PAGE_FIRMWARE_UPDATE || page == wizard::PAGE_FIRMWARE_RESTORE) && device::IsDfuMode(usbStatus)) {
     pattern = Format(Pick(kReadyWithoutBackupPattern, language), GetCannotMakeBackupText(language));
   } else {
     pattern = Pick(kReadyPattern, language);

@@ -27,6 +27,13 @@ inline std::string Pick(const TextRow& row, int language) {
   return chosen ? std::string(chosen) : std::string();
 }
 
+// The row's text in `language`, or its English text where the row gives that language none: a
+// blank is never what a user should see.
+inline std::string PickOrEnglish(const TextRow& row, int language) {
+  std::string chosen = Pick(row, language);
+  return chosen.empty() ? Pick(row, kEnglish) : chosen;
+}
+
 // Calls `compose(language)` for each language 0 to 10 and keeps the eleven results.
 template <typename Compose>
 LocalizedText InEveryLanguage(Compose&& compose) {

@@ -1,6 +1,8 @@
 #pragma once
 // The common ground of the seven wizard pages: a modeless child dialog inside the main window's
 // page frame that never ends itself.
+#include <string>
+
 #include "framework/Dialog.h"
 
 namespace app {
@@ -9,9 +11,22 @@ class CUpdaterDlg;
 
 namespace pages {
 
+// What the main window's frame shows for the page on view while the window is not busy.
+struct PageFrame {
+  std::string actionCaption;  // empty: ACTION is hidden
+  bool actionEnabled = false;
+  bool tabs = false;  // the settings-page tabs, and their list while it is open
+};
+
 class CWizardPage : public fw::Dialog {
  public:
   using fw::Dialog::Dialog;
+
+  // Pages without an action of their own keep ACTION hidden and show no tabs.
+  virtual PageFrame DescribeFrame(int /*language*/) const { return {}; }
+  // The frame's progress bar is shown (or hidden again); a page with a control in the bar's place
+  // hides it meanwhile.
+  virtual void ShowFrameProgress(bool /*shown*/) {}
 
   // Enter and Esc belong to the wizard, not to the page: a page is never closed by a key, so
   // both do nothing here, as they do on the main window.

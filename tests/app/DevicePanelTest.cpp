@@ -34,11 +34,11 @@ TEST(DevicePanel, StatesWithoutAModelShowTheNoModelPictureAndTwoLines) {
   const std::vector<Case> cases = {
       {false, 0, kEnglish, "NO Device", "Recognized"},
       {false, 0x4D21, kGerman, "KEIN Gerät", "gefunden"},
-      {false, 0, kFinnish, "", ""},
+      {false, 0, kFinnish, "NO Device", "Recognized"},  // no Finnish text: English, not a blank panel
       {false, 0, 42, "NO Device", "Recognized"},  // a language the tables lack reads as English
       {true, 0x8000 | 0xCD21, kGerman, "Firmware-", "Management"},
       {true, 0x8000, kEnglish, "Firmware", "Management"},
-      {true, 0x8000, kFinnish, "", ""},
+      {true, 0x8000, kFinnish, "Firmware", "Management"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line1 + "/" + c.line2);

@@ -10,7 +10,10 @@ namespace controls {
 
 class CPopUpScrollList;
 
-class CCellComboBox : public CCellWithClassStyle<CCellComboBox, CCellDropDown, CELL_STYLE_SUNKEN_WHEN_ACTIVE | CELL_STYLE_SUNKEN_WHEN_INACTIVE> {
+// Sunken whether active or not.
+constexpr uint32_t kComboBoxClassStyle = CELL_STYLE_SUNKEN_WHEN_ACTIVE | CELL_STYLE_SUNKEN_WHEN_INACTIVE;
+
+class CCellComboBox : public CCellWithClassStyle<CCellComboBox, CCellDropDown, kComboBoxClassStyle> {
  public:
   CCellComboBox();
   ~CCellComboBox() override;

@@ -57,10 +57,11 @@ void CCellCtrl::SelectCellFont(fw::DeviceContext& dc) const { dc.SelectFont(Cell
 
 void CCellCtrl::DrawFrame(fw::DeviceContext& dc, const fw::Rect& rect) const {
   const uint32_t style = GetStyle();
-  if ((m_bActive && (style & CELL_STYLE_SUNKEN_WHEN_ACTIVE)) || (!m_bActive && (style & CELL_STYLE_SUNKEN_WHEN_INACTIVE))) {
+  const uint32_t sunken = m_bActive ? CELL_STYLE_SUNKEN_WHEN_ACTIVE : CELL_STYLE_SUNKEN_WHEN_INACTIVE;
+  const uint32_t framed = m_bActive ? CELL_STYLE_FRAME_WHEN_ACTIVE : CELL_STYLE_FRAME_WHEN_INACTIVE;
+  if (style & sunken) {
     dc.DrawEdge(rect, fw::Edge::Sunken, fw::BF_RECT);
-  } else if ((m_bActive && (style & CELL_STYLE_FRAME_WHEN_ACTIVE)) ||
-             (!m_bActive && (style & CELL_STYLE_FRAME_WHEN_INACTIVE))) {
+  } else if (style & framed) {
     const int saved = dc.SaveDC();
     dc.SelectBrush(fw::Brush::Hollow());
     dc.Rectangle(rect);

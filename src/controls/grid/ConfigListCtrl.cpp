@@ -399,7 +399,8 @@ bool CConfigListCtrl::OnInput(const fw::Msg& msg) {
       }
       return true;
     case fw::MsgKind::KeyDown:
-      if (!m_pActiveCell) {
+      // A Tab that the cells did not take moves the focus on, as the dialog's own keys do.
+      if (!m_pActiveCell || msg.key == fw::VK_TAB) {
         DefaultProcessing();
         return true;
       }

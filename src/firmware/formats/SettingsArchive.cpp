@@ -99,7 +99,7 @@ std::string Line(std::string_view key, const std::string& value) {
 }
 
 std::string IndexedKey(std::string_view prefix, int index) {
-  char suffix[8];
+  char suffix[12];  // room for any int, though indexes have two digits
   std::snprintf(suffix, sizeof suffix, "%02d", index);
   return std::string(prefix) + suffix;
 }

@@ -2,6 +2,7 @@
 
 #include "app/UpdaterDlg.h"
 #include "framework/ComboBox.h"
+#include "localization/MainWindowTexts.h"
 #include "resources/PageTemplates.h"
 
 namespace firmware {
@@ -54,6 +55,12 @@ void CDialogFirmwareRestore::OnTimer(unsigned id) {
     main->RefreshControls();
   }
   RefreshRestorePage();
+}
+
+// RESTORE and the archived device's tabs once the archived version was found on the server.
+pages::PageFrame CDialogFirmwareRestore::DescribeFrame(int language) const {
+  const bool found = m_job.m_bFound != 0;
+  return {text::GetRestoreActionText(language), found, found};
 }
 
 }  // namespace firmware

@@ -14,6 +14,7 @@ class CDialogFirmwareRestore : public pages::CWizardPage {
  public:
   CDialogFirmwareRestore();
   ~CDialogFirmwareRestore() override;
+  pages::PageFrame DescribeFrame(int language) const override;
 
   int m_nArchivePageCount = 0;               // 0 to 3
   std::array<int, 3> m_anArchivePages{};     // settings-page kinds of the archived device

@@ -17,6 +17,7 @@
 #include "io/UpdateServer.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/LanguageNames.h"
+#include "localization/PageNumbers.h"
 #include "localization/SafeFormat.h"
 #include "localization/ServerFailureTexts.h"
 #include "localization/SettingVocabulary.h"
@@ -81,7 +82,7 @@ void CDialogFirmwareUpdate::ResetUpdatePage() {
   if (!main) return;
   main->m_nProgress = -1;
   m_bAutoUpdate = false;
-  m_job.Reset(3);
+  m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
   DestroyEngines();
   m_editImagePath.SetWindowText("");
   m_comboVoicePrompt.ResetContent();

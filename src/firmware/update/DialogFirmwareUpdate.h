@@ -63,6 +63,8 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
  public:
   CDialogFirmwareUpdate();
   ~CDialogFirmwareUpdate() override;
+  pages::PageFrame DescribeFrame(int language) const override;
+  void ShowFrameProgress(bool shown) override;
 
   CFirmwareJob m_job;
   // The user accepted the offer of a newer firmware: ACTION follows the download by itself.

@@ -5,6 +5,7 @@
 
 #include "controls/DialogMessageBox.h"
 #include "device/Version.h"
+#include "localization/PageNumbers.h"
 
 namespace firmware {
 
@@ -46,7 +47,7 @@ CFirmwareJob::CFirmwareJob()
 CFirmwareJob::~CFirmwareJob() { ClosePopup(); }
 
 void CFirmwareJob::Reset(int page) {
-  if (page == 3) {
+  if (page == wizard::PAGE_FIRMWARE_UPDATE) {
     m_nState = JOB_READY;
     m_nServerMajor = m_nServerMinor = m_nServerType = m_nServerSub = 0;
   } else {

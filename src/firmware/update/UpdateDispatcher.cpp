@@ -17,6 +17,7 @@
 #include "headset/bluecore/SameDeviceCheck.h"
 #include "io/AtomicFile.h"
 #include "localization/FirmwareTexts.h"
+#include "localization/PageNumbers.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
@@ -41,14 +42,14 @@ std::string ImageFolderPath() {
 
 CFirmwareJob& CDialogFirmwareUpdate::ActiveJob() {
   app::CUpdaterDlg* main = MainWindow();
-  if (main && main->m_nCurrentPage != 3) return main->m_dlgFirmwareRestore.m_job;
+  if (main && main->m_nCurrentPage != wizard::PAGE_FIRMWARE_UPDATE) return main->m_dlgFirmwareRestore.m_job;
   return m_job;
 }
 
 void CDialogFirmwareUpdate::FailJob(const text::LocalizedText& reasons, const std::string& tag, int error) {
   app::CUpdaterDlg* main = MainWindow();
   CFirmwareJob& job = ActiveJob();
-  const int page = main ? main->m_nCurrentPage : 3;
+  const int page = main ? main->m_nCurrentPage : int{wizard::PAGE_FIRMWARE_UPDATE};
   const int usbStatus = main ? main->m_nUsbStatus : 0;
   job.m_astrMessages.Set(text::InEveryLanguage([&](int language) {
     return text::Format("%s. %s%s", text::GetPageFailureText(page, usbStatus, language),
@@ -147,7 +148,7 @@ void CDialogFirmwareUpdate::StartFirmwareUpdate() {
   const int usbStatus = main->m_nUsbStatus;
   job.m_astrMessages.Set(text::InEveryLanguage([&](int language) {
     return text::Format("%s %s", text::GetPageProgressText(page, usbStatus, language),
-                        page == 3 ? text::GetCheckingFirmwareText(language)
+                        page == wizard::PAGE_FIRMWARE_UPDATE ? text::GetCheckingFirmwareText(language)
                                   : text::GetCheckingBackupFirmwareText(language));
   }));
   job.m_nPercent = 0;
@@ -243,7 +244,7 @@ void CDialogFirmwareUpdate::RunDfuPath(bool tagged, bool mayArchive) {
   job.m_nState = JOB_CHECKING_IMAGE;
 
   const bool applicationMode = InApplicationMode(main->m_nUsbStatus);
-  if (mayArchive && main->m_nCurrentPage == 3 && applicationMode && !WriteSettingsArchive(nullptr)) {
+  if (mayArchive && main->m_nCurrentPage == wizard::PAGE_FIRMWARE_UPDATE && applicationMode && !WriteSettingsArchive(nullptr)) {
     // Nothing is sent to the device until the user has read that the backup failed; OK goes on
     // through the DFU path without an archive.
     job.m_nState = JOB_WAITING_USER;

@@ -11,6 +11,7 @@
 #include "firmware/update/DialogFirmwareUpdate.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/MainWindowTexts.h"
+#include "localization/PageNumbers.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
@@ -199,7 +200,7 @@ void CDialogFirmwareUpdate::EndJob(CFirmwareJob& job) {
   job.m_nState = JOB_IDLE;
   main->m_bBusy = false;
   main->RefreshControls();
-  if (main->m_nCurrentPage == 3) {
+  if (main->m_nCurrentPage == wizard::PAGE_FIRMWARE_UPDATE) {
     RefreshUpdatePage();
   } else {
     main->m_dlgFirmwareRestore.RefreshRestorePage();

@@ -36,7 +36,7 @@ constexpr int kUnprovisionedId = 1;
 constexpr int kUnprovisionedDfuId = 0xFFFF;
 // The two-unit product and its DFU identity.
 constexpr int kTwoUnitProduct = 0x5310;
-constexpr int kTwoUnitDfuId = kTwoUnitProduct | DFU_MODE_FLAG;
+constexpr int kTwoUnitDfuId = device::WithDfuFlag(kTwoUnitProduct);
 constexpr int kMaxUnits = 2;
 
 // The file the card of a camera product must hold.
@@ -60,7 +60,7 @@ constexpr int kKeptVersionValue = 0x20;
 
 int UnitsOf(int target) { return target == kTwoUnitProduct ? 2 : 1; }
 
-bool IsApplicationModeId(int productId) { return productId > 0 && productId < DFU_MODE_FLAG; }
+bool IsApplicationModeId(int productId) { return productId > 0 && !device::IsDfuMode(productId); }
 
 std::string UpperCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -115,7 +115,7 @@ class DfuPathWalk {
       if (!device::IsAcceptedUsbIdentity(ids.vendorId, ids.productId)) continue;
 
       ++engineMatches_;
-      if (slots_.deviceTarget == 0) slots_.deviceTarget = ids.productId & ~DFU_MODE_FLAG;
+      if (slots_.deviceTarget == 0) slots_.deviceTarget = device::WithoutDfuFlag(ids.productId);
       if (engineMatches_ > UnitsOf(slots_.deviceTarget)) {
         state_ = RECOGNIZE_MORE_INTERFACES_FOUND;
         return;

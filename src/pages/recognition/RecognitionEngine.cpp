@@ -9,6 +9,7 @@
 #include "headset/hid/HidRecognition.h"
 #include "pages/recognition/DialogDeviceRecognition.h"
 #include "pages/recognition/RecognitionReport.h"
+#include "localization/PageNumbers.h"
 
 namespace pages {
 
@@ -67,11 +68,11 @@ class WindowReportTarget : public recognition::ReportTarget {
 
   void GoToPageKeepingStatus(int page) override {
     switch (page) {
-      case 3: main_.GoToFirmwareUpdatePage(false); break;
-      case 4: main_.GoToFirmwareRestorePage(false); break;
-      case 5: main_.GoToDeviceSettingPage(false); break;
-      case 6: main_.GoToDeviceSettingSecondPage(false); break;
-      case 7: main_.GoToSpeedDialPage(false); break;
+      case wizard::PAGE_FIRMWARE_UPDATE: main_.GoToFirmwareUpdatePage(false); break;
+      case wizard::PAGE_FIRMWARE_RESTORE: main_.GoToFirmwareRestorePage(false); break;
+      case wizard::PAGE_DEVICE_SETTING: main_.GoToDeviceSettingPage(false); break;
+      case wizard::PAGE_DEVICE_SETTING_SECOND: main_.GoToDeviceSettingSecondPage(false); break;
+      case wizard::PAGE_SPEED_DIAL: main_.GoToSpeedDialPage(false); break;
       default: break;
     }
   }

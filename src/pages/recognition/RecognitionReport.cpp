@@ -5,6 +5,7 @@
 #include "localization/DeviceAccessTexts.h"
 #include "headset/RecognitionStates.h"
 #include "localization/MakerAddresses.h"
+#include "localization/PageNumbers.h"
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
@@ -15,20 +16,15 @@ namespace pages::recognition {
 
 namespace {
 
-constexpr int kRecognitionPage = 2;
-constexpr int kFirmwareUpdatePage = 3;
-constexpr int kLastPage = 7;
 // Return codes above this stand for "saved on a settings page, then go on to code - 100".
 constexpr int kAfterSaveCodeBase = 100;
-
-bool InDfuMode(int usbStatus) { return usbStatus >= device::DFU_MODE_FLAG; }
 
 void ReportFound(int state, int returnPage, ReportTarget& target) {
   target.StopHidPairPoll();
   if (returnPage > kAfterSaveCodeBase) {
     target.GoToPage(returnPage - kAfterSaveCodeBase);
     const int usb = target.UsbStatus();
-    if (!InDfuMode(usb)) return;
+    if (!device::IsDfuMode(usb)) return;
     const int page = target.CurrentPage();
     target.ShowStatus(text::InEveryLanguage([&](int language) {
                         return text::Format(text::GetPageSuccessText(page, usb, language),
@@ -37,7 +33,7 @@ void ReportFound(int state, int returnPage, ReportTarget& target) {
                       true);
     return;
   }
-  if (returnPage >= kFirmwareUpdatePage && returnPage <= kLastPage) {
+  if (returnPage >= wizard::PAGE_FIRMWARE_UPDATE && returnPage <= wizard::LAST_PAGE) {
     target.GoToPageKeepingStatus(returnPage);
     const int usb = target.UsbStatus();
     target.ShowStatus(
@@ -48,12 +44,12 @@ void ReportFound(int state, int returnPage, ReportTarget& target) {
   const int usb = target.UsbStatus();
   const text::LocalizedText status = text::InEveryLanguage([&](int language) {
     const std::string headline =
-        state == headset::RECOGNIZE_OK ? text::GetPageSuccessText(kRecognitionPage, usb, language)
+        state == headset::RECOGNIZE_OK ? text::GetPageSuccessText(wizard::PAGE_RECOGNITION, usb, language)
                               : text::Format("%s. %%s", text::GetFirmwareManagementModeText(language));
-    return text::Format(headline, text::GetPageInstructionText(kFirmwareUpdatePage, 0, language));
+    return text::Format(headline, text::GetPageInstructionText(wizard::PAGE_FIRMWARE_UPDATE, 0, language));
   });
-  target.GoToPageKeepingStatus(kFirmwareUpdatePage);
-  target.ShowStatus(status, InDfuMode(usb));
+  target.GoToPageKeepingStatus(wizard::PAGE_FIRMWARE_UPDATE);
+  target.ShowStatus(status, device::IsDfuMode(usb));
 }
 
 // The failure headline of page 2 and a reason, in every language.
@@ -61,7 +57,7 @@ template <typename Reason>
 text::LocalizedText FailureStatus(ReportTarget& target, const char* format, Reason&& reason) {
   const int usb = target.UsbStatus();
   return text::InEveryLanguage([&](int language) {
-    return text::Format(format, text::GetPageFailureText(kRecognitionPage, usb, language), reason(language));
+    return text::Format(format, text::GetPageFailureText(wizard::PAGE_RECOGNITION, usb, language), reason(language));
   });
 }
 
@@ -84,7 +80,7 @@ void ReportInterfaceCount(int state, ReportTarget& target) {
 void ReportProvisioned(ReportTarget& target) {
   target.ShowStatus(text::InEveryLanguage([](int language) {
                       return text::Format("%s. %s", text::GetDeviceActivatedText(language),
-                                          text::GetPageInstructionText(kRecognitionPage, 1, language));
+                                          text::GetPageInstructionText(wizard::PAGE_RECOGNITION, 1, language));
                     }),
                     false);
   target.SetInstructionVariant(text::kUnplugUsbVariant);

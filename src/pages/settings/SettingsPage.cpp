@@ -1,6 +1,7 @@
 #include "pages/settings/SettingsPage.h"
 
 #include "app/UpdaterDlg.h"
+#include "localization/MainWindowTexts.h"
 
 namespace pages {
 
@@ -47,6 +48,10 @@ void CSettingsPage::RevertAndLeavePage() {
 
 void CSettingsPage::RefreshSettingsPageTexts() {
   // Captions come with each settings page's work.
+}
+
+PageFrame CSettingsPage::DescribeFrame(int language) const {
+  return {text::GetSaveActionText(language), IsSettingsModified() != 0, true};
 }
 
 }  // namespace pages

@@ -32,6 +32,8 @@ class CSettingsPage : public CWizardPage {
   void RevertAndLeavePage();
   // Captions, visibility and enabled states again in the current language.
   virtual void RefreshSettingsPageTexts();
+  // SAVE, enabled while the page holds changes, and the tabs.
+  PageFrame DescribeFrame(int language) const override;
 
  protected:
   // m_defaultSettings from m_editedSettings: a copy with the page's factory defaults applied.

@@ -21,10 +21,11 @@ TEST(GridCells, MessageCodesAndStyleWords) {
   EXPECT_EQ(controls::CELL_POPUP_SELECT, 0xA000u);
   EXPECT_EQ(controls::CELL_POPUP_TRACK, 0xB000u);
   EXPECT_EQ(controls::CELL_POPUP_CLOSED, 0xC000u);
-  const std::vector<uint32_t> bits = {controls::CELL_STYLE_FONT_WHEN_ACTIVE,    controls::CELL_STYLE_FRAME_WHEN_ACTIVE,
-                                      controls::CELL_STYLE_SUNKEN_WHEN_ACTIVE,  controls::CELL_STYLE_DISABLED,
-                                      controls::CELL_STYLE_RIGHT,               controls::CELL_STYLE_CENTER,
-                                      controls::CELL_STYLE_FRAME_WHEN_INACTIVE, controls::CELL_STYLE_SUNKEN_WHEN_INACTIVE};
+  using namespace controls;
+  const std::vector<uint32_t> bits = {CELL_STYLE_FONT_WHEN_ACTIVE, CELL_STYLE_FRAME_WHEN_ACTIVE,
+                                      CELL_STYLE_SUNKEN_WHEN_ACTIVE, CELL_STYLE_DISABLED,
+                                      CELL_STYLE_RIGHT, CELL_STYLE_CENTER,
+                                      CELL_STYLE_FRAME_WHEN_INACTIVE, CELL_STYLE_SUNKEN_WHEN_INACTIVE};
   for (size_t i = 0; i < bits.size(); ++i) EXPECT_EQ(bits[i], 1u << i);
 
   // A combo box is sunken whether active or not through its class word alone; the other kinds
@@ -131,6 +132,42 @@ TEST(GridCells, TwoCircleClickSwitchesOnlyFromTheUnselectedHalf) {
   EXPECT_EQ(rig.clicks.size(), ruled);
 }
 
+TEST(GridCells, SingleCircleSitsByAlignmentAndNeedsRoomToBeClicked) {
+  // The recording device context measures 7 pixels a character: "On" takes 14, with its circle 34.
+  struct Case {
+    int width;
+    uint32_t removed, added;
+    int imageOffset;  // from the cell's left edge; -1: no circle
+    int imageFromRight;
+  };
+  const std::vector<Case> cases = {
+      {200, 0, 0, (200 - 34) / 2, 0},                                                 // centred (the default)
+      {200, controls::CELL_STYLE_CENTER, 0, 0, 0},                                    // left
+      {200, controls::CELL_STYLE_CENTER, controls::CELL_STYLE_RIGHT, 0, 34 + 21},     // right
+      {30, 0, 0, 0, 0},                                                               // narrower than it needs
+      {15, 0, 0, -1, 0},                                                              // no room for the circle
+  };
+  for (const Case& c : cases) {
+    GridRig rig(1);
+    rig.grid.SetColumnWidth(2, c.width);
+    auto* check = rig.Add<CCellCheckBox>(0, 2, "1On");
+    check->RemoveStyle(c.removed);
+    check->AddStyle(c.added);
+    const fw::Rect cell = rig.grid.GetSubItemRect(0, 2, fw::LVIR_LABEL);
+    const std::vector<fw::DrawCall> images = rig.PaintRows().Calls("DrawImage");
+    if (c.imageOffset < 0) {
+      EXPECT_TRUE(images.empty()) << c.width;
+      EXPECT_TRUE(check->GetHotRect()->IsRectEmpty()) << c.width;
+      continue;
+    }
+    ASSERT_EQ(images.size(), 1u) << c.width;
+    EXPECT_EQ(images[0].value, 1) << c.width;
+    const int left = c.imageFromRight ? cell.right - c.imageFromRight : cell.left + c.imageOffset;
+    EXPECT_EQ(images[0].rect.TopLeft(), (fw::Point{left, cell.top})) << c.width;
+    EXPECT_EQ(*check->GetHotRect(), fw::Rect::FromXYWH(left, cell.top, 20, 20)) << c.width;
+  }
+}
+
 TEST(GridCells, CheckBoxDrawsItsCirclesAndGreysWhenDisabled) {
   GridRig rig(1);
   auto* check = rig.Add<CCellCheckBox>(0, 2, "1");
@@ -185,6 +222,31 @@ TEST(GridCells, RowsAre27PixelsAndAnEmptyHelpButtonDrawsItsBitmap) {
   EXPECT_EQ(pictures[0].colour, fw::colours::kWhite);
   // A row lower than 30 pixels leaves no button face to click.
   EXPECT_TRUE(help->GetHotRect()->IsRectEmpty());
+}
+
+TEST(GridCells, ComboBoxIsSunkenWithItsArrowAtTheRight) {
+  GridRig rig(1);
+  rig.AddCombo(0, "Low\nHigh", 1);
+  const fw::Rect cell = rig.grid.GetSubItemRect(0, 2, fw::LVIR_LABEL);
+  fw::RecordingDeviceContext dc = rig.PaintRows();
+  ASSERT_EQ(dc.Calls("DrawEdge").size(), 1u);
+  EXPECT_EQ(dc.Calls("DrawEdge")[0].rect, cell);
+  EXPECT_EQ(dc.Calls("DrawEdge")[0].value, static_cast<int>(fw::Edge::Sunken));
+  ASSERT_EQ(dc.Calls("DrawComboArrow").size(), 1u);
+  const fw::Rect arrow{cell.right - 19, cell.top + 2, cell.right - 2, cell.bottom - 2};
+  EXPECT_EQ(dc.Calls("DrawComboArrow")[0].rect, arrow);
+  EXPECT_EQ(dc.Calls("DrawComboArrow")[0].flags, fw::ARROW_NORMAL);
+  EXPECT_EQ(dc.TextColourOf("High"), fw::colours::kWindowText);
+
+  rig.grid.SetCellDisabled(0, 2, true);
+  dc = rig.PaintRows();
+  EXPECT_EQ(dc.Calls("DrawComboArrow")[0].flags, fw::ARROW_INACTIVE);
+  bool filledGrey = false;
+  for (const fw::DrawCall& fill : dc.Calls("FillSolidRect")) {
+    filledGrey |= fill.rect == cell && fill.colour == fw::colours::kButtonFace;
+  }
+  EXPECT_TRUE(filledGrey);
+  EXPECT_EQ(dc.TextColourOf("High"), fw::colours::kGrayText);
 }
 
 TEST(GridCells, PlainTextsAlignRightInColumnZeroOnlyOnPage4) {

@@ -1,11 +1,14 @@
 // The grid's cell map, its re-keying on inserted rows and columns, and Tab between cells.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/grid/GridRig.h"
+#include "framework/Application.h"
+#include "framework/TestSeams.h"
 
 namespace {
 
@@ -170,6 +173,44 @@ TEST(ConfigListCtrl, TabPassesThroughWhenNoCellCanTakeIt) {
   rig.grid.EndEdit();
   EXPECT_FALSE(rig.grid.PreTranslateMessage(Key(rig.grid, fw::MsgKind::KeyDown)));
   EXPECT_EQ(rig.grid.GetActiveCell(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ConfigListCtrl, TabAndFocusReachTheGridThroughTheInputPath) {
+  gridtest::GridRig rig(2);
+  rig.Add<CCellCheckBox>(1, 2, "1");
+  rig.grid.SetFocus();
+  fw::Application::ProcessMessagesFor(20);
+  EXPECT_TRUE(rig.grid.HasListFocus());
+  TabArrives(rig.grid);
+  fw::PressKey(rig.grid, fw::VK_TAB);
+  EXPECT_EQ(rig.grid.GetActiveRow(), 1);
+  EXPECT_TRUE(rig.grid.HasListFocus());
+  fw::PressKey(rig.grid, fw::VK_TAB);  // past the last cell: on to the next control
+  EXPECT_FALSE(rig.grid.HasListFocus());
+  EXPECT_EQ(rig.grid.GetActiveCell(), nullptr);
+  EXPECT_TRUE(rig.GetDlgItem(gridtest::kNextId)->HasFocus());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ConfigListCtrl, AutoSizeTakesTheWidestCellOrText) {
+  gridtest::GridRig rig(3);
+  auto* narrow = rig.Add<controls::CCellComboBox>(0, 2, "a\nb\na");
+  auto* wide = rig.Add<controls::CCellComboBox>(1, 2, "A much longer option\nx\nA much longer option");
+  rig.grid.SetItemText(2, 2, "mid-sized text");
+  rig.grid.AutoSizeColumn(2);
+  const int widest = std::max({narrow->GetPreferredWidth(), wide->GetPreferredWidth(),
+                               rig.grid.GetStringWidth("mid-sized texti")});
+  EXPECT_EQ(widest, wide->GetPreferredWidth());
+  EXPECT_EQ(rig.grid.GetColumnWidth(2), widest);
+  // Each cell learns its new rectangle.
+  EXPECT_EQ(wide->GetTextRect().right, rig.grid.GetSubItemRect(1, 2, fw::LVIR_LABEL).right - 19);
 }
 
 }  // namespace

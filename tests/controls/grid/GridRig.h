@@ -17,12 +17,14 @@
 namespace gridtest {
 
 constexpr int kGridId = 1201;
+constexpr int kNextId = 1202;  // the control after the grid in the Tab order
 
 inline const fw::DialogTemplate& GridTemplate() {
   static const fw::DialogTemplate tmpl{
       960, {330, 240}, "Arial", 10, fw::DS_POPUP, "Grid",
       {{kGridId, fw::ControlKind::ListView, fw::Du(4, 4, 308, 200),
-        fw::CS_OWNERDRAW | fw::CS_NOCOLUMNHEADER | fw::CS_SINGLESEL | fw::CS_TABSTOP, "", 0}}};
+        fw::CS_OWNERDRAW | fw::CS_NOCOLUMNHEADER | fw::CS_SINGLESEL | fw::CS_TABSTOP, "", 0},
+       {kNextId, fw::ControlKind::PushButton, fw::Du(4, 220, 50, 14), fw::CS_TABSTOP, "Next", 0}}};
   return tmpl;
 }
 

@@ -4,7 +4,7 @@
 #include "app/UpdaterDlg.h"
 #include "controls/HyperEdit.h"
 #include "localization/RecognitionPageTexts.h"
-#include "MainWindowFixture.h"
+#include "app/MainWindowFixture.h"
 
 namespace {
 

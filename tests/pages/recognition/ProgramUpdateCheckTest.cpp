@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "MainWindowFixture.h"
+#include "app/MainWindowFixture.h"
 #include "controls/DialogMessageBox.h"
 #include "framework/TestSeams.h"
 #include "io/AtomicFile.h"
