@@ -1,6 +1,6 @@
 #pragma once
-// A window of the program's own kind: no control behind it, it paints only through OnPaint (after
-// its background is filled with the button face) and takes input only through OnInput. With
+// A window of the program's own kind: no control behind it, it paints only through OnPaint (whose
+// default fills it with the button face) and takes input only through OnInput. With
 // CS_POPUPWINDOW it is a borderless top-level window owned by the parent's top-level window, placed
 // in screen pixels (a drop-down list); otherwise a child placed in the parent's client pixels.
 #include "framework/Window.h"

@@ -77,6 +77,7 @@ void CPopUpScrollList::ClosePopup() {
 void CPopUpScrollList::OnPaint(fw::DeviceContext& dc) {
   const int saved = dc.SaveDC();
   const fw::Rect client = GetClientRect();
+  DefaultPaint(dc);  // the window's background, button face
   dc.SelectPen(fw::Pen::Solid(1, fw::colours::kBlack));
   dc.SelectBrush(fw::Brush::Hollow());
   dc.Rectangle(client);

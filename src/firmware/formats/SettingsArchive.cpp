@@ -1,7 +1,6 @@
 #include "firmware/formats/SettingsArchive.h"
 
 #include <array>
-#include <cstdio>
 #include <ctime>
 #include <vector>
 
@@ -98,10 +97,10 @@ std::string Line(std::string_view key, const std::string& value) {
   return line;
 }
 
+// Blocks hold at most ten entries, so the index always has two digits.
 std::string IndexedKey(std::string_view prefix, int index) {
-  char suffix[12];  // room for any int, though indexes have two digits
-  std::snprintf(suffix, sizeof suffix, "%02d", index);
-  return std::string(prefix) + suffix;
+  const char digits[] = {char('0' + index / 10 % 10), char('0' + index % 10), '\0'};
+  return std::string(prefix) + digits;
 }
 
 // A device name with a line break in it must not break the archive's lines.

@@ -357,16 +357,14 @@ void ReadSpeedDials(int target, platform::HidDevice* device, CDeviceSettings& s)
 }  // namespace
 
 void WriteHidSettings(int target, HidHandles handles, const CDeviceSettings& toWrite) {
-  switch (device::HidSettingsFormOf(target)) {
-    case Form::DualInterface: WriteDualInterface(target, handles, toWrite); break;
-    case Form::WordBank: WriteWordBank(target, handles.first, toWrite); break;
-    case Form::PlainFeatureWord: WritePlainFeatureWord(target, handles.first, toWrite); break;
-    case Form::CommitVoxSmartVolume:
-    case Form::CommitWithFm:
-    case Form::CommitShortFm:
-    case Form::CommitAltVox: WriteCommitProduct(target, handles.first, toWrite); break;
-    case Form::None:
-    case Form::NoParameters: break;
+  if (device::HasTwoHidInterfaces(target)) {
+    WriteDualInterface(target, handles, toWrite);
+  } else if (HasForm(target, Form::WordBank)) {
+    WriteWordBank(target, handles.first, toWrite);
+  } else if (HasForm(target, Form::PlainFeatureWord)) {
+    WritePlainFeatureWord(target, handles.first, toWrite);
+  } else if (IsCommitProduct(target)) {
+    WriteCommitProduct(target, handles.first, toWrite);
   }
 }
 
