@@ -90,6 +90,8 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   virtual void StartDfuUpdateConfirmed();
   // The server's version is newer than the recognised device's firmware.
   bool IsNewerFirmwareAvailable() const;
+  // The model name the firmware list is searched for.
+  std::string FirmwareListKey() const;
 
   void OnBrowse();
   void OnDownload();
