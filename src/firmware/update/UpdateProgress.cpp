@@ -225,7 +225,10 @@ void CDialogFirmwareUpdate::EndJob(CFirmwareJob& job) {
       main->m_bWaitAfterOk = true;
       ShowBox(*main, text::GetCameraReconnectText(language), true, kCameraReconnectSize);
     }
-    main->GoToRecognitionPage(false, nullptr, page);
+    // After a restore, recognition writes the archived settings back.
+    main->GoToRecognitionPage(false,
+                              page == wizard::PAGE_FIRMWARE_UPDATE ? nullptr : &main->m_dlgFirmwareRestore.m_archivedSettings,
+                              page);
     // Recognition has entered the page again, which shows the page's own status: the result of
     // the update stays on the status line.
     main->m_strStatus = success;

@@ -88,10 +88,10 @@ class DfuUpdateTest : public MainWindowTest {
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     fw::Application::ProcessPendingMessages();
-    // A success enters the page again, which reads the server's list before it is ready.
-    page.FireTimer(firmware::TIMER_FIRMWARE_LIST);
-    w.m_dlgFirmwareRestore.FireTimer(firmware::TIMER_RESTORE_LOOKUP);
-    return !w.m_bBusy;
+    const bool ended = !page.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS);
+    // A success enters page 3 again, which reads the server's list before it is ready.
+    if (w.m_nCurrentPage == 3) page.FireTimer(firmware::TIMER_FIRMWARE_LIST);
+    return ended;
   }
 
   bool StatusSeen(const std::string& text) const {
@@ -300,6 +300,7 @@ TEST_F(DfuUpdateTest, ARestoreUsesTheSameDispatcherWithoutAnArchive) {
   ASSERT_TRUE(RunJob(w));
   EXPECT_TRUE(StatusSeen(text::GetPageProgressText(4, 0x4D21, 0)));
   EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(4, 0x4D21, 0));
+  EXPECT_EQ(recognition_->lastToWrite, &w.m_dlgFirmwareRestore.m_archivedSettings) << "settings written back";
   EXPECT_FALSE(io::ReadWholeFile(ArchivePath()).has_value());
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
 }
