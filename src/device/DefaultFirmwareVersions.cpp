@@ -6,10 +6,6 @@ namespace device {
 
 namespace {
 
-struct LegacyVersionModel {
-  int model;
-  int fallback;
-};
 constexpr LegacyVersionModel kLegacyVersionModels[] = {{0x4D10, 30}, {0x4D30, 42}, {0x4D40, 43}};
 
 struct DefaultVersion {
@@ -32,16 +28,16 @@ constexpr DefaultVersion kDefaultVersions[] = {
 
 }  // namespace
 
-int DefaultFirmwareVersionValue(int model) {
+int DefaultFirmwareVersion(int model) {
   const DefaultVersion* row = FindRowFor(kDefaultVersions, model);
   return row ? row->value : 0;
 }
 
-std::optional<int> LegacyVersionFallback(int model) {
+const LegacyVersionModel* FindLegacyVersionModel(int model) {
   for (const LegacyVersionModel& row : kLegacyVersionModels) {
-    if (row.model == model) return row.fallback;
+    if (row.model == model) return &row;
   }
-  return std::nullopt;
+  return nullptr;
 }
 
 }  // namespace device

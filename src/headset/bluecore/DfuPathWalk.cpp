@@ -219,7 +219,7 @@ class DfuPathWalk {
       return;
     }
 
-    const std::optional<int> legacy = device::LegacyVersionFallback(modelId_);
+    const device::LegacyVersionModel* legacy = device::FindLegacyVersionModel(modelId_);
     std::array<uint8_t, 4> legacyKey{};
     int value = 0;
     if (read && key[0] != 0) {
@@ -239,10 +239,10 @@ class DfuPathWalk {
         value = legacyKey[0];
         if (IsLegacyVersion(value)) ClearVersionKey(port);
       } else {
-        value = *legacy;
+        value = legacy->fallback;
       }
     } else {
-      value = device::DefaultFirmwareVersionValue(modelId_);
+      value = device::DefaultFirmwareVersion(modelId_);
     }
     major_ = value / 10;
     minor_ = value % 10;

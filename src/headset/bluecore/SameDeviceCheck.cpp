@@ -42,8 +42,10 @@ FirmwareVersion VersionFromKeys(int model, bool versionRead, const std::array<ui
     return {key[3], key[2], key[1], key[0]};
   }
   if (versionRead && key[0] != 0) return {key[0] / 10, key[0] % 10, key[3], key[2]};
-  int value = device::DefaultFirmwareVersionValue(model);
-  if (const auto fallback = device::LegacyVersionFallback(model)) value = legacyRead ? legacyByte : *fallback;
+  int value = device::DefaultFirmwareVersion(model);
+  if (const device::LegacyVersionModel* legacy = device::FindLegacyVersionModel(model)) {
+    value = legacyRead ? legacyByte : legacy->fallback;
+  }
   return {value / 10, value % 10, 0, 0};
 }
 
@@ -51,7 +53,7 @@ FirmwareVersion ReadStoredVersion(PsKeyPort& port, int model) {
   std::array<uint8_t, 4> key{};
   const bool read = port.Read(PSKEY_FIRMWARE_VERSION, key);
   std::array<uint8_t, 4> legacy{};
-  const bool legacyRead = device::LegacyVersionFallback(model) && port.Read(PSKEY_LEGACY_VERSION, legacy);
+  const bool legacyRead = device::FindLegacyVersionModel(model) && port.Read(PSKEY_LEGACY_VERSION, legacy);
   return VersionFromKeys(model, read, key, legacyRead, legacy[0]);
 }
 
