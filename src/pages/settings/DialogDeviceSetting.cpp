@@ -1,6 +1,7 @@
 #include "pages/settings/DialogDeviceSetting.h"
 
 #include "app/UpdaterDlg.h"
+#include "pages/settings/rules/SettingsGridRules.h"
 #include "resources/PageTemplates.h"
 
 namespace pages {
@@ -10,9 +11,8 @@ CDialogDeviceSetting::CDialogDeviceSetting() : CSettingsPage(res::DeviceSettingT
   controls::GridHost host;
   host.popupOpen = &m_bDropDownOpen;
   host.currentPage = [this] { return MainWindow() ? MainWindow()->m_nCurrentPage : 0; };
-  // The editing rules of a click or a choice come with the rules' own work.
-  host.clickRules = [](int, int) {};
-  host.popupRules = [](int, int) {};
+  host.clickRules = [this](int row, int column) { RunGridClickRules(*this, row, column); };
+  host.popupRules = [this](int row, int) { RunGridChoiceRules(*this, row); };
   host.refreshAfterPopup = [this] {
     RefreshSettingsPageTexts();
     if (app::CUpdaterDlg* main = MainWindow()) main->RefreshControls();

@@ -1,0 +1,133 @@
+// Page 5's grid with the rows of a product's list: a click or a choice goes into the edited
+// record, the grid follows at once, and a list closed with nothing chosen changes nothing.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/MainWindowFixture.h"
+#include "controls/grid/CellCheckBox.h"
+#include "controls/grid/CellComboBox.h"
+#include "pages/settings/rules/SettingsGridRules.h"
+#include "settings/catalogue/Catalogue.h"
+#include "settings/catalogue/RowValues.h"
+
+namespace {
+
+class SettingsGridRulesTest : public testing_app::StartedMainWindowTest {
+ protected:
+  pages::CDialogDeviceSetting& Page() { return W().m_dlgDeviceSetting; }
+  controls::CConfigListCtrl& Grid() { return Page().m_gridSettings; }
+
+  // Page 5 for the product, with the device and the edited record both `record`, and the value
+  // cells built from the catalogue's list as the page shows them.
+  void Open(int productId, int major, int minor, device::CDeviceSettings record) {
+    Recognise(W(), productId);
+    record.m_nProductId = productId;
+    record.m_nVersionMajor = major;
+    record.m_nVersionMinor = minor;
+    W().m_deviceSettings = record;
+    W().GoToPage(5);
+    ASSERT_EQ(W().m_nCurrentPage, 5);
+    Page().m_editedSettings = record;
+    const auto place = settings::Locate(productId, record);
+    ASSERT_TRUE(place && place->list);
+    controls::CConfigListCtrl& grid = Grid();
+    grid.DeleteAllItems();
+    for (int column = grid.GetColumnCount(); column < 3; ++column) grid.InsertColumn(column, "", fw::LVCFMT_LEFT, 100);
+    int row = 0;
+    for (const settings::CatalogueRow& entry : place->list->rows) {
+      const settings::RowKindInfo& kind = settings::KindInfo(entry.kind);
+      grid.InsertItem(row, "");
+      if (kind.cell == settings::CellKind::kCheckBox) {
+        grid.AddCell(row, 2, std::make_unique<controls::CCellCheckBox>(), settings::CheckBoxText(kind, record));
+      } else {
+        auto* combo = grid.AddCell(row, 2, std::make_unique<controls::CCellComboBox>(),
+                                   settings::JoinedOptions(kind, 0));
+        combo->SetCurSel(settings::SelectedOption(kind, record));
+      }
+      grid.SetCellDisabled(row, 2, settings::GreyFlag(entry, record) != 0);
+      ++row;
+    }
+  }
+
+  // The cell flips as a click on its check area does, then the page's rules run.
+  void ClickCheck(int row) {
+    auto* check = dynamic_cast<controls::CCellCheckBox*>(Grid().GetCell(row, 2));
+    ASSERT_NE(check, nullptr);
+    if (!Disabled(row)) check->SetCheck(!check->GetCheck());
+    pages::RunGridClickRules(Page(), row, 2);
+  }
+  bool Disabled(int row) { return (Grid().GetCell(row, 2)->GetStyle() & controls::CELL_STYLE_DISABLED) != 0; }
+  std::string Shown(int row) { return Grid().GetCell(row, 2)->GetText(); }
+  void Choose(int row, unsigned code, int index) {
+    Grid().ActivateCell(controls::CConfigListCtrl::MakeKey(row, 2));
+    Grid().SendMessage(controls::WM_CELL_POPUP_NOTIFY, code, index);
+  }
+};
+
+TEST_F(SettingsGridRulesTest, TavliskGreysItsRowsAndTheRecordFollowsTheCell) {
+  device::CDeviceSettings record;
+  record.SetConcurrentAudio(1);
+  Open(0x4310, 1, 0, record);
+  ASSERT_FALSE(Disabled(1));
+
+  ClickCheck(0);
+  EXPECT_EQ(Page().m_editedSettings.m_anBasicSetting[2] & 0x0800, 0);
+  EXPECT_TRUE(Disabled(1));
+  EXPECT_TRUE(Disabled(2));
+  EXPECT_EQ(Page().IsSettingsModified(), 1);
+
+  // A greyed cell does not flip, and clicking it stores what it shows.
+  const device::CDeviceSettings before = Page().m_editedSettings;
+  ClickCheck(2);
+  EXPECT_FALSE(Page().m_editedSettings.SettingsDiffer(before, true));
+
+  ClickCheck(0);
+  EXPECT_FALSE(Disabled(1));
+  EXPECT_FALSE(Disabled(2));
+  EXPECT_EQ(Page().IsSettingsModified(), 0);
+
+  // Column 2 of a drop-down row stores nothing on a click.
+  pages::RunGridClickRules(Page(), 1, 2);
+  EXPECT_EQ(Page().IsSettingsModified(), 0);
+}
+
+TEST_F(SettingsGridRulesTest, CameraMasterAndSourcesShowWhatTheyStore) {
+  Open(0x5510, 1, 0, device::CDeviceSettings{});
+  ASSERT_TRUE(Disabled(13));
+
+  ClickCheck(12);
+  for (int row : {13, 14, 15}) EXPECT_EQ(Shown(row), "0") << row;
+  EXPECT_EQ(Grid().GetItemText(13, 2), "0");
+  EXPECT_EQ(Shown(16), "1");
+  for (int row : {13, 14, 15, 16}) EXPECT_FALSE(Disabled(row)) << row;
+
+  for (int row : {13, 14, 15}) ClickCheck(row);
+  EXPECT_EQ(Page().m_editedSettings.GetSpeakerSoundRecording(), 0);
+  EXPECT_EQ(Shown(12), "1");
+  for (int row : {13, 14, 15, 16}) EXPECT_TRUE(Disabled(row)) << row;
+}
+
+TEST_F(SettingsGridRulesTest, AChoiceStoresAndAnEmptyCloseChangesNothing) {
+  device::CDeviceSettings record;
+  record.m_nAudioSourcePriority = 5;  // no option stands for it: the list opens with none selected
+  Open(0x5610, 2, 0, record);
+  auto* combo = dynamic_cast<controls::CCellComboBox*>(Grid().GetCell(4, 2));
+  ASSERT_NE(combo, nullptr);
+  ASSERT_EQ(combo->GetCurSel(), -1);
+
+  Choose(4, controls::CELL_POPUP_CLOSED, 0);
+  EXPECT_EQ(Page().m_editedSettings.m_nAudioSourcePriority, 5);
+  EXPECT_EQ(Page().IsSettingsModified(), 0);
+
+  Choose(4, controls::CELL_POPUP_SELECT, 1);
+  EXPECT_EQ(Page().m_editedSettings.m_nAudioSourcePriority, 1);
+  EXPECT_EQ(Page().IsSettingsModified(), 1);
+
+  // With no active cell a notification reaches no rule.
+  Grid().EndCellEdit();
+  Grid().SendMessage(controls::WM_CELL_POPUP_NOTIFY, controls::CELL_POPUP_SELECT, 0);
+  EXPECT_EQ(Page().m_editedSettings.m_nAudioSourcePriority, 1);
+}
+
+}  // namespace
