@@ -6,7 +6,7 @@
 // the run and removed after it.
 //
 //   corvale-manager-demo                   runs the program
-//   corvale-manager-demo --screenshots DIR walks pages 1 to 3 in every language and writes PNG
+//   corvale-manager-demo --screenshots DIR walks pages 1 to 3 and 5 in every language and writes PNG
 //                                          pictures of the window, of the offer of new firmware,
 //                                          of a message box with one and with three buttons, and
 //                                          of a test settings grid with every cell kind, to DIR
@@ -236,6 +236,8 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
     ok = ShootMessageBoxes(window, dir, tag, language) && ok;
     ok = ShootFirmwarePage(window, server, dir, tag) && ok;
+    window.GoToDeviceSettingPage(true);
+    ok = Shoot(window, dir, tag + "-5-settings") && ok;
   }
   window.DestroyWindow();
   ok = ShootGrid(dir) && ok;

@@ -7,6 +7,7 @@ circles (80 x 20 on magenta).
 Run from the repository root: python3 tools/draw_pictures.py
 """
 import math
+import os
 import struct
 import zlib
 
@@ -141,10 +142,15 @@ PALETTE = [(24, 84, 160), (40, 48, 64), (150, 40, 40), (40, 120, 60), (120, 60, 
 ACCENTS = [(255, 142, 0), (181, 213, 255), (250, 210, 60)]
 
 
+# Pictures whose model is known to be a headset, whatever the id's turn in SHAPES would give.
+HEADSETS = {388}
+
+
 def panel_pictures():
     for n, bitmap in enumerate(PANEL_MODELS):
         c = Canvas(58, 39)
-        SHAPES[bitmap % len(SHAPES)](c, PALETTE[n % len(PALETTE)], ACCENTS[(n // len(PALETTE)) % len(ACCENTS)])
+        shape = side_headset if bitmap in HEADSETS else SHAPES[bitmap % len(SHAPES)]
+        shape(c, PALETTE[n % len(PALETTE)], ACCENTS[(n // len(PALETTE)) % len(ACCENTS)])
         c.save(f"{OUT}/{bitmap}.png")
 
 
@@ -278,7 +284,34 @@ def radio_strip():
     c.save(f"{OUT}/303.png")
 
 
+ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
+
+
+def app_icon(size):
+    """The program's icon: a white headset on a blue rounded square, laid out on a 64-unit grid."""
+    c = Canvas(size, size)
+    u = size / 64
+    blue, white, orange = (47, 111, 179), (255, 255, 255), (255, 142, 0)
+    rounded(c, 0, 0, size, size, max(2, round(12 * u)), blue)
+    c.arc(32 * u, 34 * u, 19 * u, max(2, 5 * u), 0, 180, white)      # head band
+    c.ellipse(13 * u, 36 * u, 7 * u, 10 * u, white)                 # ear cups
+    c.ellipse(51 * u, 36 * u, 7 * u, 10 * u, white)
+    c.line(47 * u, 44 * u, 30 * u, 52 * u, max(1.5, 3.5 * u), white)  # boom microphone
+    c.ellipse(29 * u, 52 * u, max(1, 3.5 * u), max(1, 3.5 * u), orange)
+    return c
+
+
+def app_icons():
+    """The icon in the sizes desktops look for (dist/icons), and as resource 128 for the window."""
+    for size in ICON_SIZES:
+        folder = f"dist/icons/{size}x{size}"
+        os.makedirs(folder, exist_ok=True)
+        app_icon(size).save(f"{folder}/corvale-manager.png")
+    app_icon(64).save(f"{OUT}/128.png")
+
+
 if __name__ == "__main__":
+    app_icons()
     page_picture()
     product_pictures()
     panel_pictures()

@@ -131,6 +131,7 @@ bool CUpdaterDlg::OnInitDialog() {
   g_running.store(this);
   m_toolTip.Create(this);
   SetWindowText(text::GetProductNameText(m_nLanguage));
+  SetIcon(fw::Bitmap::Load(res::IDI_MAINFRAME));
   // The C run time follows the user's locale, as the toolkit does.
   std::setlocale(LC_ALL, "");
   m_staticBackground.SetBitmap(fw::Bitmap::Load(res::IDB_BACKGROUND, kBackgroundSize));

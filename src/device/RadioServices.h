@@ -15,6 +15,11 @@ enum FmFrequencyCheck : int {
 // valid; a region outside 0 to 5 has no band, so every frequency is out of it.
 int CheckFmFrequency(int region, int frequency);
 
+// The three radio transmit gains a device takes.
+inline constexpr int kRadioTransmitGainLow = 12;
+inline constexpr int kRadioTransmitGainMedium = 15;
+inline constexpr int kRadioTransmitGainHigh = 17;
+
 // 12 gives 0 (Low), 17 gives 2 (High), every other gain 1 (Medium).
 int TransmitGainToIndex(int gain);
 

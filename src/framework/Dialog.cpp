@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -15,6 +17,7 @@
 #include "framework/Static.h"
 #include "framework/TestSeams.h"
 #include "framework/UpDown.h"
+#include "framework/detail/BitmapAccess.h"
 #include "framework/detail/Convert.h"
 #include "framework/detail/Host.h"
 #include "framework/detail/WindowImpl.h"
@@ -129,8 +132,11 @@ int Dialog::DoModal(Window* parent) {
   if (!ended_ && widget) {
     widget->setWindowModality(Qt::ApplicationModal);
     QWidget* owner = widget->parentWidget();
-    const QRect area = owner ? owner->geometry() : widget->screen()->availableGeometry();
-    widget->move(area.center() - widget->rect().center());
+    const QRect screen = widget->screen()->availableGeometry();
+    const QRect over = owner ? owner->geometry() : screen;
+    const Point at = PlaceOnScreen({widget->width(), widget->height()}, {over.center().x(), over.center().y()},
+                                   detail::FromQt(screen));
+    widget->move(at.x, at.y);
     widget->show();
     widget->activateWindow();
     QEventLoop loop;
@@ -141,6 +147,13 @@ int Dialog::DoModal(Window* parent) {
   const int result = result_;
   DestroyWindow();
   return result;
+}
+
+void Dialog::SetIcon(const Bitmap& icon) {
+  icon_ = icon;
+  if (QWidget* widget = detail::WidgetOf(this); widget && !icon.IsNull()) {
+    widget->setWindowIcon(QIcon(QPixmap::fromImage(detail::ImageOf(icon))));
+  }
 }
 
 bool Dialog::Create(Window* parent) {

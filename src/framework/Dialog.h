@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/Bitmap.h"
 #include "framework/DialogTemplate.h"
 #include "framework/Window.h"
 
@@ -52,6 +53,9 @@ class Dialog : public Window {
   // Dragging: moves a top-level dialog with the pointer, as if its caption were dragged. Call from
   // OnInput on a left-button press over the dialog's surface.
   void StartMoveDrag();
+  // The icon of a top-level dialog (title bar, task bar, window switcher).
+  void SetIcon(const Bitmap& icon);
+  const Bitmap& GetIcon() const { return icon_; }
   // Title of a top-level dialog (the task bar shows it).
   void SetWindowText(const std::string& text) override;
   std::string GetWindowText() const override;
@@ -85,6 +89,7 @@ class Dialog : public Window {
   bool ended_ = false;
   int result_ = 0;
   std::function<void()> quitLoop_;
+  Bitmap icon_;
 };
 
 }  // namespace fw

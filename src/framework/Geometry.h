@@ -66,4 +66,16 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Where a window of `size` centred on `centre` goes so that its top-left corner, with its title
+// and close buttons, stays in `area` (a screen's available area): pushed back in from the right and
+// bottom as far as it fits, and never left of or above the area even when it is larger.
+inline Point PlaceOnScreen(Size size, Point centre, const Rect& area) {
+  Point at{centre.x - size.cx / 2, centre.y - size.cy / 2};
+  if (at.x + size.cx > area.right) at.x = area.right - size.cx;
+  if (at.y + size.cy > area.bottom) at.y = area.bottom - size.cy;
+  if (at.x < area.left) at.x = area.left;
+  if (at.y < area.top) at.y = area.top;
+  return at;
+}
+
 }  // namespace fw

@@ -506,44 +506,45 @@ constexpr TextRow kFirmwareWord = {
 
 // ---- Setting values ----
 
+// Enable and Disable caption radio buttons 53 dialog units wide: short words.
 constexpr TextRow kEnable = {
     "Enable",
-    "Activer",
-    "Aktiviert",
-    "Abilitato",
+    "Oui",
+    "Ein",
+    "Attivo",
     "有効",
     "사용",
-    "Activado",
-    "Inschakelen",
-    "Включено",
+    "Activo",
+    "Aan",
+    "Вкл.",
     "启用",
-    "Ota käyttöön",
+    "Päällä",
 };
 
 constexpr TextRow kDisable = {
     "Disable",
-    "Désactiver",
-    "Deaktiviert",
-    "Disabilitato",
+    "Non",
+    "Aus",
+    "Inattivo",
     "無効",
     "사용 안 함",
-    "Desactivado",
-    "Uitschakelen",
-    "Выключено",
+    "Inactivo",
+    "Uit",
+    "Выкл.",
     "禁用",
-    "Poista käytöstä",
+    "Pois",
 };
 
 constexpr TextRow kEnabled = {
     "Enabled",
     "Activé",
-    "Aktiviert",
-    "Abilitato",
+    "Ein",
+    "Attivo",
     "有効",
     "사용",
-    "Activado",
+    "Activo",
     "Ingeschakeld",
-    "Включено",
+    "Вкл.",
     "已启用",
     "Käytössä",
 };
@@ -551,13 +552,13 @@ constexpr TextRow kEnabled = {
 constexpr TextRow kDisabled = {
     "Disabled",
     "Désactivé",
-    "Deaktiviert",
-    "Disabilitato",
+    "Aus",
+    "Inattivo",
     "無効",
     "사용 안 함",
-    "Desactivado",
+    "Inactivo",
     "Uitgeschakeld",
-    "Выключено",
+    "Выкл.",
     "已禁用",
     "Ei käytössä",
 };

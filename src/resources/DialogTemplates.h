@@ -13,6 +13,10 @@ enum : int {
 };
 
 enum : int {
+  IDI_MAINFRAME = 128,  // the program's icon
+};
+
+enum : int {
   IDB_WARNING = 184,
   IDB_LOGO = 186,
   IDB_PAGE_FRAME = 218,

@@ -15,7 +15,7 @@ namespace {
 class GridPopupClickTest : public testing_app::StartedMainWindowTest {};
 
 TEST_F(GridPopupClickTest, AClickElsewhereOnlyEndsTheEdit) {
-  Recognise(W());
+  Recognise(W(), 0x5510);  // a product whose page shows the grid
   W().GoToPage(5);
   ASSERT_EQ(W().m_nCurrentPage, 5);
   pages::CDialogDeviceSetting& page = W().m_dlgDeviceSetting;

@@ -38,6 +38,8 @@ TEST_F(MainWindowTest, AFirstRunShowsTheWindowAndClosesCleanly) {
   script.Do([&](fw::Dialog&) {
     EXPECT_EQ(w.GetClientRect().GetSize(), (fw::Size{728, 484}));
     EXPECT_EQ(w.m_staticBackground.GetBitmap().ResourceId(), 327);
+    EXPECT_EQ(w.GetIcon().ResourceId(), 128);
+    EXPECT_FALSE(w.GetIcon().IsPlaceholder()) << "the program's icon is one of its pictures";
     w.FireTimer(app::TIMER_STARTUP);
     EXPECT_EQ(ShownPage(w), 1);
     // Busy until the update check has asked the server.

@@ -17,7 +17,7 @@ void CSettingsPage::EnterSettingsPage() {
   BuildDefaults();
   main->m_nProgress = -1;
   main->m_nSettingsPageSel = main->FindSettingsPageIndex(pageNumber_);
-  RefreshSettingsPageTexts();
+  ShowPageContents();
 }
 
 void CSettingsPage::ApplySettingsToDevice() {

@@ -38,6 +38,8 @@ class CSettingsPage : public CWizardPage {
  protected:
   // m_defaultSettings from m_editedSettings: a copy with the page's factory defaults applied.
   virtual void BuildDefaults() = 0;
+  // The last step of page entry: the page's controls filled from the edited record.
+  virtual void ShowPageContents() { RefreshSettingsPageTexts(); }
   // After a successful write: the device record takes the edits, and the device is recognised
   // again silently on the way to the pending page (or back to this one).
   void ContinueAfterSave();
