@@ -13,7 +13,6 @@
 #include "localization/SettingHelpTexts.h"
 #include "pages/settings/DeviceSettingIds.h"
 #include "pages/settings/SwitchPanelRows.h"
-#include "pages/settings/rules/SettingsGridRules.h"
 #include "resources/PageTemplates.h"
 
 namespace pages {
@@ -48,8 +47,8 @@ CDialogDeviceSetting::CDialogDeviceSetting() : CSettingsPage(res::DeviceSettingT
   controls::GridHost host;
   host.popupOpen = &m_bDropDownOpen;
   host.currentPage = [this] { return MainWindow() ? MainWindow()->m_nCurrentPage : 0; };
-  host.clickRules = [this](int row, int column) { RunGridClickRules(*this, row, column); };
-  host.popupRules = [this](int row, int) { RunGridChoiceRules(*this, row); };
+  host.clickRules = [this](int row, int column) { RunGridClickRules(row, column); };
+  host.popupRules = [this](int row, int) { RunGridChoiceRules(row); };
   host.refreshAfterPopup = [this] {
     RefreshSettingsPageTexts();
     if (app::CUpdaterDlg* main = MainWindow()) main->RefreshControls();

@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/MainWindowFixture.h"
+#include "controls/DialogMessageBox.h"
 #include "controls/grid/CellCheckBox.h"
 #include "controls/grid/CellComboBox.h"
-#include "pages/settings/rules/SettingsGridRules.h"
+#include "framework/TestSeams.h"
+#include "localization/SettingVocabulary.h"
+#include "localization/SharedTexts.h"
 #include "settings/catalogue/Catalogue.h"
 #include "settings/catalogue/RowValues.h"
 
@@ -55,7 +60,7 @@ class SettingsGridRulesTest : public testing_app::StartedMainWindowTest {
     auto* check = dynamic_cast<controls::CCellCheckBox*>(Grid().GetCell(row, 2));
     ASSERT_NE(check, nullptr);
     if (!Disabled(row)) check->SetCheck(!check->GetCheck());
-    pages::RunGridClickRules(Page(), row, 2);
+    Page().RunGridClickRules(row, 2);
   }
   bool Disabled(int row) { return (Grid().GetCell(row, 2)->GetStyle() & controls::CELL_STYLE_DISABLED) != 0; }
   std::string Shown(int row) { return Grid().GetCell(row, 2)->GetText(); }
@@ -88,7 +93,7 @@ TEST_F(SettingsGridRulesTest, TavliskGreysItsRowsAndTheRecordFollowsTheCell) {
   EXPECT_EQ(Page().IsSettingsModified(), 0);
 
   // Column 2 of a drop-down row stores nothing on a click.
-  pages::RunGridClickRules(Page(), 1, 2);
+  Page().RunGridClickRules(1, 2);
   EXPECT_EQ(Page().IsSettingsModified(), 0);
 }
 
@@ -109,25 +114,61 @@ TEST_F(SettingsGridRulesTest, CameraMasterAndSourcesShowWhatTheyStore) {
 }
 
 TEST_F(SettingsGridRulesTest, AChoiceStoresAndAnEmptyCloseChangesNothing) {
-  device::CDeviceSettings record;
-  record.m_nAudioSourcePriority = 5;  // no option stands for it: the list opens with none selected
-  Open(0x5610, 2, 0, record);
-  auto* combo = dynamic_cast<controls::CCellComboBox*>(Grid().GetCell(4, 2));
-  ASSERT_NE(combo, nullptr);
-  ASSERT_EQ(combo->GetCurSel(), -1);
+  // Stored values no option stands for: the lists open with nothing selected.
+  struct Case {
+    int product, major, minor, row;
+    void (*storeOutOfRange)(device::CDeviceSettings&);
+    int (*read)(const device::CDeviceSettings&);
+    int outOfRange, chosen, stored;
+  };
+  const Case cases[] = {
+      {0x5610, 2, 0, 4, [](device::CDeviceSettings& s) { s.m_nAudioSourcePriority = 5; },
+       [](const device::CDeviceSettings& s) { return s.m_nAudioSourcePriority; }, 5, 1, 1},
+      {0x4310, 1, 0, 1, [](device::CDeviceSettings& s) { s.m_anBasicSetting[0] = 0; },
+       [](const device::CDeviceSettings& s) { return s.m_anBasicSetting[0]; }, 0, 2, 8},
+  };
+  for (const Case& c : cases) {
+    device::CDeviceSettings record;
+    record.SetConcurrentAudio(1);
+    c.storeOutOfRange(record);
+    Open(c.product, c.major, c.minor, record);
+    auto* combo = dynamic_cast<controls::CCellComboBox*>(Grid().GetCell(c.row, 2));
+    ASSERT_NE(combo, nullptr);
+    ASSERT_EQ(combo->GetCurSel(), -1);
 
-  Choose(4, controls::CELL_POPUP_CLOSED, 0);
-  EXPECT_EQ(Page().m_editedSettings.m_nAudioSourcePriority, 5);
+    Choose(c.row, controls::CELL_POPUP_CLOSED, 0);
+    EXPECT_EQ(c.read(Page().m_editedSettings), c.outOfRange) << std::hex << c.product;
+    EXPECT_EQ(Page().IsSettingsModified(), 0) << std::hex << c.product;
+
+    Choose(c.row, controls::CELL_POPUP_SELECT, c.chosen);
+    EXPECT_EQ(c.read(Page().m_editedSettings), c.stored) << std::hex << c.product;
+
+    // With no active cell a notification reaches no rule.
+    Grid().EndCellEdit();
+    Grid().SendMessage(controls::WM_CELL_POPUP_NOTIFY, controls::CELL_POPUP_SELECT, 0);
+    EXPECT_EQ(c.read(Page().m_editedSettings), c.stored) << std::hex << c.product;
+  }
+  EXPECT_EQ(Page().IsSettingsModified(), 1);  // word 0 of the last case is compared
+}
+
+TEST_F(SettingsGridRulesTest, HelpButtonOpensTheRowsHelpInTheInterfaceLanguage) {
+  W().m_nLanguage = 2;
+  Open(0x4210, 1, 0, device::CDeviceSettings{});
+  fw::ModalScript script;
+  script.Press(fw::IDOK);
+  Page().RunGridClickRules(2, 0);
+  ASSERT_EQ(script.Dialogs().size(), 1u);
+  EXPECT_EQ(script.Last().size, (fw::Size{520, 260}));
+  EXPECT_EQ(script.Last().Text(fw::IDOK), text::GetOkText(2));
+  EXPECT_EQ(script.Last().VisibleButtons(), std::vector<int>{fw::IDOK});
+  const std::string shown = script.Last().Text(controls::IDC_MESSAGE_TEXT);
+  EXPECT_NE(shown.find(text::VocabularyText(text::g_strFmRadio, 2)), std::string::npos) << shown;
+
+  // Below the last row, and on the camera's recording sources, nothing opens.
+  Page().RunGridClickRules(-1, 0);
+  Page().RunGridClickRules(Grid().GetItemCount(), 0);
+  EXPECT_EQ(script.Dialogs().size(), 1u);
   EXPECT_EQ(Page().IsSettingsModified(), 0);
-
-  Choose(4, controls::CELL_POPUP_SELECT, 1);
-  EXPECT_EQ(Page().m_editedSettings.m_nAudioSourcePriority, 1);
-  EXPECT_EQ(Page().IsSettingsModified(), 1);
-
-  // With no active cell a notification reaches no rule.
-  Grid().EndCellEdit();
-  Grid().SendMessage(controls::WM_CELL_POPUP_NOTIFY, controls::CELL_POPUP_SELECT, 0);
-  EXPECT_EQ(Page().m_editedSettings.m_nAudioSourcePriority, 1);
 }
 
 }  // namespace
