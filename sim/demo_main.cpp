@@ -8,8 +8,9 @@
 //   corvale-manager-demo                   runs the program
 //   corvale-manager-demo --screenshots DIR walks pages 1 to 3 and 5 in every language and writes PNG
 //                                          pictures of the window, of the offer of new firmware,
-//                                          of a message box with one and with three buttons, and
-//                                          of a test settings grid with every cell kind, to DIR
+//                                          of a message box with one and with three buttons, of
+//                                          page 5's grid for a few grid products (English, German),
+//                                          and of a test settings grid with every cell kind, to DIR
 #include <stdlib.h>
 
 #include <cstdlib>
@@ -212,6 +213,46 @@ bool ShootFirmwarePage(app::CUpdaterDlg& window, sim::SimUpdateServer& server, c
   return ok;
 }
 
+// Page 5's settings grid for a few grid products, set directly since the demo's headset has no
+// grid, in English and German; a list longer than the grid shows is shot again scrolled to its end.
+bool ShootSettingsGrids(app::CUpdaterDlg& window, const fs::path& dir) {
+  struct GridProduct {
+    int id, major, minor;
+  };
+  constexpr GridProduct kProducts[] = {{0x4210, 1, 5}, {0x5510, 3, 0}, {0x6010, 1, 2}};
+  bool ok = true;
+  for (const int language : {0, 2}) {
+    window.m_nLanguage = language;
+    window.UpdateFonts();
+    for (const GridProduct& product : kProducts) {
+      controls::CConfigListCtrl& grid = window.m_dlgDeviceSetting.m_gridSettings;
+      // Back to the top first: the grid keeps its scroll position across a rebuild.
+      if (grid.GetItemCount() > 0) grid.SetItemState(0, fw::LVIS_FOCUSED, fw::LVIS_FOCUSED);
+      device::CDeviceSettings& device = window.m_deviceSettings;
+      device.m_nProductId = product.id;
+      device.SetDefaults(product.id, product.major, product.minor);
+      device.m_nVersionMajor = product.major;
+      device.m_nVersionMinor = product.minor;
+      window.m_nDeviceTarget = product.id;
+      window.m_bDeviceRecognized = true;
+      // Nothing was edited, so leaving the page asks nothing.
+      window.m_dlgDeviceSetting.m_editedSettings.CopyFrom(device, true);
+      window.RefreshControls();
+      window.GoToDeviceSettingPage(true);
+      WaitUntilIdle(window);
+      const std::string name = text::Format("%02d-%s-5-grid-%04X-v%d.%d", language,
+                                            text::GetLanguageEnglishName(language), product.id,
+                                            product.major, product.minor);
+      ok = Shoot(window, dir, name) && ok;
+      if (grid.GetItemCount() > 9) {
+        grid.SetItemState(grid.GetItemCount() - 1, fw::LVIS_FOCUSED, fw::LVIS_FOCUSED);
+        ok = Shoot(window, dir, name + "-end") && ok;
+      }
+    }
+  }
+  return ok;
+}
+
 int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const fs::path& dir) {
   std::error_code error;
   fs::create_directories(dir, error);
@@ -239,6 +280,7 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
     window.GoToDeviceSettingPage(true);
     ok = Shoot(window, dir, tag + "-5-settings") && ok;
   }
+  ok = ShootSettingsGrids(window, dir) && ok;
   window.DestroyWindow();
   ok = ShootGrid(dir) && ok;
   return ok ? 0 : 1;

@@ -8,6 +8,9 @@ mkdir -p "$out"
 png=(-depth 8 -strip -define png:exclude-chunks=date,time +set date:create +set date:modify)
 accent='#2F6FB3'
 accent_light='#5FA3E0'
+# The wordmark's fonts (Debian's fonts-dejavu-core).
+bold=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+regular=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 
 # 327: the main window's background, 730 x 486. Header band on top (device panel), navigation
 # column on the left, the page frame area and the status area below it, at the places of the
@@ -23,8 +26,8 @@ convert -size 730x486 xc:'#F3F5F7' \
   -stroke none -fill '#E6EEF8' -draw 'rectangle 170,409 724,479' \
   -fill none -stroke "$accent" -strokewidth 4 -draw 'arc 34,20 58,44 40,320' \
   -stroke "$accent_light" -strokewidth 3 -draw 'line 44,32 52,32' \
-  -stroke none -fill '#C9D3DD' -draw 'roundrectangle 66,30 146,34 2,2' \
-  -fill '#DCE3EA' -draw 'roundrectangle 66,40 120,43 2,2' \
+  -stroke none -font "$bold" -pointsize 17 -fill "$accent" -annotate +66+37 'Corvale' \
+  -font "$regular" -pointsize 9 -fill '#7A8794' -annotate +67+50 'device manager' \
   "${png[@]}" "$out/327.png"
 
 # 218: the page frame's own picture when no page is on show, 67 x 63: a quiet headset outline.

@@ -14,33 +14,55 @@ import zlib
 OUT = "src/resources/bitmaps"
 
 
+# Pixels per picture pixel: every picture is drawn once at 1 and once at 2 (as "<id>@2x.png"), so
+# that it stays sharp on screens with a device pixel ratio of 2.
+SCALE = 1
+
+
 class Canvas:
-    def __init__(self, w, h, fill=(255, 255, 255)):
+    """A picture of w x h pixels, drawn SCALE times finer: shapes are given in picture pixels and
+    tested at the centre of every fine pixel, so that scale 1 gives exactly the plain drawing."""
+
+    def __init__(self, w, h, fill=(255, 255, 255), scale=None):
         self.w, self.h = w, h
-        self.px = [[fill] * w for _ in range(h)]
+        self.s = scale or SCALE
+        self.px = [[fill] * (w * self.s) for _ in range(h * self.s)]
+
+    def _cover(self, x0, y0, x1, y1, inside, c):
+        """Fine pixels whose centre, in picture pixels, lies within the box and passes `inside`."""
+        s = self.s
+        for y in range(max(0, math.floor(y0 * s) - s), min(self.h * s, math.ceil(y1 * s) + s)):
+            ly = (y + 0.5) / s - 0.5
+            for x in range(max(0, math.floor(x0 * s) - s), min(self.w * s, math.ceil(x1 * s) + s)):
+                if inside((x + 0.5) / s - 0.5, ly):
+                    self.px[y][x] = c
 
     def put(self, x, y, c):
         if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y][x] = c
+            for fy in range(y * self.s, (y + 1) * self.s):
+                for fx in range(x * self.s, (x + 1) * self.s):
+                    self.px[fy][fx] = c
 
     def rect(self, x0, y0, x1, y1, c):
-        for y in range(max(0, y0), min(self.h, y1)):
-            for x in range(max(0, x0), min(self.w, x1)):
+        for y in range(max(0, y0 * self.s), min(self.h * self.s, y1 * self.s)):
+            for x in range(max(0, x0 * self.s), min(self.w * self.s, x1 * self.s)):
                 self.px[y][x] = c
 
     def ellipse(self, cx, cy, rx, ry, c):
-        for y in range(int(cy - ry), int(cy + ry) + 1):
-            for x in range(int(cx - rx), int(cx + rx) + 1):
-                if ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0:
-                    self.put(x, y, c)
+        self._cover(cx - rx, cy - ry, cx + rx, cy + ry,
+                    lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0, c)
 
     def arc(self, cx, cy, r, width, a0, a1, c):
-        for y in range(int(cy - r - width), int(cy + r + width) + 1):
-            for x in range(int(cx - r - width), int(cx + r + width) + 1):
-                d = math.hypot(x - cx, y - cy)
-                a = math.degrees(math.atan2(cy - y, x - cx)) % 360
-                if r - width / 2 <= d <= r + width / 2 and a0 <= a <= a1:
-                    self.put(x, y, c)
+        def inside(x, y):
+            d = math.hypot(x - cx, y - cy)
+            a = math.degrees(math.atan2(cy - y, x - cx)) % 360
+            return r - width / 2 <= d <= r + width / 2 and a0 <= a <= a1
+        self._cover(cx - r - width, cy - r - width, cx + r + width, cy + r + width, inside, c)
+
+    def ring(self, cx, cy, r_out, r_in, c):
+        """Pixels whose centre lies between the two radii, without anti-aliasing."""
+        self._cover(cx - r_out - 1, cy - r_out - 1, cx + r_out + 1, cy + r_out + 1,
+                    lambda x, y: r_in <= math.hypot(x + 0.5 - cx, y + 0.5 - cy) <= r_out, c)
 
     def line(self, x0, y0, x1, y1, width, c):
         steps = int(max(abs(x1 - x0), abs(y1 - y0)) * 2) + 1
@@ -49,11 +71,14 @@ class Canvas:
             self.ellipse(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, width / 2, width / 2, c)
 
     def save(self, path):
+        if self.s != 1:
+            path = path[:-len(".png")] + f"@{self.s}x.png"
         raw = b"".join(b"\x00" + bytes(v for p in row for v in p) for row in self.px)
         def chunk(kind, data):
             body = kind + data
             return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-        png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", self.w, self.h, 8, 2, 0, 0, 0))
+        size = struct.pack(">IIBBBBB", self.w * self.s, self.h * self.s, 8, 2, 0, 0, 0)
+        png = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", size)
         png += chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
         with open(path, "wb") as f:
             f.write(png)
@@ -241,12 +266,7 @@ def flags():
 
 
 def ring(c, cx, cy, r_out, r_in, colour):
-    """An anti-alias-free ring: pixels whose centre lies between the two radii."""
-    for y in range(c.h):
-        for x in range(c.w):
-            d = math.hypot(x + 0.5 - cx, y + 0.5 - cy)
-            if r_in <= d <= r_out:
-                c.put(x, y, colour)
+    c.ring(cx, cy, r_out, r_in, colour)
 
 
 def disc_at(c, cx, cy, r, colour):
@@ -303,6 +323,9 @@ def app_icon(size):
 
 def app_icons():
     """The icon in the sizes desktops look for (dist/icons), and as resource 128 for the window."""
+    if SCALE != 1:
+        app_icon(64).save(f"{OUT}/128.png")
+        return
     for size in ICON_SIZES:
         folder = f"dist/icons/{size}x{size}"
         os.makedirs(folder, exist_ok=True)
@@ -310,7 +333,7 @@ def app_icons():
     app_icon(64).save(f"{OUT}/128.png")
 
 
-if __name__ == "__main__":
+def draw_all():
     app_icons()
     page_picture()
     product_pictures()
@@ -319,3 +342,8 @@ if __name__ == "__main__":
     flags()
     help_picture()
     radio_strip()
+
+
+if __name__ == "__main__":
+    for SCALE in (1, 2):
+        draw_all()

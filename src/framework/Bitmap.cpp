@@ -16,12 +16,14 @@ namespace fw {
 
 struct Bitmap::Impl {
   QImage image;
+  QImage fine;  // twice the size; empty when there is none
   int resourceId = 0;
   bool placeholder = false;
 };
 
 namespace {
 QString ResourcePath(int id) { return QStringLiteral(":/bitmaps/%1.png").arg(id); }
+QString FineResourcePath(int id) { return QStringLiteral(":/bitmaps/%1@2x.png").arg(id); }
 }  // namespace
 
 Bitmap::Bitmap() = default;
@@ -46,6 +48,10 @@ Bitmap Bitmap::Load(int id, Size placeholder) {
     b.impl_->placeholder = true;
   }
   b.impl_->image = image.convertToFormat(QImage::Format_RGB32);
+  const QImage fine(FineResourcePath(id));
+  if (!b.impl_->placeholder && fine.size() == image.size() * 2) {
+    b.impl_->fine = fine.convertToFormat(QImage::Format_RGB32);
+  }
   return b;
 }
 
@@ -111,6 +117,7 @@ Bitmap Bitmap::FromBackground(const Window& window) {
 }
 
 bool Bitmap::IsNull() const { return !impl_ || impl_->image.isNull(); }
+bool Bitmap::HasFineImage() const { return impl_ && !impl_->fine.isNull(); }
 bool Bitmap::IsPlaceholder() const { return impl_ && impl_->placeholder; }
 int Bitmap::ResourceId() const { return impl_ ? impl_->resourceId : 0; }
 int Bitmap::Width() const { return impl_ ? impl_->image.width() : 0; }
@@ -124,6 +131,7 @@ Colour Bitmap::GetPixel(int x, int y) const {
 void Bitmap::SetPixel(int x, int y, Colour c) {
   if (!impl_ || !impl_->image.valid(x, y)) return;
   impl_->image.setPixel(x, y, qRgb(c.r, c.g, c.b));
+  impl_->fine = QImage();  // no longer the same picture
 }
 
 Bitmap Bitmap::Copy(const Rect& region) const {
@@ -142,6 +150,10 @@ namespace detail {
 const QImage& ImageOf(const Bitmap& bitmap) {
   static const QImage empty;
   return bitmap.impl() ? bitmap.impl()->image : empty;
+}
+
+const QImage* FineImageOf(const Bitmap& bitmap) {
+  return bitmap.impl() && !bitmap.impl()->fine.isNull() ? &bitmap.impl()->fine : nullptr;
 }
 
 Bitmap BitmapFromImage(const QImage& image) {

@@ -38,6 +38,9 @@ class Bitmap {
   static Bitmap FromBackground(const Window& window);
 
   bool IsNull() const;
+  // Whether the picture also comes drawn at twice the size (resource "<id>@2x.png"), which a
+  // screen with a device pixel ratio of 2 shows instead.
+  bool HasFineImage() const;
   bool IsPlaceholder() const;
   int ResourceId() const;  // 0 when not loaded from a resource
   int Width() const;

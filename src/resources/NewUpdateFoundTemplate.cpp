@@ -1,5 +1,6 @@
 // Dialog 188: the offer of a newer firmware, with the maker's logo, the two versions and the
-// voice-prompt choice. Its texts are replaced at initialisation.
+// voice-prompt choice. Its texts are replaced at initialisation. The list is wider than the
+// original layout's so that the longest language names fit.
 #include "resources/DialogTemplates.h"
 
 namespace res {
@@ -26,8 +27,8 @@ const fw::DialogTemplate& NewUpdateFoundTemplate() {
           {1028, K::Text, Du(59, 45, 81, 8), fw::CS_RIGHT | fw::CS_NOPREFIX, "New version : v", 0},
           {1029, K::Text, Du(142, 37, 32, 8), fw::CS_LEFT | fw::CS_NOPREFIX, "3.3", 0},
           {1030, K::Text, Du(142, 45, 23, 8), fw::CS_LEFT | fw::CS_NOPREFIX, "4.1.1", 0},
-          {1032, K::ComboBox, Du(167, 52, 58, 30), fw::CS_VSCROLL | fw::CS_TABSTOP | fw::CS_HIDDEN, "", 0},
-          {1168, K::Text, Du(64, 54, 100, 8), fw::CS_RIGHT, "Voice Prompt :", 0},
+          {1032, K::ComboBox, Du(148, 52, 77, 30), fw::CS_VSCROLL | fw::CS_TABSTOP | fw::CS_HIDDEN, "", 0},
+          {1168, K::Text, Du(40, 54, 105, 8), fw::CS_RIGHT, "Voice Prompt :", 0},
       }};
   return tmpl;
 }

@@ -289,19 +289,27 @@ Colour QtDeviceContext::SetTextColor(Colour c) { return std::exchange(state_.tex
 Colour QtDeviceContext::SetBkColor(Colour c) { return std::exchange(state_.background, c); }
 BkMode QtDeviceContext::SetBkMode(BkMode mode) { return std::exchange(state_.mode, mode); }
 
+// The picture to draw: the one drawn at twice the size on a screen of device pixel ratio 2 or more,
+// where it lands pixel for pixel; else the plain one, so that other screens show exactly that.
+const QImage& QtDeviceContext::PictureFor(const Bitmap& bitmap) {
+  const QImage* fine = FineImageOf(bitmap);
+  QPaintDevice* device = P().device();
+  return fine && device && device->devicePixelRatioF() >= 2 ? *fine : ImageOf(bitmap);
+}
+
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point at) {
   if (bitmap.IsNull()) return;
-  P().drawImage(ToQt(at), ImageOf(bitmap));
+  P().drawImage(QRect(ToQt(at), QSize(bitmap.Width(), bitmap.Height())), PictureFor(bitmap));
 }
 
 void QtDeviceContext::StretchBitmap(const Bitmap& bitmap, const Rect& dest) {
   if (bitmap.IsNull()) return;
-  P().drawImage(ToQt(dest), ImageOf(bitmap));
+  P().drawImage(ToQt(dest), PictureFor(bitmap));
 }
 
 void QtDeviceContext::DrawTransparent(const Bitmap& bitmap, const Rect& dest, Colour transparent) {
   if (bitmap.IsNull()) return;
-  P().drawImage(ToQt(dest), WithTransparentColour(ImageOf(bitmap), transparent));
+  P().drawImage(ToQt(dest), WithTransparentColour(PictureFor(bitmap), transparent));
 }
 
 void QtDeviceContext::DrawImage(const ImageList& list, int index, Point at) {

@@ -57,6 +57,7 @@ class QtDeviceContext : public DeviceContext {
   Bitmap CopyRegion(const Rect& region) override;
 
  private:
+  const QImage& PictureFor(const Bitmap& bitmap);
   struct State {
     Pen pen = Pen::Solid(1, colours::kBlack);
     Brush brush = Brush::Solid(colours::kWhite);

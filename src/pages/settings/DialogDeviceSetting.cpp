@@ -161,10 +161,6 @@ void CDialogDeviceSetting::OnButtonCancel() {
   RefreshSettingsPageTexts();
 }
 
-void CDialogDeviceSetting::BuildSettingsGrid() {
-  // The grid's rows come from the settings catalogue.
-}
-
 std::string CDialogDeviceSetting::GetVideoModeHelpText() const {
   const app::CUpdaterDlg* main = MainWindow();
   const bool fromVersion2 = main && main->m_deviceSettings.CompareVersion(2, 0) >= 0;
