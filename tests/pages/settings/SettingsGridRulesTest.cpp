@@ -13,8 +13,6 @@
 #include "framework/TestSeams.h"
 #include "localization/SettingVocabulary.h"
 #include "localization/SharedTexts.h"
-#include "settings/catalogue/Catalogue.h"
-#include "settings/catalogue/RowValues.h"
 
 namespace {
 
@@ -23,8 +21,8 @@ class SettingsGridRulesTest : public testing_app::StartedMainWindowTest {
   pages::CDialogDeviceSetting& Page() { return W().m_dlgDeviceSetting; }
   controls::CConfigListCtrl& Grid() { return Page().m_gridSettings; }
 
-  // Page 5 for the product, with the device and the edited record both `record`, and the value
-  // cells built from the catalogue's list as the page shows them.
+  // Page 5 for the product, with the device and the edited record both `record`, and the grid
+  // built for them.
   void Open(int productId, int major, int minor, device::CDeviceSettings record) {
     Recognise(W(), productId);
     record.m_nProductId = productId;
@@ -34,25 +32,8 @@ class SettingsGridRulesTest : public testing_app::StartedMainWindowTest {
     W().GoToPage(5);
     ASSERT_EQ(W().m_nCurrentPage, 5);
     Page().m_editedSettings = record;
-    const auto place = settings::Locate(productId, record);
-    ASSERT_TRUE(place && place->list);
-    controls::CConfigListCtrl& grid = Grid();
-    grid.DeleteAllItems();
-    for (int column = grid.GetColumnCount(); column < 3; ++column) grid.InsertColumn(column, "", fw::LVCFMT_LEFT, 100);
-    int row = 0;
-    for (const settings::CatalogueRow& entry : place->list->rows) {
-      const settings::RowKindInfo& kind = settings::KindInfo(entry.kind);
-      grid.InsertItem(row, "");
-      if (kind.cell == settings::CellKind::kCheckBox) {
-        grid.AddCell(row, 2, std::make_unique<controls::CCellCheckBox>(), settings::CheckBoxText(kind, record));
-      } else {
-        auto* combo = grid.AddCell(row, 2, std::make_unique<controls::CCellComboBox>(),
-                                   settings::JoinedOptions(kind, 0));
-        combo->SetCurSel(settings::SelectedOption(kind, record));
-      }
-      grid.SetCellDisabled(row, 2, settings::GreyFlag(entry, record) != 0);
-      ++row;
-    }
+    Page().BuildSettingsGrid();
+    ASSERT_GT(Grid().GetItemCount(), 0);
   }
 
   // The cell flips as a click on its check area does, then the page's rules run.
