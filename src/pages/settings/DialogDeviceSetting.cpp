@@ -9,6 +9,7 @@
 #include "framework/Edit.h"
 #include "framework/ListView.h"
 #include "framework/UpDown.h"
+#include "headset/bluecore/BasicSettingsKeys.h"
 #include "localization/SafeFormat.h"
 #include "localization/SettingHelpTexts.h"
 #include "pages/settings/DeviceSettingIds.h"
@@ -206,6 +207,11 @@ bool CDialogDeviceSetting::OnCommand(int id, int notifyCode) {
     case IDC_MORE_SETTINGS: return true;  // kept hidden; it has nothing to do
     default: return fw::Dialog::OnCommand(id, notifyCode);
   }
+}
+
+bool CDialogDeviceSetting::WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) {
+  const app::CUpdaterDlg* main = MainWindow();
+  return headset::bluecore::WriteBasicSettingsKeys(port, m_editedSettings, main->m_deviceSettings);
 }
 
 }  // namespace pages

@@ -73,6 +73,7 @@ class CDialogDeviceSetting : public CSettingsPage {
  protected:
   void BuildDefaults() override;
   void ShowPageContents() override;
+  bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) override;
 
  private:
   // True (and nothing done) while the main window is busy or its page list is open.

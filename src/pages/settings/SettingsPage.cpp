@@ -1,7 +1,12 @@
 #include "pages/settings/SettingsPage.h"
 
 #include "app/UpdaterDlg.h"
+#include "controls/DialogMessageBox.h"
+#include "headset/bluecore/PsStoreSave.h"
 #include "localization/MainWindowTexts.h"
+#include "localization/SharedTexts.h"
+#include "localization/StatusTexts.h"
+#include "localization/SafeFormat.h"
 
 namespace pages {
 
@@ -21,7 +26,43 @@ void CSettingsPage::EnterSettingsPage() {
 }
 
 void CSettingsPage::ApplySettingsToDevice() {
-  // Writing to the device comes with the settings pages' work; it ends in ContinueAfterSave.
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main) return;
+  main->ShowStatusMessage(main->BuildProgressStatus(), false);
+  main->m_bBusy = true;
+  main->RefreshControls();
+  RefreshSettingsPageTexts();
+
+  const headset::bluecore::PsSaveTarget target{main->m_nDeviceTarget, main->m_nUsbStatus, &main->m_deviceSettings};
+  const auto result = headset::bluecore::SaveOverPersistentStore(
+      target, [&](headset::bluecore::PsKeyPort& port) { return WritePersistentStoreKeys(port); });
+  if (result == headset::bluecore::PsSaveResult::kWritten) {
+    ContinueAfterSave();
+  } else {
+    FailSave();
+  }
+}
+
+void CSettingsPage::FailSave() {
+  app::CUpdaterDlg* main = MainWindow();
+  m_editedSettings.CopyFrom(main->m_deviceSettings, false);
+  ShowPageContents();
+  for (int language = 0; language < text::kLanguageCount; ++language) {
+    main->SetStatusMessage(text::Format("%s. %s", text::GetPageFailureText(main->m_nCurrentPage, main->m_nUsbStatus, language),
+                                        text::GetNotRecognizedDeviceText(language)),
+                           language);
+  }
+  main->ShowStatusMessage(main->GetStatusMessage(), true);
+  main->m_bBusy = false;
+  main->RefreshControls();
+  RefreshSettingsPageTexts();
+
+  constexpr fw::Size kMismatchBoxSize{400, 165};
+  controls::CDialogMessageBox box(main);
+  box.Setup(text::GetDeviceMismatchText(main->m_nLanguage), true, std::nullopt, text::GetOkText(main->m_nLanguage),
+            kMismatchBoxSize);
+  box.DoModal();
+  main->GoToSelectionPage();
 }
 
 void CSettingsPage::ContinueAfterSave() {

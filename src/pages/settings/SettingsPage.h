@@ -3,6 +3,7 @@
 // main window relies on: each edits a private copy of the device record, reports whether it holds
 // changes, saves them or throws them away when the user leaves.
 #include "device/DeviceSettings.h"
+#include "headset/bluecore/PsKeyPort.h"
 #include "pages/WizardPage.h"
 
 namespace pages {
@@ -43,6 +44,12 @@ class CSettingsPage : public CWizardPage {
   // After a successful write: the device record takes the edits, and the device is recognised
   // again silently on the way to the pending page (or back to this one).
   void ContinueAfterSave();
+  // The page's keys written to one device reached through its persistent store; false when a
+  // write failed.
+  virtual bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) = 0;
+  // A save that could not write: the edits are dropped, the user is told, and the wizard starts
+  // over at the device selection.
+  void FailSave();
 
  private:
   int pageNumber_;
