@@ -74,6 +74,8 @@ class CDialogDeviceSetting : public CSettingsPage {
   void BuildDefaults() override;
   void ShowPageContents() override;
   bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) override;
+  bool HasHidPayload(int target) const override;
+  bool WriteHidSettings(headset::hid::HidHandles handles) override;
 
  private:
   // True (and nothing done) while the main window is busy or its page list is open.

@@ -3,6 +3,7 @@
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
 #include "headset/bluecore/PsStoreSave.h"
+#include "headset/hid/HidSettingsSave.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
@@ -33,14 +34,30 @@ void CSettingsPage::ApplySettingsToDevice() {
   main->RefreshControls();
   RefreshSettingsPageTexts();
 
-  const headset::bluecore::PsSaveTarget target{main->m_nDeviceTarget, main->m_nUsbStatus, &main->m_deviceSettings};
-  const auto result = headset::bluecore::SaveOverPersistentStore(
-      target, [&](headset::bluecore::PsKeyPort& port) { return WritePersistentStoreKeys(port); });
-  if (result == headset::bluecore::PsSaveResult::kWritten) {
+  if (HasHidPayload(main->m_nDeviceTarget) ? SaveOverHid() : SaveOverPersistentStore()) {
     ContinueAfterSave();
   } else {
     FailSave();
   }
+}
+
+bool CSettingsPage::SaveOverHid() {
+  app::CUpdaterDlg* main = MainWindow();
+  int present = 0;
+  if (!main->m_dlgDeviceRecognition.IsHidDevicePresent(0, &present, nullptr) || present != main->m_nDeviceTarget) {
+    return false;
+  }
+  const headset::hid::HidHandles handles{main->m_hHidDevice.get(), main->m_hHidDeviceSecond.get()};
+  return headset::hid::IsRecognisedHidDevice(main->m_nDeviceTarget, handles, main->m_deviceSettings) &&
+         WriteHidSettings(handles);
+}
+
+bool CSettingsPage::SaveOverPersistentStore() {
+  app::CUpdaterDlg* main = MainWindow();
+  const headset::bluecore::PsSaveTarget target{main->m_nDeviceTarget, main->m_nUsbStatus, &main->m_deviceSettings};
+  return headset::bluecore::SaveOverPersistentStore(target, [&](headset::bluecore::PsKeyPort& port) {
+           return WritePersistentStoreKeys(port);
+         }) == headset::bluecore::PsSaveResult::kWritten;
 }
 
 void CSettingsPage::FailSave() {
