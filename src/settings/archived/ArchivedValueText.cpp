@@ -21,10 +21,10 @@ struct ValueName {
   int item = 0;
 };
 
-constexpr ValueName Named(const text::VocabularyRow& row) { return {ValueName::From::kRow, &row}; }
+constexpr ValueName Named(const text::VocabularyRow& row) { return {ValueName::From::kRow, &row, 0}; }
 constexpr ValueName Lmh(int item) { return {ValueName::From::kLowMediumHigh, nullptr, item}; }
-constexpr ValueName kDisabled{ValueName::From::kDisabled};
-constexpr ValueName kDisable{ValueName::From::kDisable};
+constexpr ValueName kDisabled{ValueName::From::kDisabled, nullptr, 0};
+constexpr ValueName kDisable{ValueName::From::kDisable, nullptr, 0};
 constexpr ValueName kLow = Lmh(0);
 constexpr ValueName kMedium = Lmh(1);
 constexpr ValueName kHigh = Lmh(2);
@@ -86,16 +86,16 @@ constexpr ValueName kEssOn = Named(text::g_strEssOn);
 // clang-format off
 constexpr std::array kRenderings = {
     Rendering{ROW_AUDIO_SOURCE_PRIORITY_FLAG, Render::kChoice, 0, kIntercom, &kMusic},
-    Rendering{ROW_VOX_SENSITIVITY_LEVELS, Render::kLevelNumber},
-    Rendering{ROW_VOX_SENSITIVITY_LMH, Render::kChoice, 1, kLowMediumHigh},
+    Rendering{ROW_VOX_SENSITIVITY_LEVELS, Render::kLevelNumber, 0, {}, nullptr},
+    Rendering{ROW_VOX_SENSITIVITY_LMH, Render::kChoice, 1, kLowMediumHigh, nullptr},
     Rendering{ROW_SMART_VOLUME_FLAG, Render::kChoice, 0, kOffLowMedium, &kHigh},
-    Rendering{ROW_AUDIO_BLEND_SENSITIVITY_DUAL, Render::kElevenMinus},
+    Rendering{ROW_AUDIO_BLEND_SENSITIVITY_DUAL, Render::kElevenMinus, 0, {}, nullptr},
     Rendering{ROW_MOTION_SENSITIVITY_DUAL, Render::kChoice, 1, kMotion, &kHigh},
     Rendering{ROW_SMART_VOLUME_DUAL, Render::kChoice, 0, kOffLowMedium, &kHigh},
-    Rendering{ROW_VOX_SENSITIVITY_BANK, Render::kLevelNumber},
+    Rendering{ROW_VOX_SENSITIVITY_BANK, Render::kLevelNumber, 0, {}, nullptr},
     Rendering{ROW_SMART_VOLUME_BANK, Render::kChoice, 0, kOffLowMedium, &kHigh},
-    Rendering{ROW_AUDIO_BLEND_SENSITIVITY_BANK, Render::kNumber},
-    Rendering{ROW_UNIT_LANGUAGE, Render::kDeviceLanguage},
+    Rendering{ROW_AUDIO_BLEND_SENSITIVITY_BANK, Render::kNumber, 0, {}, nullptr},
+    Rendering{ROW_UNIT_LANGUAGE, Render::kDeviceLanguage, 0, {}, nullptr},
     Rendering{ROW_PHOTO_MODE, Render::kChoice, 0, kSingleShot, &kBurstShot},
     Rendering{ROW_VIDEO_MODE_TWO, Render::kChoice, 0, kVideoMode, &kTimelapseMode},
     Rendering{ROW_VIDEO_MODE_THREE, Render::kChoice, 0, kVideoOrTimelapse, &kLoopRecordingMode},
