@@ -113,6 +113,11 @@ void SimBlueCoreHeadset::SetKey(uint16_t key, const std::vector<uint8_t>& bytes)
   store_[key] = ToWords(bytes);
 }
 
+std::vector<std::pair<uint16_t, std::vector<uint8_t>>> SimBlueCoreHeadset::KeyWrites() {
+  std::lock_guard lock(mutex_);
+  return keyWrites_;
+}
+
 std::vector<uint16_t> SimBlueCoreHeadset::Sequences() {
   std::lock_guard lock(mutex_);
   return sequences_;
@@ -243,6 +248,9 @@ int SimBlueCoreHeadset::HciCommandLocked(const uint8_t* data, uint16_t length) {
       else if (stored->second.size() != words) status = kStatusBadRequest;
       else std::copy(stored->second.begin(), stored->second.end(), reply.begin() + 8);
     } else {
+      std::vector<uint8_t> bytes;
+      for (size_t i = 0; i < words; ++i) AppendWord(bytes, pdu[8 + i]);
+      keyWrites_.emplace_back(key, std::move(bytes));
       if (const auto fail = failWrite_.find(key); fail != failWrite_.end()) status = fail->second;
       else store_[key].assign(pdu.begin() + 8, pdu.begin() + 8 + static_cast<long>(words));
     }

@@ -45,6 +45,8 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   // A key as the device stores it (bytes little-endian); nullopt when it has none.
   std::optional<std::vector<uint8_t>> Key(uint16_t key);
   void SetKey(uint16_t key, const std::vector<uint8_t>& bytes);
+  // Every key write received (key, bytes little-endian), in order, refused ones included.
+  std::vector<std::pair<uint16_t, std::vector<uint8_t>>> KeyWrites();
   // The sequence numbers of the BCCMD commands received, in order.
   std::vector<uint16_t> Sequences();
   // The image received by the last download, as the device got it.
@@ -92,6 +94,7 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   uint8_t dfuAttributes_;
   std::map<uint16_t, std::vector<uint16_t>> store_;
   std::vector<uint16_t> sequences_;
+  std::vector<std::pair<uint16_t, std::vector<uint8_t>>> keyWrites_;
   std::deque<std::vector<uint8_t>> events_;
   std::deque<std::vector<uint8_t>> injected_;
   size_t eventOffset_ = 0;

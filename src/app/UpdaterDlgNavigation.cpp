@@ -150,7 +150,7 @@ namespace {
 KindList KindsOfPage(CUpdaterDlg& dlg) {
   if (dlg.m_nCurrentPage == wizard::PAGE_FIRMWARE_RESTORE) {
     firmware::CDialogFirmwareRestore& restore = dlg.m_dlgFirmwareRestore;
-    return {restore.m_nArchivePageCount, &restore.m_anArchivePages, &restore.m_nArchivePageSel};
+    return {restore.m_nSettingsPageCount, &restore.m_anSettingsPages, &restore.m_nSettingsPageSel};
   }
   if (wizard::IsSettingsPage(dlg.m_nCurrentPage)) {
     return {dlg.m_nSettingsPageCount, &dlg.m_anSettingsPages, &dlg.m_nSettingsPageSel};
@@ -169,7 +169,7 @@ void CUpdaterDlg::GoToSettingsPageOfKind(int kind) {
 }
 
 void CUpdaterDlg::ShowArchiveKind(int index) {
-  m_dlgFirmwareRestore.m_nArchivePageSel = index;
+  m_dlgFirmwareRestore.m_nSettingsPageSel = index;
   RefreshControls();
   m_dlgFirmwareRestore.FillArchiveSummary();
   m_dlgFirmwareRestore.RefreshRestorePage();

@@ -47,6 +47,8 @@ enum ProductFlag : unsigned {
   kWaitsAfterOk = 1u << 2,       // the OK that follows a firmware step waits ten seconds
   kCameraCard = 1u << 3,         // recognition checks its memory card for the marker file
   kSpeedDialsOnly = 1u << 4,     // its only settings page is the speed dials
+  kCameraFirmwareCopy = 1u << 5,      // its image's third section is copied to the camera's drive
+  kFinishWithoutReadyPoll = 1u << 6,  // its HID update finishes without asking whether it is ready
 };
 
 struct ProductTraits {

@@ -100,6 +100,11 @@ void Window::DetachFromTree() {
   children_.clear();
 }
 
+void Window::ModifyStyle(uint32_t remove, uint32_t add) {
+  style_ = (style_ & ~remove) | add;
+  if (IsCreated()) Invalidate();
+}
+
 bool Window::CreateControl(const ControlTemplate& t, Window* parent) {
   if (IsCreated()) return false;
   id_ = t.id;

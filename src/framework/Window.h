@@ -46,6 +46,8 @@ class Window {
   // True when `ancestor` is this window or one of its parents.
   bool IsDescendantOf(const Window* ancestor) const;
   uint32_t GetStyle() const { return style_; }
+  // Removes then adds style bits (text alignment of a static, for instance) and repaints.
+  void ModifyStyle(uint32_t remove, uint32_t add);
 
   // Creates a control at run time under `parent`: `t` gives kind, id, style and text, and its
   // rectangle in pixels of the parent's client area. A template's items are created by the dialog.

@@ -27,6 +27,7 @@ constexpr PatchThreshold kPatchThresholds[] = {
 };
 
 constexpr int kAlternateModelTarget = 0x5060;
+constexpr int kAlternateModel = 0x5011;
 constexpr const char* kAlternateModelFirst = "3323F1";
 constexpr const char* kAlternateModelLast = "333584";
 
@@ -54,6 +55,9 @@ bool IsAlternateModelBatch(int target, std::string_view addressText) {
   const long batch = BatchValue(addressText);
   return batch >= BatchValue(kAlternateModelFirst) && batch <= BatchValue(kAlternateModelLast);
 }
+
+bool HasAlternateModelBatch(int target) { return target == kAlternateModelTarget; }
+int AlternateModel() { return kAlternateModel; }
 
 bool NeedsVariantCodeFix(int target, std::string_view addressText) {
   if (target != kVariantFixTarget) return false;

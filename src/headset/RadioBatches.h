@@ -16,6 +16,9 @@ bool NeedsRadioPatch(int target, std::string_view addressText);
 
 // Units of 0x5060 from the batch that shipped with the firmware of model 0x5011.
 bool IsAlternateModelBatch(int target, std::string_view addressText);
+// A target one of whose batches runs another model's firmware; that model is AlternateModel().
+bool HasAlternateModelBatch(int target);
+int AlternateModel();
 
 // Units of 0x4210 from the batches that left the factory with a wrong hardware variant code.
 bool NeedsVariantCodeFix(int target, std::string_view addressText);

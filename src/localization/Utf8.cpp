@@ -34,4 +34,20 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
+std::string ReplaceInvalidUtf8(std::string_view bytes) {
+  static constexpr char kReplacement[] = "\xEF\xBF\xBD";
+  std::string text;
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t length = Utf8SequenceLength(bytes, at);
+    if (length == 0) {
+      text += kReplacement;
+      ++at;
+    } else {
+      text.append(bytes.substr(at, length));
+      at += length;
+    }
+  }
+  return text;
+}
+
 }  // namespace text

@@ -1,6 +1,7 @@
 #pragma once
 // UTF-8 checks for text that comes from outside (files, devices).
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace text {
@@ -11,5 +12,9 @@ namespace text {
 size_t Utf8SequenceLength(std::string_view bytes, size_t at);
 
 bool IsValidUtf8(std::string_view bytes);
+
+// The text with every byte that does not start a well-formed sequence replaced by U+FFFD, so that
+// no malformed text travels on into files and the display.
+std::string ReplaceInvalidUtf8(std::string_view bytes);
 
 }  // namespace text

@@ -77,9 +77,9 @@ class FrameStatesTest : public testing_app::StartedMainWindowTest {
     W().m_dlgFirmwareRestore.m_job.m_bFound = c.archiveFound;
     setting_->unsaved = c.edited;
     if (c.page == 4) {
-      W().m_dlgFirmwareRestore.m_nArchivePageCount = c.kindCount;
-      W().m_dlgFirmwareRestore.m_anArchivePages = c.kinds;
-      W().m_dlgFirmwareRestore.m_nArchivePageSel = c.selected;
+      W().m_dlgFirmwareRestore.m_nSettingsPageCount = c.kindCount;
+      W().m_dlgFirmwareRestore.m_anSettingsPages = c.kinds;
+      W().m_dlgFirmwareRestore.m_nSettingsPageSel = c.selected;
     } else {
       W().m_nSettingsPageCount = c.kindCount;
       W().m_anSettingsPages = c.kinds;

@@ -191,6 +191,7 @@ std::string FormatSettingsArchive(const CDeviceSettings& s, int64_t archivedAt) 
 
 ArchiveReadResult ReadSettingsArchiveText(std::string_view text, CDeviceSettings& s) {
   ArchiveReadResult result;
+  std::array<uint32_t, kKeys.size()> seen{};  // per key, a bit per index read
   while (!text.empty()) {
     const size_t end = text.find('\n');
     const std::string_view line = text.substr(0, end);
@@ -201,7 +202,8 @@ ArchiveReadResult ReadSettingsArchiveText(std::string_view text, CDeviceSettings
     const std::string_view key = io::Trim(line.substr(0, equals));
     const std::string_view value = io::Trim(line.substr(equals + 1));
 
-    for (const ArchiveKey& k : kKeys) {
+    for (size_t at = 0; at < kKeys.size(); ++at) {
+      const ArchiveKey& k = kKeys[at];
       int index = 1;
       if (k.indexed) {
         if (key.substr(0, k.key.size()) != k.key) continue;
@@ -210,6 +212,7 @@ ArchiveReadResult ReadSettingsArchiveText(std::string_view text, CDeviceSettings
       } else if (key != k.key) {
         continue;
       }
+      seen[at] |= 1u << (index - 1);
       const int number = device::ReadInteger(value);
       switch (k.shape) {
         case Shape::kNumber:
@@ -236,6 +239,11 @@ ArchiveReadResult ReadSettingsArchiveText(std::string_view text, CDeviceSettings
     }
   }
   if (s.m_nFmRegion < 0 || s.m_nFmRegion > 5) s.m_nFmRegion = 0;
+  result.complete = true;
+  for (size_t at = 0; at < kKeys.size(); ++at) {
+    const uint32_t written = (1u << kKeys[at].written) - 1;
+    if ((seen[at] & written) != written) result.complete = false;
+  }
   return result;
 }
 

@@ -23,6 +23,7 @@ struct ArchiveReadResult {
   bool hasProductId = false;  // keyDeviceRecognized
   bool hasVersion = false;    // keyDeviceVersion
   bool hasDate = false;       // keyDateArchived with a valid date
+  bool complete = false;      // every line the writer writes was there (valid or not)
 };
 
 // Fills `settings` from the archive's lines; a field whose key is absent keeps its value, so the

@@ -11,6 +11,8 @@
 #include "firmware/formats/FirmwareList.h"
 #include "firmware/update/DialogNewUpdateFound.h"
 #include "framework/FileDialog.h"
+#include "headset/RadioBatches.h"
+#include "headset/bluecore/FirstDeviceAddress.h"
 #include "framework/Font.h"
 #include "io/Download.h"
 #include "io/ExternalTool.h"
@@ -193,7 +195,7 @@ void CDialogFirmwareUpdate::OnFirmwareListTimer() {
   if (io::DownloadUrl(io::UpdateServerAddress(kFirmwareListName), &list, nullptr, nullptr) <= 0) {
     m_job.m_nServerMajor = m_job.m_nServerMinor = m_job.m_nServerType = m_job.m_nServerSub = 0;
   } else {
-    TakeFirmwareList(ReadFirmwareList(list, device::GetModelName(main->m_nDeviceTarget, true)));
+    TakeFirmwareList(ReadFirmwareList(list, FirmwareListKey()));
     if (m_comboVoicePrompt.GetCount() > 0 && main->m_bApplyToFirmwareLanguage) {
       const int own = m_job.FindLanguage(text::GetLanguageName(main->m_nLanguage, 0));
       if (own >= 0) {
@@ -250,10 +252,29 @@ void CDialogFirmwareUpdate::OfferNewerFirmware() {
   }
 }
 
+// The list names a model by its file-name form; units of a batch that runs another model's firmware
+// look for that model's line, and when the attached unit cannot be asked no line is theirs.
+std::string CDialogFirmwareUpdate::FirmwareListKey() const {
+  const int target = MainWindow()->m_nDeviceTarget;
+  if (!headset::HasAlternateModelBatch(target)) return device::GetModelName(target, true);
+  const std::optional<std::string> address = headset::bluecore::ReadFirstDeviceLowerAddress();
+  if (!address) return {};
+  const bool alternate = headset::IsAlternateModelBatch(target, *address);
+  return device::GetModelName(alternate ? headset::AlternateModel() : target, true);
+}
+
 bool CDialogFirmwareUpdate::IsNewerFirmwareAvailable() const {
   const app::CUpdaterDlg* main = MainWindow();
-  return main && device::IsServerVersionNewer(main->m_deviceSettings, main->m_nDeviceTarget, m_job.m_nServerMajor,
-                                              m_job.m_nServerMinor, m_job.m_nServerType, m_job.m_nServerSub);
+  if (!main) return false;
+  if (headset::HasAlternateModelBatch(main->m_nDeviceTarget)) {
+    // A unit of that batch is always offered the other model's firmware; one that cannot be
+    // asked is offered nothing.
+    const std::optional<std::string> address = headset::bluecore::ReadFirstDeviceLowerAddress();
+    if (!address) return false;
+    if (headset::IsAlternateModelBatch(main->m_nDeviceTarget, *address)) return true;
+  }
+  return device::IsServerVersionNewer(main->m_deviceSettings, main->m_nDeviceTarget, m_job.m_nServerMajor,
+                                      m_job.m_nServerMinor, m_job.m_nServerType, m_job.m_nServerSub);
 }
 
 // --- Local image and download ----------------------------------------------------------------------------

@@ -71,6 +71,8 @@ class CDialogFirmwareUpdate : public pages::CWizardPage {
   virtual void StartDfuUpdateConfirmed();
   // The server's version is newer than the recognised device's firmware.
   bool IsNewerFirmwareAvailable() const;
+  // The model name the firmware list is searched for.
+  std::string FirmwareListKey() const;
 
   void OnBrowse();
   void OnDownload();

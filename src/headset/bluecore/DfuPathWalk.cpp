@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "device/DefaultFirmwareVersions.h"
 #include "device/ProductIds.h"
 #include "device/ProductTraits.h"
 #include "device/PsKeys.h"
@@ -51,33 +52,6 @@ constexpr int kModelOfUnreadableId = kFirstModel;
 // Models that keep their own id when found in DFU mode under a target they are a variant of.
 constexpr ProductIds kOwnIdInDfuMode = {0x4D35, 0x4D55, 0x4D45, 0x4D65, 0x5050, 0x4D30,
                                         0x4D40, 0x5060, 0x5061, 0x5070, 0x5080};
-
-// Early firmware of these models keeps its version in a key of its own; without either key the
-// model's first release is assumed.
-struct LegacyVersionModel {
-  int model;
-  int fallback;
-};
-constexpr LegacyVersionModel kLegacyVersionModels[] = {{0x4D10, 30}, {0x4D30, 42}, {0x4D40, 43}};
-
-// The version (major * 10 + minor) a model has when its version key holds none.
-struct DefaultVersion {
-  ProductIds products;
-  int value;
-};
-constexpr DefaultVersion kDefaultVersions[] = {
-    {{0x4D21, 0x4040, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4D05, 0x6420, 0x6430, 0x4D85, 0x4020, 0x4021,
-      0x2310, 0x2010, 0x2110, 0x4030, 0x4010, 0x5011, 0x4D75, 0x5210, 0x5310, 0x4110, 0x4111, 0x3010, 0x4120},
-     10},
-    {{0x4D35, 0x4D15, 0x4D45, 0x2011, 0x2210}, 12},
-    {{0x4D55, 0x4D65}, 20},
-    {{0x5010}, 32},
-    {{0x5020}, 33},
-    {{0x5030}, 41},
-    {{0x4D20, 0x5060, 0x5070, 0x5080, 0x5040, 0x5050}, 42},
-    {{0x4D50}, 50},
-    {{0x5061}, 52},
-};
 
 // A legacy value that replaces the version key's value.
 bool IsLegacyVersion(int value) { return value > 3 && value < 0x20; }
@@ -245,10 +219,7 @@ class DfuPathWalk {
       return;
     }
 
-    const LegacyVersionModel* legacy = nullptr;
-    for (const LegacyVersionModel& row : kLegacyVersionModels) {
-      if (row.model == modelId_) legacy = &row;
-    }
+    const device::LegacyVersionModel* legacy = device::FindLegacyVersionModel(modelId_);
     std::array<uint8_t, 4> legacyKey{};
     int value = 0;
     if (read && key[0] != 0) {
@@ -270,8 +241,8 @@ class DfuPathWalk {
       } else {
         value = legacy->fallback;
       }
-    } else if (const DefaultVersion* row = device::FindRowFor(kDefaultVersions, modelId_)) {
-      value = row->value;
+    } else {
+      value = device::DefaultFirmwareVersion(modelId_);
     }
     major_ = value / 10;
     minor_ = value % 10;

@@ -167,12 +167,6 @@ void WriteSpeedDials(PsKeyPort& port, const CDeviceSettings& record) {
   }
 }
 
-// The device keeps milliseconds in one word; a record from elsewhere may hold anything.
-uint16_t TimeoutMilliseconds(int seconds) {
-  const long long ms = static_cast<long long>(seconds) * 1000;
-  return static_cast<uint16_t>(ms < 0 ? 0 : ms > 0xFFFF ? 0xFFFF : ms);
-}
-
 void ReadFeatureBits(PsKeyPort& port, int modelId, uint16_t members, CDeviceSettings& values) {
   std::array<uint8_t, 4> key{};
   const bool read = port.Read(PSKEY_FEATURE_FLAGS, key);
@@ -234,6 +228,24 @@ void ReadRadioValues(PsKeyPort& port, CDeviceSettings& values) {
 void ClearPsSettings(CDeviceSettings& values) { CopyPsSettings(CDeviceSettings(), values); }
 
 }  // namespace
+
+bool WriteSpeedDialKeys(PsKeyPort& port, const CDeviceSettings& record) {
+  for (size_t i = 0; i < record.m_astrSpeedDial.size(); ++i) {
+    device::SpeedDialWords words{};
+    device::PackTextWords(words, record.m_astrSpeedDial[i]);
+    if (!port.WriteWords(kSpeedDialKeys[i], words)) return false;
+  }
+  return true;
+}
+
+bool WriteFmBlockKey(PsKeyPort& port, const CDeviceSettings& record) {
+  return static_cast<bool>(port.WriteWords(PSKEY_FM_SETTINGS, FmBlockOf(record)));
+}
+
+uint16_t TimeoutMilliseconds(int seconds) {
+  const long long ms = static_cast<long long>(seconds) * 1000;
+  return static_cast<uint16_t>(ms < 0 ? 0 : ms > 0xFFFF ? 0xFFFF : ms);
+}
 
 void ApplyRadioPatch(PsKeyPort& port, int target) {
   const RadioPatch* patch = device::FindRowFor(kRadioPatches, target);

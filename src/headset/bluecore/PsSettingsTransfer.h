@@ -25,6 +25,16 @@ inline constexpr int kFmTagAlternative = 0x66E9;
 inline constexpr std::array<uint8_t, 8> EDR_ON_FEATURES = {0xFF, 0xFE, 0x8F, 0xFE, 0x98, 0xFF, 0x59, 0x83};
 inline constexpr std::array<uint8_t, 8> EDR_OFF_FEATURES = {0xFF, 0xFE, 0x8F, 0xF8, 0x18, 0x1E, 0x59, 0x83};
 
+// The audio channel time-out key's value: milliseconds in one word, saturated, since a record
+// from elsewhere may hold anything.
+uint16_t TimeoutMilliseconds(int seconds);
+
+// The three speed-dial keys, every one whatever changed (an empty number as zeros); false as
+// soon as one write fails.
+bool WriteSpeedDialKeys(PsKeyPort& port, const device::CDeviceSettings& record);
+// The FM block key; false when the write failed.
+bool WriteFmBlockKey(PsKeyPort& port, const device::CDeviceSettings& record);
+
 // Writes the radio calibration keys of `target`; targets without a patch get nothing.
 void ApplyRadioPatch(PsKeyPort& port, int target);
 

@@ -14,6 +14,7 @@
 #include "io/HidChannel.h"
 #include "io/HidInterfaceLookup.h"
 #include "localization/SafeFormat.h"
+#include "localization/Utf8.h"
 #include "platform/Clock.h"
 
 namespace headset::hid {
@@ -30,39 +31,6 @@ constexpr int kModuleOpenAttempts = 20;
 constexpr uint32_t kModuleRetryMs = 1000;
 constexpr int kFixedHardwareVariant = 11;
 
-// The device's bytes as UTF-8 text: a byte that does not start a complete, valid sequence
-// becomes U+FFFD, so no malformed text travels on into files and the display.
-std::string DecodeUtf8(const std::string& bytes) {
-  static constexpr char kReplacement[] = "\xEF\xBF\xBD";
-  std::string text;
-  size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<uint8_t>(bytes[i]);
-    size_t length = 0;
-    uint32_t min = 0;
-    if (lead < 0x80) length = 1;
-    else if (lead >= 0xC2 && lead <= 0xDF) length = 2, min = 0x80;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, min = 0x800;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, min = 0x10000;
-    bool valid = length > 0 && i + length <= bytes.size();
-    uint32_t code = length <= 1 ? lead : lead & (0x7Fu >> length);
-    for (size_t k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<uint8_t>(bytes[i + k]);
-      valid = (next & 0xC0) == 0x80;
-      code = (code << 6) | (next & 0x3Fu);
-    }
-    valid = valid && code >= min && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    if (valid) {
-      text.append(bytes, i, length);
-      i += length;
-    } else {
-      text += kReplacement;
-      ++i;
-    }
-  }
-  return text;
-}
-
 std::string ReadName(platform::HidDevice* device, int target) {
   io::HidReplyReport reply;
   if (Ask(device, io::MakeParamRead(io::HID_PARAM_DEVICE_NAME), reply)) {
@@ -74,7 +42,7 @@ std::string ReadName(platform::HidDevice* device, int target) {
       if (c == 0) break;
       name.push_back(static_cast<char>(c));
     }
-    if (!name.empty()) return DecodeUtf8(name);
+    if (!name.empty()) return text::ReplaceInvalidUtf8(name);
   }
   return device::IsHidProduct(target) ? device::GetModelName(target, false) : std::string();
 }

@@ -9,6 +9,8 @@
 #include "framework/Edit.h"
 #include "framework/ListView.h"
 #include "framework/UpDown.h"
+#include "headset/bluecore/BasicSettingsKeys.h"
+#include "headset/hid/HidSettingsSave.h"
 #include "localization/SafeFormat.h"
 #include "localization/SettingHelpTexts.h"
 #include "pages/settings/DeviceSettingIds.h"
@@ -207,6 +209,18 @@ bool CDialogDeviceSetting::OnCommand(int id, int notifyCode) {
     case IDC_MORE_SETTINGS: return true;  // kept hidden; it has nothing to do
     default: return fw::Dialog::OnCommand(id, notifyCode);
   }
+}
+
+bool CDialogDeviceSetting::WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) {
+  const app::CUpdaterDlg* main = MainWindow();
+  return headset::bluecore::WriteBasicSettingsKeys(port, m_editedSettings, main->m_deviceSettings);
+}
+
+bool CDialogDeviceSetting::HasHidPayload(int target) const { return headset::hid::HasHidSettingsPayload(target); }
+
+bool CDialogDeviceSetting::WriteHidSettings(headset::hid::HidHandles handles) {
+  const app::CUpdaterDlg* main = MainWindow();
+  return headset::hid::WriteHidBasicSettings(main->m_nDeviceTarget, handles, m_editedSettings, main->m_deviceSettings);
 }
 
 }  // namespace pages

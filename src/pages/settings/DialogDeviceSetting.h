@@ -68,6 +68,9 @@ class CDialogDeviceSetting : public CSettingsPage {
  protected:
   void BuildDefaults() override;
   void ShowPageContents() override;
+  bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) override;
+  bool HasHidPayload(int target) const override;
+  bool WriteHidSettings(headset::hid::HidHandles handles) override;
 
  private:
   // True (and nothing done) while the main window is busy or its page list is open.

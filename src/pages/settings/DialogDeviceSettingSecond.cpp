@@ -1,6 +1,7 @@
 #include "pages/settings/DialogDeviceSettingSecond.h"
 
 #include "app/UpdaterDlg.h"
+#include "headset/bluecore/PsSettingsTransfer.h"
 #include "resources/PageTemplates.h"
 
 namespace pages {
@@ -19,6 +20,10 @@ void CDialogDeviceSettingSecond::BuildDefaults() {
   m_defaultSettings.CopyFrom(m_editedSettings, true);
   m_defaultSettings.SetFmDefaults(m_editedSettings.m_nProductId, m_editedSettings.m_nVersionMajor,
                                   m_editedSettings.m_nVersionMinor);
+}
+
+bool CDialogDeviceSettingSecond::WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) {
+  return headset::bluecore::WriteFmBlockKey(port, m_editedSettings);
 }
 
 }  // namespace pages

@@ -13,6 +13,7 @@ class CDialogDeviceSettingSpeedDial : public CSettingsPage {
 
  protected:
   void BuildDefaults() override;
+  bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) override;
 };
 
 }  // namespace pages

@@ -1,7 +1,13 @@
 #include "pages/settings/SettingsPage.h"
 
 #include "app/UpdaterDlg.h"
+#include "controls/DialogMessageBox.h"
+#include "headset/bluecore/PsStoreSave.h"
+#include "headset/hid/HidSettingsSave.h"
 #include "localization/MainWindowTexts.h"
+#include "localization/SharedTexts.h"
+#include "localization/StatusTexts.h"
+#include "localization/SafeFormat.h"
 
 namespace pages {
 
@@ -21,7 +27,59 @@ void CSettingsPage::EnterSettingsPage() {
 }
 
 void CSettingsPage::ApplySettingsToDevice() {
-  // Writing to the device comes with the settings pages' work; it ends in ContinueAfterSave.
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main) return;
+  main->ShowStatusMessage(main->BuildProgressStatus(), false);
+  main->m_bBusy = true;
+  main->RefreshControls();
+  RefreshSettingsPageTexts();
+
+  if (HasHidPayload(main->m_nDeviceTarget) ? SaveOverHid() : SaveOverPersistentStore()) {
+    ContinueAfterSave();
+  } else {
+    FailSave();
+  }
+}
+
+bool CSettingsPage::SaveOverHid() {
+  app::CUpdaterDlg* main = MainWindow();
+  int present = 0;
+  if (!main->m_dlgDeviceRecognition.IsHidDevicePresent(0, &present, nullptr) || present != main->m_nDeviceTarget) {
+    return false;
+  }
+  const headset::hid::HidHandles handles{main->m_hHidDevice.get(), main->m_hHidDeviceSecond.get()};
+  return headset::hid::IsRecognisedHidDevice(main->m_nDeviceTarget, handles, main->m_deviceSettings) &&
+         WriteHidSettings(handles);
+}
+
+bool CSettingsPage::SaveOverPersistentStore() {
+  app::CUpdaterDlg* main = MainWindow();
+  const headset::bluecore::PsSaveTarget target{main->m_nDeviceTarget, main->m_nUsbStatus, &main->m_deviceSettings};
+  return headset::bluecore::SaveOverPersistentStore(target, [&](headset::bluecore::PsKeyPort& port) {
+           return WritePersistentStoreKeys(port);
+         }) == headset::bluecore::PsSaveResult::kWritten;
+}
+
+void CSettingsPage::FailSave() {
+  app::CUpdaterDlg* main = MainWindow();
+  m_editedSettings.CopyFrom(main->m_deviceSettings, false);
+  ShowPageContents();
+  for (int language = 0; language < text::kLanguageCount; ++language) {
+    main->SetStatusMessage(text::Format("%s. %s", text::GetPageFailureText(main->m_nCurrentPage, main->m_nUsbStatus, language),
+                                        text::GetNotRecognizedDeviceText(language)),
+                           language);
+  }
+  main->ShowStatusMessage(main->GetStatusMessage(), true);
+  main->m_bBusy = false;
+  main->RefreshControls();
+  RefreshSettingsPageTexts();
+
+  constexpr fw::Size kMismatchBoxSize{400, 165};
+  controls::CDialogMessageBox box(main);
+  box.Setup(text::GetDeviceMismatchText(main->m_nLanguage), true, std::nullopt, text::GetOkText(main->m_nLanguage),
+            kMismatchBoxSize);
+  box.DoModal();
+  main->GoToSelectionPage();
 }
 
 void CSettingsPage::ContinueAfterSave() {

@@ -3,6 +3,8 @@
 // main window relies on: each edits a private copy of the device record, reports whether it holds
 // changes, saves them or throws them away when the user leaves.
 #include "device/DeviceSettings.h"
+#include "headset/bluecore/PsKeyPort.h"
+#include "headset/hid/HidRequests.h"
 #include "pages/WizardPage.h"
 
 namespace pages {
@@ -43,8 +45,22 @@ class CSettingsPage : public CWizardPage {
   // After a successful write: the device record takes the edits, and the device is recognised
   // again silently on the way to the pending page (or back to this one).
   void ContinueAfterSave();
+  // The page's keys written to one device reached through its persistent store; false when a
+  // write failed.
+  virtual bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) = 0;
+  // Whether this page saves `target` over the vendor HID channel, and the page's requests there;
+  // false when an exchange failed.
+  virtual bool HasHidPayload(int /*target*/) const { return false; }
+  virtual bool WriteHidSettings(headset::hid::HidHandles /*handles*/) { return false; }
+  // A save that could not write: the edits are dropped, the user is told, and the wizard starts
+  // over at the device selection.
+  void FailSave();
 
  private:
+  // True when the recognised device took every write.
+  bool SaveOverHid();
+  bool SaveOverPersistentStore();
+
   int pageNumber_;
 };
 

@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "SimBlueCoreHeadset.h"
 #include "app/DialogLanguageManager.h"
+#include "device/ModelNames.h"
 #include "app/MainWindowFixture.h"
 #include "firmware/update/DialogNewUpdateFound.h"
 #include "framework/Application.h"
@@ -321,3 +323,38 @@ TEST_F(FirmwareUpdatePageTest, BrowseTakesALocalImageAndAsksForUpdate) {
 }
 
 }  // namespace
+
+// One batch of 0x5060 runs the firmware of another model: the list is searched for that model,
+// and such a unit is always offered it. The batch is told by the attached unit's address.
+TEST_F(FirmwareUpdatePageTest, TheAlternateBatchLooksUpTheOtherModelAndIsAlwaysOffered) {
+  struct Case {
+    const char* name;
+    std::optional<uint32_t> lap;  // nothing: no headset attached
+    std::string file;
+    bool offered;
+  };
+  const Case cases[] = {
+      {"unit of the batch", 0x3324AA, "alternate.img", true},
+      {"unit outside the batch", 0x123456, "own.img", false},
+      {"no unit to ask", std::nullopt, "", false},
+  };
+  const std::string list = device::GetModelName(0x5011, true) + ": v10.0 : alternate.img\n" +
+                           device::GetModelName(0x5060, true) + ": v10.0 : own.img\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.lap) {
+      sim::HeadsetProfile profile;
+      profile.lap = *c.lap;
+      usb_.Attach("1-9", std::make_shared<sim::SimBlueCoreHeadset>(profile));
+    }
+    server_.Serve(firmware::kFirmwareListName, list);
+    window_->m_nDeviceTarget = 0x5060;
+    fw::ModalScript script;
+    script.Press(fw::IDCANCEL);
+    EnterPage();
+    Deliver();
+    EXPECT_EQ(page_->m_job.m_strFileName, c.file);
+    EXPECT_EQ(script.Dialogs().size(), c.offered ? 1u : 0u);
+    if (c.lap) usb_.Remove("1-9");
+  }
+}

@@ -1,0 +1,51 @@
+#include "firmware/transfer/UpdateThreadHidCamera.h"
+
+#include "device/ProductTraits.h"
+#include "firmware/transfer/HidTransferRun.h"
+#include "io/HidReports.h"
+#include "localization/FirmwareTexts.h"
+
+namespace firmware {
+namespace {
+
+// A camera's sections from this index on are its camera firmware, not sent over HID.
+constexpr size_t kCameraHidSections = 2;
+
+}  // namespace
+
+void UpdateThreadHidCamera(const HidTransferContext& context, std::stop_token stop,
+                           const CameraFirmwareCopy& copyCameraFirmware) {
+  CFirmwareJob& job = context.job;
+  const bool camera = device::HasProductFlag(context.deviceTarget, device::kCameraFirmwareCopy);
+  const bool directFinish = device::HasProductFlag(context.deviceTarget, device::kFinishWithoutReadyPoll);
+  HidTransferRun run(context, std::move(stop));
+  if (!run.LoadImage(ImageLayout::Newer, ImageProductTest::Equals(static_cast<uint32_t>(context.deviceTarget))))
+    return;
+  if (!run.ArchiveSettings()) return;
+  run.StartTransfer();
+  if (camera) {
+    if (!copyCameraFirmware) {
+      run.GiveUp(text::GetCannotUpdateFirmwareText);
+      return;
+    }
+    if (!copyCameraFirmware(run)) return;
+  }
+  if (!run.SendSections(camera ? kCameraHidSections : run.Image().Sections().size())) return;
+
+  if (directFinish) {
+    if (!run.Finish(/*alsoSecond=*/false)) return;
+    if (!run.Pause(HidTransferRun::kDirectFinishSettleMs)) {
+      run.GiveUpStopped();
+      return;
+    }
+  } else {
+    job.m_bApplying = true;
+    if (!run.WaitUntilReady()) return;
+    if (!run.Finish(/*alsoSecond=*/false)) return;
+    if (run.FirstMarked()) job.m_bApplying = false;
+  }
+
+  run.AwaitRestartAfterApplying(!directFinish);
+}
+
+}  // namespace firmware

@@ -1,0 +1,134 @@
+// Saving over the persistent store: which devices are written, and what each key holds.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "headset/RecognitionRig.h"
+#include "headset/bluecore/BasicSettingsKeys.h"
+#include "headset/bluecore/PsStoreSave.h"
+
+namespace {
+
+using namespace headset::bluecore;
+using KeyWrite = std::pair<uint16_t, std::vector<uint8_t>>;
+
+device::CDeviceSettings RecordOf(int product, int major, int minor) {
+  device::CDeviceSettings record;
+  record.m_nProductId = product;
+  record.SetDefaults(product, major, minor);
+  record.m_nVersionMajor = major;
+  record.m_nVersionMinor = minor;
+  return record;
+}
+
+struct SaveRun {
+  PsSaveResult result;
+  int inits;
+  int deinits;
+  int writeCalls;
+};
+
+SaveRun Save(const device::CDeviceSettings& recognised, int usbStatus = 0x4D21) {
+  const int inits = dfu::DFUTransportUSB::InitCount();
+  const int deinits = dfu::DFUTransportUSB::DeinitCount();
+  int calls = 0;
+  const PsSaveResult result = SaveOverPersistentStore({recognised.m_nProductId, usbStatus, &recognised},
+                                                      [&](PsKeyPort&) { return ++calls, true; });
+  return {result, dfu::DFUTransportUSB::InitCount() - inits, dfu::DFUTransportUSB::DeinitCount() - deinits,
+          calls};
+}
+
+TEST(PsStoreSave, OnlyARecognisedDeviceThatConnectedCountsAsWritten) {
+  {
+    recogtest::Rig rig;
+    rig.bus.Attach("1-2", std::make_shared<recogtest::PlainUsbDevice>(0x092B, 0x4D21));
+    const SaveRun run = Save(RecordOf(0x4D21, 1, 0));
+    EXPECT_EQ(run.result, PsSaveResult::kNotReached) << "nothing connected, nothing written";
+    EXPECT_EQ(run.writeCalls, 0);
+    EXPECT_EQ(run.inits, 1);
+    EXPECT_EQ(run.deinits, 1);
+  }
+  {
+    recogtest::Rig rig;
+    EXPECT_EQ(Save(RecordOf(0x4D21, 1, 0)).result, PsSaveResult::kNotPresent);
+  }
+  {
+    recogtest::Rig rig;
+    rig.Attach();
+    EXPECT_EQ(Save(RecordOf(0x4D21, 1, 0), 0xCD21).result, PsSaveResult::kNotPresent) << "USB id since recognition";
+  }
+  {
+    // A version key of zeros: the model's first release stands in.
+    recogtest::Rig rig;
+    sim::HeadsetProfile profile;
+    profile.firmwareVersion = {0, 0, 0, 0};
+    rig.Attach(profile);
+    const SaveRun run = Save(RecordOf(0x4D21, 1, 0));
+    EXPECT_EQ(run.result, PsSaveResult::kWritten);
+    EXPECT_EQ(run.writeCalls, 1);
+    EXPECT_EQ(run.deinits, 1);
+  }
+  {
+    recogtest::Rig rig;
+    rig.Attach();
+    rig.Attach({}, "1-3");
+    const SaveRun run = Save(RecordOf(0x4D21, 1, 0));
+    EXPECT_EQ(run.writeCalls, 1) << "only the first of two headsets";
+  }
+}
+
+struct KeyCase {
+  const char* what;
+  int product;
+  int major;
+  int minor;
+  void (*edit)(device::CDeviceSettings&);
+  std::vector<KeyWrite> expected;
+};
+
+TEST(PsStoreSave, BasicSettingsGoToTheModelsKeys) {
+  const KeyCase cases[] = {
+      {"early firmware keeps VOX in its own key", 0x4D10, 3, 0,
+       [](device::CDeviceSettings& s) { s.m_bHandsfreeVox = !s.m_bHandsfreeVox; }, {}},
+      {"time-out in milliseconds", 0x5210, 1, 0, [](device::CDeviceSettings& s) { s.m_nAudioChannelTimeout = 5; },
+       {{0x02AA, {0x88, 0x13}}}},
+      {"a time-out past one word saturates", 0x5210, 1, 0,
+       [](device::CDeviceSettings& s) { s.m_nAudioChannelTimeout = 70; }, {{0x02AA, {0xFF, 0xFF}}}},
+      {"EDR off on a model without other keys", 0x3010, 1, 0, [](device::CDeviceSettings& s) { s.m_bEdrOff = true; },
+       {{0x00EF, {0xFF, 0xFE, 0x8F, 0xF8, 0x18, 0x1E, 0x59, 0x83}}}},
+  };
+  for (const KeyCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    recogtest::Rig rig;
+    auto headset = rig.Attach();
+    device::CDeviceSettings device = RecordOf(c.product, c.major, c.minor);
+    device.m_nAudioChannelTimeout = 10;
+    device.m_bEdrOff = false;
+    device::CDeviceSettings edited = device;
+    c.edit(edited);
+    std::vector<KeyWrite> expected = c.expected;
+    if (expected.empty()) expected = {{0x0299, {static_cast<uint8_t>(edited.m_bHandsfreeVox ? 1 : 0), 0}}};
+    recogtest::ConnectedHeadset connected;
+    ASSERT_TRUE(connected.Connected());
+    EXPECT_TRUE(WriteBasicSettingsKeys(connected.Port(), edited, device));
+    EXPECT_EQ(headset->KeyWrites(), expected);
+  }
+}
+
+TEST(PsStoreSave, VoxMovesToTheFeatureWordFromFirmwareFour) {
+  recogtest::Rig rig;
+  auto headset = rig.Attach();
+  device::CDeviceSettings device = RecordOf(0x4D10, 4, 0);
+  device::CDeviceSettings edited = device;
+  edited.m_bHandsfreeVox = !device.m_bHandsfreeVox;
+  recogtest::ConnectedHeadset connected;
+  ASSERT_TRUE(connected.Connected());
+  EXPECT_TRUE(WriteBasicSettingsKeys(connected.Port(), edited, device));
+  const auto writes = headset->KeyWrites();
+  ASSERT_EQ(writes.size(), 1u);
+  EXPECT_EQ(writes[0].first, 0x028E);
+}
+
+}  // namespace

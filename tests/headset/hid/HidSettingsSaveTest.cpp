@@ -1,0 +1,79 @@
+// Saving the basic settings over the vendor HID channel: the identity check before it, the
+// requests on the wire, and a failed exchange reported as a failure.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "headset/RecognitionRig.h"
+#include "headset/hid/HidSettingsSave.h"
+#include "headset/hid/SimHidHeadset.h"
+
+namespace {
+
+using namespace headset::hid;
+using recogtest::SimHidHeadset;
+using Request = std::pair<uint8_t, uint8_t>;
+
+class HidSettingsSaveTest : public ::testing::Test {
+ protected:
+  HidHandles Open(SimHidHeadset& one, SimHidHeadset* two = nullptr) {
+    first = rig.hid.Open(one.AttachTo(rig.hid, 0x0001));
+    if (two) second = rig.hid.Open(two->AttachTo(rig.hid, 0x0002));
+    return {first.get(), second.get()};
+  }
+
+  static device::CDeviceSettings Record(int product) {
+    device::CDeviceSettings record;
+    record.m_nProductId = product;
+    record.SetDefaults(product, 1, 0);
+    record.m_nVersionMajor = 1;
+    record.m_nVersionMinor = 0;
+    return record;
+  }
+
+  recogtest::Rig rig;
+  std::unique_ptr<platform::HidDevice> first;
+  std::unique_ptr<platform::HidDevice> second;
+};
+
+TEST_F(HidSettingsSaveTest, CommitProductWritesThenCommitsEachParameter) {
+  SimHidHeadset device;
+  const HidHandles handles = Open(device);
+  const device::CDeviceSettings record = Record(0x6010);
+  device::CDeviceSettings edited = record;
+  edited.m_bSidetone = !record.m_bSidetone;
+  ASSERT_TRUE(IsRecognisedHidDevice(0x6010, handles, record));
+  device.log.clear();
+  ASSERT_TRUE(WriteHidBasicSettings(0x6010, handles, edited, record));
+  const std::vector<Request> expected = {{io::HID_CMD_WRITE_PARAM, 0x04},
+                                         {io::HID_CMD_COMMIT_PARAM, 0x04},
+                                         {io::HID_CMD_WRITE_PARAM, 0x14},
+                                         {io::HID_CMD_COMMIT_PARAM, 0x14}};
+  EXPECT_EQ(device.log, expected);
+  EXPECT_EQ(device.params[0x04], (std::vector<uint16_t>{edited.PackFeatureWord(), 0,
+                                                         static_cast<uint16_t>(edited.Word(2)), 0}));
+}
+
+TEST_F(HidSettingsSaveTest, AnotherVersionOrAMissingInterfaceFails) {
+  {
+    SimHidHeadset device;
+    device.version = {1, 2, 0, 0, 0};
+    EXPECT_FALSE(IsRecognisedHidDevice(0x6010, Open(device), Record(0x6010)));
+  }
+  {
+    SimHidHeadset device;
+    device.answersVersion = false;  // read as 1.0.0.0
+    EXPECT_TRUE(IsRecognisedHidDevice(0x6010, Open(device), Record(0x6010)));
+  }
+  {
+    // The dual-interface family writes on its second interface, which is gone.
+    SimHidHeadset device;
+    const HidHandles handles = Open(device);
+    const device::CDeviceSettings record = Record(0x4310);
+    EXPECT_FALSE(WriteHidBasicSettings(0x4310, {handles.first, nullptr}, record, record));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// SAVE on the device settings page against the simulated headset: what reaches the device, and
+// how the wizard goes on after a save that worked and one that could not.
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "SimBlueCoreHeadset.h"
+#include "app/MainWindowFixture.h"
+#include "controls/DialogMessageBox.h"
+#include "framework/TestSeams.h"
+#include "localization/SharedTexts.h"
+
+namespace testing_pages {
+namespace {
+
+using KeyWrite = std::pair<uint16_t, std::vector<uint8_t>>;
+
+class SettingsSaveTest : public testing_app::MainWindowTest {
+ protected:
+  // Page 5 on show for the demo's headset as recognition left it, the headset attached with
+  // `profile`; recognition afterwards is a double that records its return code.
+  pages::CDialogDeviceSetting& Enter(const sim::HeadsetProfile& profile = {}) {
+    headset_ = std::make_shared<sim::SimBlueCoreHeadset>(profile);
+    usb_.Remove("1-2");  // the bus outlives the window between table rows
+    usb_.Attach("1-2", headset_);
+    auto recognition = std::make_unique<testing_app::FakeRecognition>();
+    recognition_ = recognition.get();
+    app::CUpdaterDlg::Pages pages;
+    pages.recognition = std::move(recognition);
+    app::CUpdaterDlg& w = Start(std::move(pages));
+    Recognise(w, 0x4D21);
+    device::CDeviceSettings& d = w.m_deviceSettings;
+    d.m_nProductId = 0x4D21;
+    d.SetDefaults(0x4D21, 1, 0);
+    d.m_nVersionMajor = 1;
+    d.m_nVersionMinor = 0;
+    d.m_bSidetone = true;
+    w.GoToDeviceSettingPage(true);
+    EXPECT_EQ(ShownPage(w), 5);
+    return w.m_dlgDeviceSetting;
+  }
+
+  app::CUpdaterDlg& W() { return *window_; }
+  std::vector<KeyWrite> Writes() { return headset_->KeyWrites(); }
+
+  std::shared_ptr<sim::SimBlueCoreHeadset> headset_;
+  testing_app::FakeRecognition* recognition_ = nullptr;
+};
+
+TEST_F(SettingsSaveTest, SideToneChangeWritesOnlyTheFeatureWordThenRecognisesAgain) {
+  pages::CDialogDeviceSetting& page = Enter();
+  page.m_editedSettings.m_bSidetone = false;
+  const uint16_t word = page.m_editedSettings.PackFeatureWord();
+  ASSERT_NE(word, W().m_deviceSettings.PackFeatureWord());
+  page.ApplySettingsToDevice();
+
+  const std::vector<KeyWrite> expected = {
+      {0x028E, {static_cast<uint8_t>(word & 0xFF), static_cast<uint8_t>(word >> 8), 0, 0}}};
+  EXPECT_EQ(Writes(), expected);
+  EXPECT_EQ(recognition_->silentRuns, 1);
+  EXPECT_EQ(recognition_->m_nReturnPage, 5);
+  EXPECT_FALSE(W().m_deviceSettings.m_bSidetone) << "the device record takes the edits";
+  EXPECT_FALSE(W().m_bBusy);
+}
+
+TEST_F(SettingsSaveTest, PendingPageAndNothingChanged) {
+  pages::CDialogDeviceSetting& page = Enter();
+  page.m_nPendingPage = 3;
+  page.ApplySettingsToDevice();
+  EXPECT_TRUE(Writes().empty());
+  EXPECT_EQ(recognition_->silentRuns, 1) << "an unchanged record still ends as a success";
+  EXPECT_EQ(recognition_->m_nReturnPage, 103);
+}
+
+struct FailureCase {
+  const char* what;
+  void (*arrange)(sim::HeadsetProfile&);
+  bool refuseWrite;
+  bool unplug;
+  bool writesTried;
+};
+
+TEST_F(SettingsSaveTest, EveryFailureDropsTheEditsWarnsAndStartsOver) {
+  const FailureCase cases[] = {
+      {"another model in the id key", [](sim::HeadsetProfile& p) { p.modelId = 0x4D75; }, false, false, false},
+      {"another firmware version", [](sim::HeadsetProfile& p) { p.firmwareVersion = {12, 0, 0, 0}; }, false, false,
+       false},
+      {"the write refused", nullptr, true, false, true},
+      {"the headset unplugged", nullptr, false, true, false},
+  };
+  for (const FailureCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    sim::HeadsetProfile profile;
+    if (c.arrange) c.arrange(profile);
+    pages::CDialogDeviceSetting& page = Enter(profile);
+    if (c.refuseWrite) headset_->FailKeyWrite(0x028E, 1);
+    if (c.unplug) usb_.Remove("1-2");
+    page.m_editedSettings.m_bSidetone = false;
+
+    fw::ModalScript script;
+    bool warning = false;
+    bool errorStatus = false;
+    std::string status;
+    script.Do([&](fw::Dialog& d) {
+      warning = dynamic_cast<controls::CDialogMessageBox&>(d).m_bWarning;
+      errorStatus = !W().m_bStatusNormal;
+      status = W().GetStatusMessage();
+      EXPECT_FALSE(W().m_bBusy);
+      d.EndDialog(fw::IDOK);
+    });
+    page.ApplySettingsToDevice();
+
+    EXPECT_EQ(!Writes().empty(), c.writesTried);
+    EXPECT_EQ(recognition_->silentRuns, 0) << "never the success path";
+    EXPECT_TRUE(errorStatus);
+    EXPECT_EQ(status, "Failed to save device setting. Not the recognized device");
+    ASSERT_EQ(script.Dialogs().size(), 1u);
+    const fw::ShownDialog& box = script.Last();
+    EXPECT_TRUE(warning);
+    EXPECT_EQ(box.size, (fw::Size{400, 165}));
+    EXPECT_EQ(box.Text(controls::IDC_MESSAGE_TEXT), text::GetDeviceMismatchText(0));
+    EXPECT_EQ(box.VisibleButtons(), (std::vector<int>{fw::IDOK}));
+    EXPECT_EQ(W().m_nCurrentPage, 1);
+    EXPECT_TRUE(page.m_editedSettings.m_bSidetone) << "edits discarded";
+    EXPECT_TRUE(W().m_deviceSettings.m_bSidetone);
+    EXPECT_FALSE(W().m_bBusy);
+
+    TearDown();
+    SetUp();
+  }
+}
+
+}  // namespace
+}  // namespace testing_pages
