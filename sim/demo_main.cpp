@@ -1,12 +1,12 @@
 // The demo build: the device manager as it ships, but with a simulated headset (092B:4D21) on a
 // simulated USB bus in place of the real one, no vendor HID devices, and a simulated update server
-// whose program list offers nothing newer and whose firmware list offers a newer image for the
-// headset. Its settings file lives in ~/.local/share/corvale-manager-demo/IMG, or, when that cannot
-// be made (no home folder, or one that cannot be written), in a private temporary folder made for
-// the run and removed after it.
+// whose program list offers nothing newer, whose firmware list offers a newer image for the headset
+// and whose revision list offers its current firmware for a restore. Its settings file lives in
+// ~/.local/share/corvale-manager-demo/IMG, or, when that cannot be made (no home folder, or one
+// that cannot be written), in a private temporary folder made for the run and removed after it.
 //
 //   corvale-manager-demo                   runs the program
-//   corvale-manager-demo --screenshots DIR walks pages 1 to 3 and 5 in every language and writes PNG
+//   corvale-manager-demo --screenshots DIR walks pages 1 to 5 in every language and writes PNG
 //                                          pictures of the window, of the offer of new firmware,
 //                                          of a message box with one and with three buttons, of
 //                                          page 5's grid for a few grid products (English, German),
@@ -14,6 +14,7 @@
 #include <stdlib.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -35,9 +36,12 @@
 #include "controls/grid/ConfigListCtrl.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
+#include "firmware/formats/SettingsArchive.h"
+#include "firmware/restore/DialogFirmwareRestore.h"
 #include "firmware/update/DialogNewUpdateFound.h"
 #include "framework/Dialog.h"
 #include "framework/TestSeams.h"
+#include "io/AtomicFile.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
@@ -253,6 +257,37 @@ bool ShootSettingsGrids(app::CUpdaterDlg& window, const fs::path& dir) {
   return ok;
 }
 
+// The earlier images the demo's server lists: the simulated headset's own firmware (1.0), which is
+// what an update of it archives; and, for the pictures, that version in two voice prompts.
+const std::string kDemoRevisionsList = "VKT_TQG27N: v1.0 : VKT_TQG27N_v1.0.img\n";
+const std::string kDemoRevisionVariants =
+    "VKT_TQG27N: v1.0 : English : VKT_TQG27N_v1.0_en.img\nVKT_TQG27N: v1.0 : French : VKT_TQG27N_v1.0_fr.img\n";
+
+// Page 4 with an archive of the recognised headset (one an update left, else one made as an update
+// would make it), then with the voice-prompt choice.
+bool ShootRestorePage(app::CUpdaterDlg& window, sim::SimUpdateServer& server, const fs::path& dir,
+                      const std::string& tag) {
+  const std::string archive = platform::Paths::Get().ImageFolder() + "/VKT_TQG27N." +
+                              firmware::kSettingsArchiveExtension;
+  device::CDeviceSettings archived = window.m_deviceSettings;
+  archived.m_anFmPreset = {8750, 10800, 0, 9620, 0, 0, 0, 0, 0, 10150};
+  archived.m_bFmRds = 1;
+  std::error_code error;
+  if (!fs::exists(archive, error) &&
+      !io::WriteFileAtomically(archive, firmware::FormatSettingsArchive(archived, std::time(nullptr)))) {
+    return false;
+  }
+  window.GoToPage(4);
+  WaitUntilIdle(window);
+  bool ok = Shoot(window, dir, tag + "-4-restore");
+  server.Serve(firmware::kRevisionsListName, kDemoRevisionVariants);
+  window.GoToPage(4);
+  WaitUntilIdle(window);
+  ok = Shoot(window, dir, tag + "-4-restore-variants") && ok;
+  server.Serve(firmware::kRevisionsListName, kDemoRevisionsList);
+  return ok;
+}
+
 int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const fs::path& dir) {
   std::error_code error;
   fs::create_directories(dir, error);
@@ -277,6 +312,7 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
     ok = ShootMessageBoxes(window, dir, tag, language) && ok;
     ok = ShootFirmwarePage(window, server, dir, tag) && ok;
+    ok = ShootRestorePage(window, server, dir, tag) && ok;
     window.GoToDeviceSettingPage(true);
     ok = Shoot(window, dir, tag + "-5-settings") && ok;
   }
@@ -319,6 +355,7 @@ int main(int argc, char** argv) {
   server.Serve(pages::kSoftwareListName,
                std::string(pages::kProgramKey) + ": v1.0 : setup.exe\n" + std::string(pages::kProgramKey) + ":0\n");
   server.Serve(firmware::kFirmwareListName, kDemoFirmwareList);
+  server.Serve(firmware::kRevisionsListName, kDemoRevisionsList);
   const std::vector<uint8_t> image = sim::MakeDfuFile();
   server.Serve(kDemoImageName, std::string(image.begin(), image.end()));
   platform::Http::Scoped useServer(server);

@@ -11,10 +11,14 @@ const fw::DialogTemplate& FirmwareRestoreTemplate() {
     // The captions are replaced when the page shows an archive.
     d.controls = {
         {1012, K::Text, Du(1, 1, 299, 8), fw::CS_CENTER, "Backup Firmware Information", 0},
-        {1013, K::Text, Du(48, 12, 139, 8), fw::CS_RIGHT | kHidden, "Version :", 0},
+        // Ends where the version text begins; its whole width lets the centred version line stand
+        // clear of the voice-prompt label.
+        {1013, K::Text, Du(1, 12, 186, 8), fw::CS_RIGHT | kHidden, "Version :", 0},
         {1014, K::Text, Du(190, 12, 102, 8), fw::CS_LEFT | kHidden, "v3.2", 0},
-        {1034, K::ComboBox, Du(245, 9, 59, 30), kHidden | fw::CS_VSCROLL | fw::CS_TABSTOP, "", 0},
-        {1167, K::Text, Du(161, 12, 78, 8), fw::CS_RIGHT, "Voice Prompt :", 0},
+        // The drop-down and its label reach further left than they must in English, so that the
+        // longest translations of the language names and of the label fit.
+        {1034, K::ComboBox, Du(228, 9, 76, 30), kHidden | fw::CS_VSCROLL | fw::CS_TABSTOP, "", 0},
+        {1167, K::Text, Du(124, 12, 102, 8), fw::CS_RIGHT | fw::CS_WORDWRAP_OFF, "Voice Prompt :", 0},
         {1015, K::Text, Du(1, 22, 185, 8), fw::CS_RIGHT | kHidden, "Date :", 0},
         {1016, K::Text, Du(190, 22, 102, 8), fw::CS_LEFT | kHidden, "21/12/2012 17:35:56", 0},
         {1017, K::Text, Du(1, 32, 185, 8), fw::CS_RIGHT | kHidden, "Intercom VOX :", 0},
