@@ -241,7 +241,10 @@ bool WriteSpeedDialKeys(PsKeyPort& port, const CDeviceSettings& record) {
 }
 
 bool WriteFmBlockKey(PsKeyPort& port, const CDeviceSettings& record) {
-  return static_cast<bool>(port.WriteWords(PSKEY_FM_SETTINGS, FmBlockOf(record)));
+  // The page writes the block under the tag the device reads back, whatever the record held.
+  FmBlock block = FmBlockOf(record);
+  block[0] = kFmTagAlternative;
+  return static_cast<bool>(port.WriteWords(PSKEY_FM_SETTINGS, block));
 }
 
 uint16_t TimeoutMilliseconds(int seconds) {

@@ -17,4 +17,11 @@ bool IsRecognisedHidDevice(int target, HidHandles handles, const device::CDevice
 bool WriteHidBasicSettings(int target, HidHandles handles, const device::CDeviceSettings& edited,
                            const device::CDeviceSettings& recognised);
 
+// The FM page's block and the speed-dial page's three numbers, for the products that keep them
+// over HID; false when an exchange failed.
+bool HasHidFmPayload(int target);
+bool WriteHidFmBlock(int target, HidHandles handles, const device::CDeviceSettings& edited);
+bool HasHidSpeedDialPayload(int target);
+bool WriteHidSpeedDials(int target, HidHandles handles, const device::CDeviceSettings& edited);
+
 }  // namespace headset::hid

@@ -49,9 +49,8 @@ CDialogDeviceSetting::CDialogDeviceSetting() : CSettingsPage(res::DeviceSettingT
   controls::GridHost host;
   host.popupOpen = &m_bDropDownOpen;
   host.currentPage = [this] { return MainWindow() ? MainWindow()->m_nCurrentPage : 0; };
-  // The editing rules of a click or a choice come with the rules' own work.
-  host.clickRules = [](int, int) {};
-  host.popupRules = [](int, int) {};
+  host.clickRules = [this](int row, int column) { RunGridClickRules(row, column); };
+  host.popupRules = [this](int row, int) { RunGridChoiceRules(row); };
   host.refreshAfterPopup = [this] {
     RefreshSettingsPageTexts();
     if (app::CUpdaterDlg* main = MainWindow()) main->RefreshControls();

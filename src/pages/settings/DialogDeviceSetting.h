@@ -61,6 +61,11 @@ class CDialogDeviceSetting : public CSettingsPage {
   // The Video Mode help text for the recognised device's firmware.
   std::string GetVideoModeHelpText() const;
 
+  // The grid's editing rules on page 5: a click at (row, column), a choice in the value cell of
+  // `row`. They change m_editedSettings and the grid's cells at once.
+  void RunGridClickRules(int row, int column);
+  void RunGridChoiceRules(int row);
+
   bool OnInitDialog() override;
   bool OnCommand(int id, int notifyCode) override;
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;

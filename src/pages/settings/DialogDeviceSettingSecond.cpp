@@ -2,6 +2,7 @@
 
 #include "app/UpdaterDlg.h"
 #include "headset/bluecore/PsSettingsTransfer.h"
+#include "headset/hid/HidSettingsSave.h"
 #include "resources/PageTemplates.h"
 
 namespace pages {
@@ -24,6 +25,12 @@ void CDialogDeviceSettingSecond::BuildDefaults() {
 
 bool CDialogDeviceSettingSecond::WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) {
   return headset::bluecore::WriteFmBlockKey(port, m_editedSettings);
+}
+
+bool CDialogDeviceSettingSecond::HasHidPayload(int target) const { return headset::hid::HasHidFmPayload(target); }
+
+bool CDialogDeviceSettingSecond::WriteHidSettings(headset::hid::HidHandles handles) {
+  return headset::hid::WriteHidFmBlock(MainWindow()->m_nDeviceTarget, handles, m_editedSettings);
 }
 
 }  // namespace pages

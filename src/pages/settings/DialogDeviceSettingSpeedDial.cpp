@@ -2,6 +2,7 @@
 
 #include "app/UpdaterDlg.h"
 #include "headset/bluecore/PsSettingsTransfer.h"
+#include "headset/hid/HidSettingsSave.h"
 #include "resources/PageTemplates.h"
 
 namespace pages {
@@ -24,6 +25,12 @@ void CDialogDeviceSettingSpeedDial::BuildDefaults() {
 
 bool CDialogDeviceSettingSpeedDial::WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) {
   return headset::bluecore::WriteSpeedDialKeys(port, m_editedSettings);
+}
+
+bool CDialogDeviceSettingSpeedDial::HasHidPayload(int target) const { return headset::hid::HasHidSpeedDialPayload(target); }
+
+bool CDialogDeviceSettingSpeedDial::WriteHidSettings(headset::hid::HidHandles handles) {
+  return headset::hid::WriteHidSpeedDials(MainWindow()->m_nDeviceTarget, handles, m_editedSettings);
 }
 
 }  // namespace pages

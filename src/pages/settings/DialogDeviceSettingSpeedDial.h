@@ -14,6 +14,8 @@ class CDialogDeviceSettingSpeedDial : public CSettingsPage {
  protected:
   void BuildDefaults() override;
   bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) override;
+  bool HasHidPayload(int target) const override;
+  bool WriteHidSettings(headset::hid::HidHandles handles) override;
 };
 
 }  // namespace pages

@@ -7,6 +7,7 @@
 
 #include "headset/RecognitionRig.h"
 #include "headset/bluecore/BasicSettingsKeys.h"
+#include "headset/bluecore/PsSettingsTransfer.h"
 #include "headset/bluecore/PsStoreSave.h"
 
 namespace {
@@ -129,6 +130,28 @@ TEST(PsStoreSave, VoxMovesToTheFeatureWordFromFirmwareFour) {
   const auto writes = headset->KeyWrites();
   ASSERT_EQ(writes.size(), 1u);
   EXPECT_EQ(writes[0].first, 0x028E);
+}
+
+TEST(PsStoreSave, SpeedDialsGoOutAllThreeAndTheFmBlockUnderItsTag) {
+  recogtest::Rig rig;
+  auto headset = rig.Attach();
+  device::CDeviceSettings record = RecordOf(0x4D15, 1, 2);
+  record.m_astrSpeedDial = {"1", "", "2"};
+  record.m_nFmRegion = 1;
+  recogtest::ConnectedHeadset connected;
+  ASSERT_TRUE(connected.Connected());
+  ASSERT_TRUE(WriteSpeedDialKeys(connected.Port(), record));
+  ASSERT_TRUE(WriteFmBlockKey(connected.Port(), record));
+  const auto writes = headset->KeyWrites();
+  ASSERT_EQ(writes.size(), 4u);
+  EXPECT_EQ(writes[0].first, 0x2280);
+  EXPECT_EQ(writes[1], (KeyWrite{0x2281, std::vector<uint8_t>(40, 0)}));
+  EXPECT_EQ(writes[2].first, 0x2282);
+  EXPECT_EQ(writes[3].first, 0x029F);
+  ASSERT_EQ(writes[3].second.size(), 30u);
+  EXPECT_EQ(writes[3].second[0], 0xE9);
+  EXPECT_EQ(writes[3].second[1], 0x66);
+  EXPECT_EQ(writes[3].second[28], 1) << "region last";
 }
 
 }  // namespace

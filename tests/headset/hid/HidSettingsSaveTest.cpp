@@ -76,4 +76,40 @@ TEST_F(HidSettingsSaveTest, AnotherVersionOrAMissingInterfaceFails) {
   }
 }
 
+TEST_F(HidSettingsSaveTest, ShortFmBlockCarriesSixPresetsAndIsCommitted) {
+  SimHidHeadset device;
+  const HidHandles handles = Open(device);
+  device::CDeviceSettings record = Record(0x6010);
+  for (int i = 0; i < device::CDeviceSettings::kFmPresetCount; ++i) record.m_anFmPreset[static_cast<size_t>(i)] = 8750 + i;
+  record.m_nFmRegion = 2;
+  ASSERT_TRUE(HasHidFmPayload(0x6010));
+  ASSERT_TRUE(WriteHidFmBlock(0x6010, handles, record));
+  const std::vector<uint16_t>& words = device.params[io::HID_PARAM_FM];
+  ASSERT_EQ(words.size(), 11u);
+  EXPECT_EQ(words[0], 0x56E9);
+  EXPECT_EQ(words[3], 8750);
+  EXPECT_EQ(words[8], 8755);
+  EXPECT_EQ(words[10], 2);
+  EXPECT_EQ(device.Count(io::HID_CMD_COMMIT_PARAM, io::HID_PARAM_FM), 1);
+}
+
+TEST_F(HidSettingsSaveTest, EmptySpeedDialIsOneZeroWordExceptOnTheDualInterfaceFamily) {
+  struct Case {
+    int product;
+    size_t emptyWords;
+  };
+  for (const Case c : {Case{0x6010, 1}, Case{0x4310, 0}}) {
+    SCOPED_TRACE(c.product);
+    SimHidHeadset device;
+    const HidHandles handles = Open(device);
+    device::CDeviceSettings record = Record(c.product);
+    record.m_astrSpeedDial = {"12", "", "+3"};
+    ASSERT_TRUE(WriteHidSpeedDials(c.product, handles, record));
+    EXPECT_EQ(device.params[0x5A], (std::vector<uint16_t>{'1', '2'}));
+    EXPECT_EQ(device.params[0x5B], std::vector<uint16_t>(c.emptyWords, 0));
+    EXPECT_EQ(device.params[0x5C], (std::vector<uint16_t>{'+', '3'}));
+    rig.hid.Clear();
+  }
+}
+
 }  // namespace
