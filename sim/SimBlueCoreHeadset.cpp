@@ -123,6 +123,11 @@ std::vector<uint16_t> SimBlueCoreHeadset::Sequences() {
   return sequences_;
 }
 
+std::vector<uint8_t> SimBlueCoreHeadset::DfuRequests() {
+  std::lock_guard lock(mutex_);
+  return dfuRequests_;
+}
+
 std::vector<uint8_t> SimBlueCoreHeadset::ReceivedImage() {
   std::lock_guard lock(mutex_);
   return image_;
@@ -270,6 +275,7 @@ int SimBlueCoreHeadset::HciCommandLocked(const uint8_t* data, uint16_t length) {
 }
 
 int SimBlueCoreHeadset::RuntimeRequestLocked(uint8_t request, uint16_t, uint8_t* data, uint16_t length) {
+  dfuRequests_.push_back(request);
   switch (request) {
     case kGetStatus:
       if (length < 6) return platform::kUsbStall;
@@ -289,6 +295,7 @@ int SimBlueCoreHeadset::RuntimeRequestLocked(uint8_t request, uint16_t, uint8_t*
 }
 
 int SimBlueCoreHeadset::DfuRequestLocked(uint8_t request, uint16_t value, uint8_t* data, uint16_t length) {
+  dfuRequests_.push_back(request);
   switch (request) {
     case kDnload:
       return DownloadLocked(value, data, length);

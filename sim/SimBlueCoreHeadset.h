@@ -49,6 +49,8 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   std::vector<std::pair<uint16_t, std::vector<uint8_t>>> KeyWrites();
   // The sequence numbers of the BCCMD commands received, in order.
   std::vector<uint16_t> Sequences();
+  // The DFU class requests received (runtime and DFU mode), in order.
+  std::vector<uint8_t> DfuRequests();
   // The image received by the last download, as the device got it.
   std::vector<uint8_t> ReceivedImage();
 
@@ -94,6 +96,7 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   uint8_t dfuAttributes_;
   std::map<uint16_t, std::vector<uint16_t>> store_;
   std::vector<uint16_t> sequences_;
+  std::vector<uint8_t> dfuRequests_;
   std::vector<std::pair<uint16_t, std::vector<uint8_t>>> keyWrites_;
   std::deque<std::vector<uint8_t>> events_;
   std::deque<std::vector<uint8_t>> injected_;

@@ -347,7 +347,10 @@ int main(int argc, char** argv) {
   platform::Paths::Scoped usePaths(paths);
 
   sim::SimUsbBus usb;
-  usb.Attach("1-2", std::make_shared<sim::SimBlueCoreHeadset>(DemoHeadset()));
+  auto headset = std::make_shared<sim::SimBlueCoreHeadset>(DemoHeadset());
+  // Busy for a moment after each block, as a real headset is, so that an update takes seconds.
+  headset->SetPollTimeout(20);
+  usb.Attach("1-2", headset);
   platform::UsbBus::Scoped useUsb(usb);
   sim::SimHidBus hid;
   platform::HidBus::Scoped useHid(hid);
@@ -356,7 +359,12 @@ int main(int argc, char** argv) {
                std::string(pages::kProgramKey) + ": v1.0 : setup.exe\n" + std::string(pages::kProgramKey) + ":0\n");
   server.Serve(firmware::kFirmwareListName, kDemoFirmwareList);
   server.Serve(firmware::kRevisionsListName, kDemoRevisionsList);
-  const std::vector<uint8_t> image = sim::MakeDfuFile();
+  // Tagged for the headset's model and carrying firmware 1.1, which the headset takes over.
+  sim::SimImageSpec spec;
+  spec.description = "VKT_TQG27N#4D21";
+  spec.version = {11, 0, 0, 0};
+  spec.imageBytes = 256 * 1024;
+  const std::vector<uint8_t> image = sim::MakeDfuFile(spec);
   server.Serve(kDemoImageName, std::string(image.begin(), image.end()));
   platform::Http::Scoped useServer(server);
 

@@ -56,7 +56,10 @@ CDialogFirmwareUpdate::CDialogFirmwareUpdate() : CWizardPage(res::FirmwareUpdate
   BindControl(IDC_FIRMWARE_INSTRUCTIONS, m_staticInstructions);
 }
 
-CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;
+CDialogFirmwareUpdate::~CDialogFirmwareUpdate() {
+  // The engines report into this page from their threads: they go first.
+  DestroyEngines();
+}
 
 bool CDialogFirmwareUpdate::OnInitDialog() {
   CWizardPage::OnInitDialog();
@@ -82,6 +85,7 @@ void CDialogFirmwareUpdate::ResetUpdatePage() {
   main->m_nProgress = -1;
   m_bAutoUpdate = false;
   m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
+  DestroyEngines();
   m_editImagePath.SetWindowText("");
   m_comboVoicePrompt.ResetContent();
   main->m_bBusy = true;
@@ -181,6 +185,7 @@ void CDialogFirmwareUpdate::OnTimer(unsigned id) {
     case TIMER_FIRMWARE_LIST: OnFirmwareListTimer(); break;
     case TIMER_FIRMWARE_DOWNLOAD: OnFirmwareDownloadTimer(); break;
     case TIMER_UPDATE_PROGRESS: OnProgressTimer(); break;
+    case TIMER_DEVICE_BACK: OnDeviceBackTimer(); break;
     default: CWizardPage::OnTimer(id); break;
   }
 }
@@ -385,12 +390,19 @@ void CDialogFirmwareUpdate::OnFirmwareDownloadTimer() {
 
 void CDialogFirmwareUpdate::StartUpdateFromMain() { StartUpdate(false); }
 
-void CDialogFirmwareUpdate::StartDfuUpdateConfirmed() { StartUpdate(true); }
+void CDialogFirmwareUpdate::StartDfuUpdateConfirmed() {
+  // Called from the confirming box's OK, which may be the job's own pop-up: the update closes it.
+  PostMessage(WM_START_CONFIRMED_DFU);
+}
 
 void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   KillTimer(TIMER_DEVICE_BACK);
+  m_bDeviceBackTimer = false;
+  m_bTransferDone = false;
+  m_nRestartWaitTicks = 0;
+  DestroyEngines();
   m_job.m_nState = JOB_REQUESTED;
   m_job.m_astrMessages.Clear();
   main->m_bBusy = true;
@@ -407,38 +419,6 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
     StartFirmwareUpdate();
   }
   SetTimer(TIMER_UPDATE_PROGRESS, kProgressPeriodMs);
-}
-
-void CDialogFirmwareUpdate::StartFirmwareUpdate() {
-  const app::CUpdaterDlg* main = MainWindow();
-  const int page = main ? main->m_nCurrentPage : int{wizard::PAGE_FIRMWARE_UPDATE};
-  const int usbStatus = main ? main->m_nUsbStatus : 0;
-  m_job.m_nError = JOB_ERROR_FAILED;
-  m_job.m_astrMessages.Set(text::InEveryLanguage([&](int language) {
-    return text::Format("%s. %s", text::GetPageFailureText(page, usbStatus, language),
-                        text::GetCannotUpdateFirmwareText(language));
-  }));
-  m_job.m_bFinished = true;
-}
-
-void CDialogFirmwareUpdate::StartDfuUpdate() { StartFirmwareUpdate(); }
-
-void CDialogFirmwareUpdate::OnProgressTimer() {
-  KillTimer(TIMER_UPDATE_PROGRESS);
-  app::CUpdaterDlg* main = MainWindow();
-  if (!main) return;
-  // Until the update's own progress exists, the job ends at this tick: what it left in its
-  // messages is shown, and the page is ready again.
-  const text::LocalizedText messages = m_job.m_astrMessages.Take();
-  for (int i = 0; i < text::kLanguageCount; ++i) {
-    if (!messages[static_cast<size_t>(i)].empty()) main->SetStatusMessage(messages[static_cast<size_t>(i)], i);
-  }
-  main->ShowStatusMessage(main->GetStatusMessage(), m_job.m_nError != JOB_ERROR_NONE);
-  m_job.m_nState = JOB_IDLE;
-  m_bAutoUpdate = false;
-  main->m_bBusy = false;
-  main->RefreshControls();
-  RefreshUpdatePage();
 }
 
 }  // namespace firmware

@@ -2,14 +2,24 @@
 // Page 3: updates the device's firmware with the newest image the update server lists for it, or
 // with a local image. On entry it reads the server's "Firmware" list, may offer a newer version,
 // and gets the image by download or Browse; ACTION then hands the job to the update.
+#include <deque>
+#include <mutex>
 #include <string>
 
+#include "device/FirmwareUpdateSets.h"
+#include "firmware/update/DfuCallbackQueue.h"
 #include "firmware/update/FirmwareJob.h"
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
 #include "framework/Edit.h"
 #include "framework/Static.h"
+#include "io/Worker.h"
 #include "pages/WizardPage.h"
+#include "platform/dfu/DFUEngine.h"
+
+namespace app {
+class CUpdaterDlg;
+}
 
 namespace firmware {
 
@@ -33,6 +43,15 @@ enum : unsigned {
   TIMER_FIRMWARE_DOWNLOAD = 206,
 };
 
+// One record of the DFU library's reports waits in the page's queue.
+inline constexpr unsigned WM_DFU_CALLBACK = 0x0400 + 1;
+// The user confirmed a DFU update; it starts once the confirming box has gone.
+inline constexpr unsigned WM_START_CONFIRMED_DFU = 0x0400 + 2;
+
+// The two files an image of the split-image product becomes, in the IMG folder.
+inline constexpr const char* kSplitDfuFileName = "__thessik_dfu_bluetooth__.img";
+inline constexpr const char* kSplitCameraFileName = "__thessik_firmware__.bin";
+
 // The server's list of firmware images.
 inline constexpr const char* kFirmwareListName = "Firmware";
 
@@ -40,7 +59,7 @@ inline constexpr const char* kFirmwareListName = "Firmware";
 // skips that offer once (the list is being read again after a language change).
 extern bool g_bOfferNewerFirmware;
 
-class CDialogFirmwareUpdate : public pages::CWizardPage {
+class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::Callback {
  public:
   CDialogFirmwareUpdate();
   ~CDialogFirmwareUpdate() override;
@@ -86,12 +105,59 @@ class CDialogFirmwareUpdate : public pages::CWizardPage {
   // which the caller searches for the tool's success text.
   std::string RunExternalTool(const std::string& commandLine);
 
- protected:
-  // Where a started job goes: the update's checks and transfers (the DFU path alone for the
-  // second). Until they exist a started job fails at once with "Cannot update firmware", which
-  // the first progress tick shows.
+  // --- The update dispatcher -------------------------------------------------------------------
+  // The job of the page on show: this page's on page 3, the restore page's otherwise.
+  CFirmwareJob& ActiveJob();
+  // Checks the device and the image and starts the transfer; an update (page 3) of a device in
+  // application mode archives its settings first. Reports through the active job only; the caller
+  // arms the progress timer.
   virtual void StartFirmwareUpdate();
+  // The DFU path alone, without the archive and without location tags.
   virtual void StartDfuUpdate();
+  // The archive of the device's settings, written atomically into the IMG folder; 1 when written,
+  // 0 (the previous archive kept) on any failure. `main` null: this page's main window.
+  int WriteSettingsArchive(app::CUpdaterDlg* main = nullptr);
+  // The attached device is the recognised one; false after the failure is in the active job.
+  bool CheckSameDevice(bool tagged);
+  // The job's image carries the tag of the device or of a model it accepts.
+  bool IsDfuFileForDevice();
+
+  // --- The DFU engine driver -------------------------------------------------------------------
+  void StartDfuReconfigure();
+  void OnDfuNotice(int value, const dfu::DFUEngine::Status& status) override;
+  void OnDfuProgress(int value, const dfu::DFUEngine::Status& status) override;
+  void OnDfuComplete(int value, const dfu::DFUEngine::Status& status) override;
+  // Handles the oldest queued record (one per posted WM_DFU_CALLBACK).
+  void OnDfuCallback();
+  void ContinueDfuAfterStep(const dfu::DFUEngine::Status& status);
+  intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
+
+  // --- Progress and the end of a job ----------------------------------------------------------
+  // The device runs its application again after the transfer.
+  virtual bool IsDeviceBackAfterUpdate();
+
+  // --- Transfer threads -----------------------------------------------------------------------
+  // Starts `body` on the page's transfer thread (false while one still runs). The body reports
+  // only through the job it is given and the flags of the main window; the progress timer ends
+  // the job. The page joins the thread when it is destroyed.
+  bool StartTransferThread(io::Worker::Body body);
+  bool IsTransferThreadRunning() const { return m_transferThread.IsRunning(); }
+
+  // Driver state (UI thread only).
+  int m_nActiveEngine = 0;
+  bool m_bEngine1Created = false;
+  bool m_bEngine2Created = false;
+  int m_nProgressCallbacks = 0;
+  bool m_bStepStarted = false;
+  bool m_bDeviceBackTimer = false;
+  int m_nRestartWaitTicks = 0;
+  bool m_bTransferDone = false;
+  int m_nTickSkips = 0;
+
+ protected:
+  // The route of a product updated by a transfer thread: until the threads exist, the job ends
+  // with "cannot update" once the device has passed its presence test.
+  virtual void StartTransferForRoute(device::UpdateRoute route);
 
  private:
   // The common start of an update; `dfuOnly` takes the DFU path alone.
@@ -101,10 +167,39 @@ class CDialogFirmwareUpdate : public pages::CWizardPage {
   void OfferNewerFirmware();
   void OnFirmwareDownloadTimer();
   void OnProgressTimer();
+  void EstimateProgress(CFirmwareJob& job);
+  void EndJob(CFirmwareJob& job);
+  void OnDeviceBackTimer();
+  void RestartTimedOut(CFirmwareJob& job);
+  void FinishSuccess(CFirmwareJob& job);
+  // Whatever the product's end needs after the device came back; false with the failure written.
+  bool MoveCameraFirmware(CFirmwareJob& job);
+  void DestroyEngines();
+  // The two DFU paths after the dispatch; `tagged` adds the location tags.
+  void RunDfuPath(bool tagged, bool mayArchive);
+  bool SplitCameraImage(CFirmwareJob& job);
+  // Writes the failure "%s. %s<tag>" into every message of the active job and ends it.
+  void FailJob(const text::LocalizedText& reasons, const std::string& tag, int error = 1);
+  void FailJob(std::string (*reason)(int), const std::string& tag = {}, int error = 1);
+  void ArmDeviceBackTimer();
+  void OpenPrompt(CFirmwareJob& job, const std::string& text, fw::Size size, bool withOk);
+  void OpenHoldPrompt(CFirmwareJob& job, bool twoButtons);
+  void ClosePopup(CFirmwareJob& job);
+  void HandleDfuProgress(int value, const dfu::DFUEngine::Status& status);
+  void HandleDfuComplete(int value, const dfu::DFUEngine::Status& status);
   // The folder both file dialogs open in.
   std::string FileDialogFolder() const;
   // The path field shows `path` with the caret after its end.
   void ShowImagePath(const std::string& path);
+
+  // Writes still owed to the device once every check before the transfer has passed.
+  bool m_bReidentifyPending = false;
+  bool m_bDfuOnlyStart = false;  // inside StartDfuUpdate
+  DfuCallbackQueue m_callbacks;
+  dfu::DFUEngine m_dfuEngine1;
+  dfu::DFUEngine m_dfuEngine2;
+  // Last: joined before anything it uses goes.
+  io::Worker m_transferThread;
 };
 
 }  // namespace firmware
