@@ -30,6 +30,7 @@
 #include "localization/StatusTexts.h"
 #include "platform/Paths.h"
 #include "resources/PageTemplates.h"
+#include "settings/archived/ArchivedSettingsList.h"
 
 namespace firmware {
 
@@ -313,7 +314,28 @@ void CDialogFirmwareRestore::ShowSummaryPairs(bool show) {
 
 void CDialogFirmwareRestore::ShowSettingsList() { m_listArchivedSettings.ShowWindow(m_job.m_bFound); }
 
-void CDialogFirmwareRestore::FillArchivedSettingsList() {}
+void CDialogFirmwareRestore::FillArchivedSettingsList() {
+  const app::CUpdaterDlg* main = MainWindow();
+  if (!main) return;
+  if (m_listArchivedSettings.GetItemCount() > 0) m_listArchivedSettings.DeleteAllItems();
+  const int sel = m_nSettingsPageSel;
+  const int kind = sel >= 0 && sel < int(m_anSettingsPages.size()) ? m_anSettingsPages[size_t(sel)] : 0;
+  const settings::ArchivedSettingsList list =
+      settings::BuildArchivedSettingsList(main->m_nDeviceTarget, m_archivedSettings, kind, main->m_nLanguage);
+  if (list.outcome == settings::ArchivedSettingsList::Outcome::kHidden) {
+    m_listArchivedSettings.ShowWindow(false);
+    return;
+  }
+  const int count = static_cast<int>(list.rows.size());
+  for (int i = 0; i < count; ++i) {
+    m_listArchivedSettings.InsertItem(i, "");
+    m_listArchivedSettings.SetItem(i, 1, fw::LVIF_TEXT, ":");
+  }
+  for (int i = 0; i < count; ++i) {
+    m_listArchivedSettings.SetItem(i, 0, fw::LVIF_TEXT, list.rows[size_t(i)].label);
+    m_listArchivedSettings.SetItem(i, 2, fw::LVIF_TEXT, list.rows[size_t(i)].value);
+  }
+}
 
 void CDialogFirmwareRestore::RefreshRestorePage() {
   app::CUpdaterDlg* main = MainWindow();

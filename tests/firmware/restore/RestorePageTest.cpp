@@ -13,6 +13,8 @@
 #include "framework/RecordingDeviceContext.h"
 #include "io/AtomicFile.h"
 #include "localization/LanguageNames.h"
+#include "localization/SettingVocabulary.h"
+#include "localization/SharedTexts.h"
 
 namespace {
 
@@ -298,6 +300,27 @@ TEST_F(RestoreSummaryTest, BandsAndKindsChooseThePairsAndTheRowsShown) {
   }
   Show(0x4D21, 1, 0, device::SETTINGS_PAGE_SPEED_DIAL);
   EXPECT_EQ(Value(2), "Empty") << "an empty speed dial";
+}
+
+TEST_F(RestoreSummaryTest, ArchivedListIsFilledOnceAndFollowsTheLanguageAndKind) {
+  auto& list = page_->m_listArchivedSettings;
+  Archived().m_bAudioBoostOff = 1;
+  Show(0x5520, 2, 0, device::SETTINGS_PAGE_BASIC);
+  Show(0x5520, 2, 0, device::SETTINGS_PAGE_BASIC);
+  ASSERT_EQ(list.GetItemCount(), 12);
+  EXPECT_EQ(list.GetItemText(0, 0), "Audio Boost");
+  EXPECT_EQ(list.GetItemText(0, 1), ":");
+  EXPECT_EQ(list.GetItemText(0, 2), "Disabled");
+  window_->m_nLanguage = 2;
+  Show(0x5520, 2, 0, device::SETTINGS_PAGE_BASIC);
+  ASSERT_EQ(list.GetItemCount(), 12);
+  EXPECT_EQ(list.GetItemText(0, 0), text::VocabularyText(text::g_strAudioBoost, 2));
+  EXPECT_EQ(list.GetItemText(0, 2), text::GetDisabledText(2));
+  Show(0x5520, 2, 0, device::SETTINGS_PAGE_SPEED_DIAL);
+  EXPECT_EQ(list.GetItemCount(), 0);
+  EXPECT_FALSE(list.IsWindowVisible());
+  Show(0x4D21, 2, 0, device::SETTINGS_PAGE_BASIC);
+  EXPECT_EQ(list.GetItemCount(), 0);
 }
 
 TEST_F(RestoreSummaryTest, FmViewLaysOutThePresetsAndTheNextViewRightAlignsAgain) {
