@@ -1,6 +1,9 @@
 // A firmware update over DFU from page 3 (and a restore's hand-over) against the simulated
 // headset: the checks, the settings archive, the library's reports, the progress and the ending.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -159,13 +162,38 @@ TEST_F(DfuUpdateTest, UpdatesTheHeadsetAfterArchivingItsSettings) {
   EXPECT_FALSE(w.m_dlgFirmwareUpdate.m_job.m_pPopup);
 }
 
+// Writes past `bytes` fail (EFBIG) while the object lives.
+class ScopedFileSizeLimit {
+ public:
+  explicit ScopedFileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~ScopedFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+  ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = SIG_DFL;
+};
+
 TEST_F(DfuUpdateTest, ABackupThatFailsKeepsTheOldArchiveAndWaitsForOk) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
   ASSERT_TRUE(io::WriteFileAtomically(ArchivePath(), "previous archive"));
-  // A folder where the new archive's temporary file would go makes the write fail.
-  ASSERT_EQ(mkdir((ArchivePath() + ".tmp").c_str(), 0755), 0);
   const auto keysBefore = Keys(*headset_);
-  PressUpdate(w, Image());
+  {
+    // A file-size limit below the archive's size makes its write fail, as a full disk would.
+    const std::string image = Image();
+    ScopedFileSizeLimit full(64);
+    PressUpdate(w, image);
+  }
   firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
   EXPECT_EQ(page.m_job.m_nState, firmware::JOB_WAITING_USER);
   page.FireTimer(firmware::TIMER_UPDATE_PROGRESS);
