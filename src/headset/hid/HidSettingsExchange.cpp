@@ -9,6 +9,7 @@
 #include "device/ProductIds.h"
 #include "device/ProductTraits.h"
 #include "device/SpeedDialText.h"
+#include "headset/hid/SettingWords.h"
 
 namespace headset::hid {
 
@@ -39,18 +40,6 @@ bool WriteParam(platform::HidDevice* device, uint8_t param, const std::vector<ui
   const bool written = Send(device, *write);
   const bool committed = !commit || Send(device, io::MakeParamCommit(*write));
   return written && committed;
-}
-
-std::vector<uint16_t> Words(const CDeviceSettings& s, std::initializer_list<int> indexes) {
-  std::vector<uint16_t> words;
-  for (int index : indexes) words.push_back(static_cast<uint16_t>(s.Word(index)));
-  return words;
-}
-
-std::vector<uint16_t> FirstWords(const CDeviceSettings& s, int count) {
-  std::vector<uint16_t> words;
-  for (int i = 0; i < count; ++i) words.push_back(static_cast<uint16_t>(s.Word(i)));
-  return words;
 }
 
 std::vector<uint16_t> FmBlock(const CDeviceSettings& s, int presets, uint16_t tag) {

@@ -8,6 +8,7 @@
 #include "device/ProductTraits.h"
 #include "device/SpeedDialText.h"
 #include "device/Version.h"
+#include "headset/hid/SettingWords.h"
 
 namespace headset::hid {
 
@@ -40,18 +41,6 @@ bool WriteParam(platform::HidDevice* device, uint8_t param, const std::vector<ui
   io::HidReplyReport reply;
   if (!Ask(device, *write, reply)) return false;
   return !commit || Ask(device, io::MakeParamCommit(*write), reply);
-}
-
-std::vector<uint16_t> Words(const CDeviceSettings& s, std::initializer_list<int> indexes) {
-  std::vector<uint16_t> words;
-  for (int index : indexes) words.push_back(static_cast<uint16_t>(s.Word(index)));
-  return words;
-}
-
-std::vector<uint16_t> FirstWords(const CDeviceSettings& s, int count) {
-  std::vector<uint16_t> words;
-  for (int i = 0; i < count; ++i) words.push_back(static_cast<uint16_t>(s.Word(i)));
-  return words;
 }
 
 bool WritePlainFeatureWord(int target, platform::HidDevice* device, const CDeviceSettings& s,
