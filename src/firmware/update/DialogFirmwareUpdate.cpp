@@ -12,7 +12,7 @@
 #include "firmware/update/DialogNewUpdateFound.h"
 #include "framework/FileDialog.h"
 #include "headset/RadioBatches.h"
-#include "headset/bluecore/FirstDeviceAddress.h"
+#include "headset/bluecore/AlternateModelIdentity.h"
 #include "framework/Font.h"
 #include "io/Download.h"
 #include "io/ExternalTool.h"

@@ -6,13 +6,14 @@
 #include "device/ModelNames.h"
 #include "device/PsKeys.h"
 #include "device/UsbIdentities.h"
+#include "headset/RadioBatches.h"
 #include "headset/bluecore/FamilyDeviceWalk.h"
 
 namespace headset::bluecore {
 
 namespace {
 
-constexpr uint16_t kAlternateModel = 0x5011;
+const uint16_t kAlternateModel = static_cast<uint16_t>(headset::AlternateModel());
 constexpr size_t kProductStringUnits = 16;
 
 // The model's display name as UTF-16LE units, cut or padded with zeros to the key's length.
