@@ -158,6 +158,11 @@ void SimBlueCoreHeadset::FailKeyWrite(uint16_t key, uint16_t status) {
   failWrite_[key] = status;
 }
 
+void SimBlueCoreHeadset::DropKeyWrite(uint16_t key) {
+  std::lock_guard lock(mutex_);
+  dropWrite_.insert(key);
+}
+
 void SimBlueCoreHeadset::UnplugAfterBlocks(int blocks) {
   std::lock_guard lock(mutex_);
   unplugAfterBlocks_ = blocks;
@@ -257,7 +262,7 @@ int SimBlueCoreHeadset::HciCommandLocked(const uint8_t* data, uint16_t length) {
       for (size_t i = 0; i < words; ++i) AppendWord(bytes, pdu[8 + i]);
       keyWrites_.emplace_back(key, std::move(bytes));
       if (const auto fail = failWrite_.find(key); fail != failWrite_.end()) status = fail->second;
-      else store_[key].assign(pdu.begin() + 8, pdu.begin() + 8 + static_cast<long>(words));
+      else if (!dropWrite_.count(key)) store_[key].assign(pdu.begin() + 8, pdu.begin() + 8 + static_cast<long>(words));
     }
   } else {
     status = kStatusNoSuchVariable;

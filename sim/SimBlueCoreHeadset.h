@@ -13,6 +13,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,7 @@ class SimBlueCoreHeadset : public SimUsbDevice {
   // Fault switches.
   void FailKeyRead(uint16_t key, uint16_t status);   // BCCMD get of the key answers `status`
   void FailKeyWrite(uint16_t key, uint16_t status);  // BCCMD set of the key answers `status`
+  void DropKeyWrite(uint16_t key);                   // BCCMD set of the key answers OK, stores nothing
   void UnplugAfterBlocks(int blocks);                // leaves the bus after this many DNLOAD blocks
   void StayAwayAfterReset();                         // the next reset takes it off the bus
   void ComeBackLateAfterReset(uint32_t ms);          // ... for this long on the platform clock
@@ -117,6 +119,7 @@ class SimBlueCoreHeadset : public SimUsbDevice {
 
   std::map<uint16_t, uint16_t> failRead_;
   std::map<uint16_t, uint16_t> failWrite_;
+  std::set<uint16_t> dropWrite_;
   int unplugAfterBlocks_ = 0;
   bool stayAwayAfterReset_ = false;
   std::optional<uint32_t> awayAfterResetMs_;

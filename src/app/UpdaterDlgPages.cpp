@@ -74,7 +74,7 @@ void CUpdaterDlg::SwitchToPage(int page, bool showStatus, device::CDeviceSetting
   }
 
   ShowCurrentPage();
-  if (page == wizard::PAGE_RECOGNITION) m_dlgDeviceRecognition.m_nReturnPage = returnPage;
+  if (page == wizard::PAGE_RECOGNITION) m_dlgDeviceRecognition.SetReturnPage(returnPage, toWrite);
   EnterPage(page, showStatus);
   if (page == wizard::PAGE_SELECTION || showStatus) ShowPageStatus();
   RefreshControls();

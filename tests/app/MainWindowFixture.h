@@ -18,6 +18,7 @@
 #include "app/UpdaterDlg.h"
 #include "framework/Application.h"
 #include "io/AtomicFile.h"
+#include "localization/StatusTexts.h"
 #include "pages/recognition/ProgramUpdateCheck.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
@@ -44,7 +45,14 @@ class FakeRecognition : public pages::CDialogDeviceRecognition {
     if (silentResult == headset::RECOGNIZE_OK && moveOnAfterSuccess) {
       app::CUpdaterDlg* main = MainWindow();
       main->m_bDeviceRecognized = true;
-      main->GoToPage(m_nReturnPage > 100 ? m_nReturnPage - 100 : m_nReturnPage);
+      const int page = m_nReturnPage > 100 ? m_nReturnPage - 100 : m_nReturnPage;
+      main->GoToPage(page);
+      // Back from an update, a restore or a save, the engine reports that step's success.
+      if (page == m_nReturnPage && page >= 3) {
+        main->m_strStatus =
+            text::InEveryLanguage([&](int l) { return text::GetPageSuccessText(page, main->m_nUsbStatus, l); });
+        main->ShowStatusMessage(main->GetStatusMessage(), false);
+      }
     }
     return silentResult;
   }

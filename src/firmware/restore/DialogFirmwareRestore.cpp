@@ -13,6 +13,7 @@
 #include "device/SettingsPages.h"
 #include "firmware/formats/RevisionsList.h"
 #include "firmware/formats/SettingsArchive.h"
+#include "firmware/update/DialogFirmwareUpdate.h"
 #include "framework/Font.h"
 #include "io/AtomicFile.h"
 #include "io/Blanks.h"
@@ -37,6 +38,8 @@ namespace firmware {
 namespace {
 
 constexpr unsigned kLookupDelayMs = 500;
+constexpr unsigned kUpdateProgressPeriodMs = 1000;
+constexpr const char* kRestoreImageExtension = "img";
 constexpr size_t kArchiveMaxBytes = 1u << 20;
 constexpr int kDateTextMax = 127;
 // The list's columns: label, ":" and value.
@@ -265,7 +268,10 @@ void CDialogFirmwareRestore::LookUpArchivedFirmware() {
   device::GetSettingsPages(m_archivedSettings.m_nProductId, m_archivedSettings.m_nVersionMajor,
                            m_archivedSettings.m_nVersionMinor, m_nSettingsPageCount, m_anSettingsPages,
                            m_nSettingsPageSel);
-  main->ShowStatusMessage(main->GetStatusMessage(), !m_job.m_bFound);
+  // A run that set no message shows the one before in its own colour: the result of a restore
+  // that ended with the settings not written back stays an error.
+  const bool ownMessage = !m_job.m_bFound || m_bShowStatus;
+  main->ShowStatusMessage(main->GetStatusMessage(), ownMessage ? !m_job.m_bFound : !main->m_bStatusNormal);
   main->m_bBusy = false;
   main->RefreshControls();
   RefreshRestorePage();
@@ -289,9 +295,94 @@ void CDialogFirmwareRestore::TakeRevisions(const RevisionsMatch& match) {
   m_job.m_bFinished = match.found;
 }
 
+// --- Restore ------------------------------------------------------------------------------------
+
+std::string CDialogFirmwareRestore::RestoreImagePath(int target) {
+  platform::Paths& paths = platform::Paths::Get();
+  // Without the program's folder there is no IMG folder to write to, and no other place will do.
+  if (paths.ProgramFolder().empty()) return {};
+  const std::string folder = paths.ImageFolder();
+  const std::string model = device::GetModelName(target, true);
+  if (folder.empty() || model.empty()) return {};
+  return folder + "/" + model + "." + kRestoreImageExtension;
+}
+
 void CDialogFirmwareRestore::StartRestore() {
-  // The download of the archived image and its hand-over to the update come with the restore's
-  // own work; until then ACTION on this page does nothing.
+  app::CUpdaterDlg* main = MainWindow();
+  // RESTORE is offered only once the archived version was found on the server.
+  if (!main || !m_job.m_bFound || m_downloadThread.IsRunning()) return;
+  m_job.m_nState = JOB_REQUESTED;
+  m_job.m_astrMessages.Clear();
+  main->m_bBusy = true;
+  main->RefreshControls();
+  RefreshRestorePage();
+
+  const int selected = m_comboVoicePrompt.GetCurSel();
+  if (m_comboVoicePrompt.GetCount() > 0 && selected >= 0 && selected < m_job.m_nCount) {
+    main->m_strFirmwareLanguage = m_job.m_astrLanguages[size_t(selected)];
+    m_job.m_strFileName = m_job.m_astrFileNames[size_t(selected)];
+  }
+  const int page = main->m_nCurrentPage;
+  const int usb = main->m_nUsbStatus;
+  const text::LocalizedText started = text::InEveryLanguage([&](int language) {
+    return text::Format("%s %s", text::GetPageProgressText(page, usb, language),
+                        text::GetAboutToDownloadBackupText(language));
+  });
+  main->m_strStatus = started;
+  m_job.m_astrMessages.Set(started);
+  main->ShowStatusMessage(main->GetStatusMessage(), false);
+
+  m_strDownloadPath = RestoreImagePath(main->m_nDeviceTarget);
+  const intptr_t run = ++m_nDownloadRun;
+  // A body that has posted its result may not have returned yet.
+  m_downloadThread.Wait(0);
+  m_downloadThread.Start([this, url = io::UpdateServerAddress(m_job.m_strFileName), path = m_strDownloadPath,
+                          run](std::stop_token stop) { DownloadRestoreImageThread(url, path, run, stop); });
+}
+
+void CDialogFirmwareRestore::DownloadRestoreImageThread(const std::string& url, const std::string& path,
+                                                        intptr_t run, std::stop_token stop) {
+  m_job.m_nState = JOB_DOWNLOADING;
+  uintptr_t result = RESTORE_FILE_NOT_CREATED;
+  if (!path.empty()) {
+    const int received = io::DownloadUrl(url, nullptr, &path, nullptr, stop);
+    result = received > 0                               ? RESTORE_IMAGE_DOWNLOADED
+             : received == io::kDownloadFileNotCreated ? RESTORE_FILE_NOT_CREATED
+                                                        : RESTORE_NOT_DOWNLOADED;
+  }
+  // A stop comes from the page going away: nobody waits for the result then.
+  if (!stop.stop_requested()) PostMessage(WM_RESTORE_DOWNLOAD_DONE, result, run);
+}
+
+intptr_t CDialogFirmwareRestore::OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) {
+  if (msg == WM_RESTORE_DOWNLOAD_DONE) return OnRestoreDownloadDone(wParam, lParam);
+  return CWizardPage::OnMessage(msg, wParam, lParam);
+}
+
+intptr_t CDialogFirmwareRestore::OnRestoreDownloadDone(uintptr_t wParam, intptr_t lParam) {
+  // The body posts as its last act, so this join is immediate.
+  m_downloadThread.Wait(0);
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main || lParam != m_nDownloadRun) return 0;
+  if (wParam == RESTORE_IMAGE_DOWNLOADED) {
+    m_job.m_strImagePath = m_strDownloadPath;
+    // Page 4 is current, so the update works on this page's job; the main window stays busy
+    // until its progress timer ends the job.
+    main->m_dlgFirmwareUpdate.StartFirmwareUpdate();
+    main->m_dlgFirmwareUpdate.SetTimer(TIMER_UPDATE_PROGRESS, kUpdateProgressPeriodMs);
+    return 0;
+  }
+  const auto reason = wParam == RESTORE_FILE_NOT_CREATED ? text::GetCannotOpenFileText
+                                                         : text::GetCannotConnectToServerText;
+  main->m_strStatus = text::InEveryLanguage([&](int language) {
+    return text::Format("%s. %s", text::GetDownloadFailedText(language), reason(language));
+  });
+  main->ShowStatusMessage(main->GetStatusMessage(), true);
+  // The archive, the variants and the found flag stay: RESTORE may be pressed again.
+  main->m_bBusy = false;
+  main->RefreshControls();
+  RefreshRestorePage();
+  return 0;
 }
 
 // --- Refresh ------------------------------------------------------------------------------------

@@ -64,7 +64,10 @@ void CDialogFirmwareUpdate::OnProgressTimer() {
   if (!main) return;
   CFirmwareJob& job = ActiveJob();
   if (job.m_bFinished) {
+    const bool succeeded = job.m_nPercent == 100 && job.m_nError == JOB_ERROR_NONE;
     EndJob(job);
+    // A success ends in recognition, whose report is what the status line says now.
+    if (succeeded) return;
   } else if (job.m_nPercent >= 0) {
     EstimateProgress(job);
     const int percent = job.m_nPercent;
@@ -225,13 +228,12 @@ void CDialogFirmwareUpdate::EndJob(CFirmwareJob& job) {
       main->m_bWaitAfterOk = true;
       ShowBox(*main, text::GetCameraReconnectText(language), true, kCameraReconnectSize);
     }
-    // After a restore, recognition writes the archived settings back.
+    // After a restore, recognition writes the archived settings back. Its report has the last
+    // word on the status line: the success again, or that the device was not found or did not
+    // take its settings.
     main->GoToRecognitionPage(false,
                               page == wizard::PAGE_FIRMWARE_UPDATE ? nullptr : &main->m_dlgFirmwareRestore.m_archivedSettings,
                               page);
-    // Recognition has entered the page again, which shows the page's own status: the result of
-    // the update stays on the status line.
-    main->m_strStatus = success;
   } else if (job.m_nError == JOB_ERROR_DEVICE) {
     ShowBox(*main, text::GetDeviceMismatchText(main->m_nLanguage), true, kMismatchSize);
     main->GoToSelectionPage();

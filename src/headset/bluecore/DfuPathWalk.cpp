@@ -99,8 +99,12 @@ class DfuPathWalk {
     return state_;
   }
 
-  // The settings went onto every device handled in application mode, and there was one.
-  bool SettingsWritten() const { return writtenBack_ > 0 && !writeBackFailed_; }
+  // What became of the settings to write: not written unless a device in application mode took
+  // them, and the worst of the devices that were given them.
+  WriteBack WriteBackResult() const {
+    if (!toWrite_) return WriteBack::kNone;
+    return writeBack_ == WriteBack::kNone ? WriteBack::kNotWritten : writeBack_;
+  }
 
  private:
   enum class Next { kNextName, kEndWalk };
@@ -166,10 +170,7 @@ class DfuPathWalk {
 
     ReadName(port, model.has_value());
     ReadFirmwareVersion(port);
-    if (toWrite_) {
-      if (WriteBackSettings(port, target, *toWrite_)) ++writtenBack_;
-      else writeBackFailed_ = true;
-    }
+    if (toWrite_) writeBack_ = Worse(writeBack_, WriteBackAndVerify(port, target, *toWrite_));
     ReadSettings(port, modelId_, major_, minor_, target, addressText_, values_);
 
     if (!device::IsTargetCompatible(target, modelId_)) {
@@ -374,8 +375,7 @@ class DfuPathWalk {
   int dfuModeCount_ = 0;
   bool skipModeCheck_ = false;
   bool identityKnown_ = true;
-  int writtenBack_ = 0;
-  bool writeBackFailed_ = false;
+  WriteBack writeBack_ = WriteBack::kNone;
   // The device handled last; what a device in DFU mode cannot tell is kept from the one before.
   int modelId_ = 0;
   std::string name_;
@@ -420,10 +420,10 @@ UsbIds ParseDevicePathIds(std::string_view path) {
   return ids;
 }
 
-int RecognizeOverDfu(const RecognitionSlots& slots, const device::CDeviceSettings* toWrite, bool* settingsWritten) {
+int RecognizeOverDfu(const RecognitionSlots& slots, const device::CDeviceSettings* toWrite, WriteBack* writeBack) {
   DfuPathWalk walk(slots, toWrite);
   const int state = walk.Run();
-  if (settingsWritten) *settingsWritten = toWrite && walk.SettingsWritten();
+  if (writeBack) *writeBack = walk.WriteBackResult();
   return state;
 }
 

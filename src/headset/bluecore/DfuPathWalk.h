@@ -11,16 +11,17 @@
 
 #include "device/DeviceSettings.h"
 #include "headset/RecognitionStates.h"
+#include "headset/WriteBackResult.h"
 
 namespace headset::bluecore {
 
 // Runs the DFU path once and returns a RecognizeResult. `toWrite`, when given, is written to
-// each device in application mode before its settings are read; `settingsWritten`, when given,
-// says whether every such device took every key of it (false when none was written to). The
+// each device in application mode before its settings are read, and read back; `writeBack`, when
+// given, receives what became of it (not written when no device in application mode was met). The
 // library's transport is opened once at the start and closed once, before the count checks,
 // whatever happens between.
 int RecognizeOverDfu(const RecognitionSlots& slots, const device::CDeviceSettings* toWrite,
-                     bool* settingsWritten = nullptr);
+                     WriteBack* writeBack = nullptr);
 
 // Vendor and product of a device path as the library gives it ("...VID_092B&PID_4D21..."):
 // four hex digits after the first "VID_" and after the first "PID_" that follows them. A field

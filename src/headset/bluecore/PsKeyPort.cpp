@@ -34,7 +34,9 @@ std::optional<uint16_t> PsKeyPort::ReadWord(uint16_t key) {
 
 dfu::Result PsKeyPort::Write(uint16_t key, std::span<const uint8_t> bytes) {
   if (bytes.empty() || bytes.size() > kLongestKey) return {dfu::kResultFailed, "key length out of range"};
-  return transport_.BCCMDSetPS(key, bytes.data(), static_cast<uint16_t>(bytes.size()));
+  dfu::Result result = transport_.BCCMDSetPS(key, bytes.data(), static_cast<uint16_t>(bytes.size()));
+  if (result && log_) log_->emplace_back(key, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  return result;
 }
 
 dfu::Result PsKeyPort::WriteWords(uint16_t key, std::initializer_list<uint16_t> words) {

@@ -9,6 +9,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/dfu/DfuResult.h"
 
@@ -34,8 +36,13 @@ class PsKeyPort {
   dfu::Result WriteWords(uint16_t key, std::initializer_list<uint16_t> words);
   dfu::Result WriteWords(uint16_t key, std::span<const uint16_t> words);
 
+  // Every write the device takes from now on is noted (key and bytes) in `log`; null stops it.
+  using WriteLog = std::vector<std::pair<uint16_t, std::vector<uint8_t>>>;
+  void NoteWrites(WriteLog* log) { log_ = log; }
+
  private:
   dfu::DFUTransportCOM& transport_;
+  WriteLog* log_ = nullptr;
 };
 
 // The device name key: 8-bit text up to its first zero byte (or the end of the key), each byte a

@@ -1,6 +1,7 @@
 #include "headset/bluecore/PsSettingsTransfer.h"
 
 #include <span>
+#include <vector>
 
 #include "device/OnOffMembers.h"
 #include "device/ProductIds.h"
@@ -291,6 +292,19 @@ bool WriteBackSettings(PsKeyPort& port, int target, const CDeviceSettings& toWri
   }
   if (kFmModels.Contains(target)) ok &= took(port.WriteWords(PSKEY_FM_SETTINGS, FmBlockOf(toWrite)));
   return ok;
+}
+
+WriteBack WriteBackAndVerify(PsKeyPort& port, int target, const CDeviceSettings& toWrite) {
+  PsKeyPort::WriteLog written;
+  port.NoteWrites(&written);
+  const bool took = WriteBackSettings(port, target, toWrite);
+  port.NoteWrites(nullptr);
+  if (!took) return WriteBack::kNotWritten;
+  for (const auto& [key, bytes] : written) {
+    std::vector<uint8_t> stored(bytes.size(), 0);
+    if (!port.Read(key, stored) || stored != bytes) return WriteBack::kDiffers;
+  }
+  return WriteBack::kWritten;
 }
 
 void ReadSettings(PsKeyPort& port, int modelId, int major, int minor, int target, std::string& addressText,

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "device/DeviceSettings.h"
+#include "headset/WriteBackResult.h"
 
 namespace headset::bluecore {
 
@@ -41,6 +42,9 @@ void ApplyRadioPatch(PsKeyPort& port, int target);
 // Writes the settings of `toWrite` that `target` keeps, chosen by the firmware version of
 // `toWrite`. True when the device took every key (a target that keeps none takes nothing).
 bool WriteBackSettings(PsKeyPort& port, int target, const device::CDeviceSettings& toWrite);
+// WriteBackSettings, then every key it wrote read back and compared with what was written: a
+// key that cannot be read back counts as not what was written.
+WriteBack WriteBackAndVerify(PsKeyPort& port, int target, const device::CDeviceSettings& toWrite);
 
 // Reads the settings of a device of `modelId` at firmware major.minor into `values`, whose
 // settings members are cleared first; a failed read takes its fallback. Models 0x4D35 and 0x4D55

@@ -189,7 +189,7 @@ void OpenHidInterfacesFor(int target, std::unique_ptr<platform::HidDevice>& firs
 }
 
 void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
-                             const device::CDeviceSettings* toWrite, bool* settingsWritten) {
+                             const device::CDeviceSettings* toWrite, WriteBack* writeBack) {
   const int target = slots.deviceTarget;
   device::CDeviceSettings& record = slots.record;
   // The run happens on the window's thread: a silent or always-busy device must not hold it.
@@ -208,8 +208,12 @@ void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
     record.m_strDeviceName = ReadName(family == HidFamily::DualInterface ? handles.second : handles.first, target);
   }
   const bool moduleOn = ReadVersions(handles, target, record);
-  const bool written = toWrite && WriteHidSettings(target, handles, *toWrite);
-  if (settingsWritten) *settingsWritten = written;
+  if (toWrite) {
+    const bool written = WriteHidSettings(target, handles, *toWrite);
+    if (writeBack) *writeBack = written ? WriteBack::kWritten : WriteBack::kNotWritten;
+  } else if (writeBack) {
+    *writeBack = WriteBack::kNone;
+  }
   ReadAddresses(handles, target, moduleOn, record);
   ReadHidSettings(target, handles, record);
 

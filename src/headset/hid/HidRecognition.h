@@ -8,6 +8,7 @@
 
 #include "device/DeviceSettings.h"
 #include "headset/RecognitionStates.h"
+#include "headset/WriteBackResult.h"
 #include "headset/hid/HidRequests.h"
 #include "platform/HidBus.h"
 
@@ -23,9 +24,9 @@ void OpenHidInterfacesFor(int target, std::unique_ptr<platform::HidDevice>& firs
                           std::unique_ptr<platform::HidDevice>& second);
 
 // Runs the branch for `slots.deviceTarget` and leaves the device recognised; `toWrite`, when
-// given, is written to the device before its settings are read, and `settingsWritten`, when
-// given, says whether the device took all of it. The target is never changed.
+// given, is written to the device before its settings are read, and `writeBack`, when given,
+// says whether the device took all of it. The target is never changed.
 void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
-                             const device::CDeviceSettings* toWrite, bool* settingsWritten = nullptr);
+                             const device::CDeviceSettings* toWrite, WriteBack* writeBack = nullptr);
 
 }  // namespace headset::hid

@@ -111,6 +111,12 @@ int CDialogDeviceRecognition::RecognizeDevice(device::CDeviceSettings* toWrite, 
   return RunRecognition(*this, toWrite, interactive);
 }
 
+void CDialogDeviceRecognition::SetReturnPage(int returnPage, const device::CDeviceSettings* toWrite) {
+  m_nReturnPage = returnPage;
+  m_pendingWrite.reset();
+  if (toWrite) m_pendingWrite = *toWrite;
+}
+
 void CDialogDeviceRecognition::OnButtonProducts() {
   if (IsMainRefusing()) return;
   controls::CDialogMessageBox box(MainWindow());

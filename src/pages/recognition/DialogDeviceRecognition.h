@@ -2,11 +2,14 @@
 // Page 2: tells the user how to connect the device, and recognises it, by hand (NEXT) or silently
 // on the way back to a page. Only the connection steps are ever shown; the preparation list, the
 // note and the two product buttons of the layout stay hidden.
+#include <optional>
+
 #include "controls/HyperEdit.h"
 #include "device/DeviceSettings.h"
 #include "framework/Button.h"
 #include "framework/Static.h"
 #include "headset/RecognitionStates.h"
+#include "headset/WriteBackResult.h"
 #include "pages/WizardPage.h"
 
 namespace pages {
@@ -51,13 +54,18 @@ class CDialogDeviceRecognition : public CWizardPage {
   // The hardware variant code of the device on the main window's first HID handle, 0 when it
   // cannot be read.
   int QueryHardwareVariant();
-  // Finds and reads the attached device; `toWrite`, when given, is written to it first. Message
-  // boxes are shown only when `interactive`. Returns a RecognizeResult; whether the device took
-  // `toWrite` is left in m_bSettingsWritten for the page that asked for the write.
+  // Finds and reads the attached device; `toWrite`, when given, is written to it first, and so
+  // is a record still owed from an earlier run (see SetReturnPage). Message boxes are shown only
+  // when `interactive`. Returns a RecognizeResult; what became of the settings is left in
+  // m_eWriteBack and reported with the result.
   virtual int RecognizeDevice(device::CDeviceSettings* toWrite, bool interactive);
-  // The last run that was given settings to write put them all on the device. A run may end
-  // recognised although its write failed: the settings were then not written.
-  bool m_bSettingsWritten = false;
+  // Entering the page: where a silent run goes back to, and the settings it is to write. Those
+  // stay owed through runs that find no device (the interactive retry writes them too) until a
+  // run ends with the device recognised.
+  void SetReturnPage(int returnPage, const device::CDeviceSettings* toWrite);
+  std::optional<device::CDeviceSettings> m_pendingWrite;
+  // What the last run did with the settings it was to write.
+  headset::WriteBack m_eWriteBack = headset::WriteBack::kNone;
 
   // The two product-instruction boxes (their buttons are hidden; kept for the boxes' sake).
   void OnButtonProducts();

@@ -97,11 +97,11 @@ bool IsRefused(platform::DeviceAccess access) {
 
 // Recognises unless the interface is there but may not be opened: what the device does not
 // answer takes the product's default.
-int RecognizeOverHid(CDialogDeviceRecognition& page, app::CUpdaterDlg& main, device::CDeviceSettings* toWrite) {
+int RecognizeOverHid(CDialogDeviceRecognition& page, app::CUpdaterDlg& main, const device::CDeviceSettings* toWrite) {
   headset::hid::OpenHidInterfacesFor(main.m_nDeviceTarget, main.m_hHidDevice, main.m_hHidDeviceSecond);
   if (!main.m_hHidDevice && IsRefused(device::AccessToMakerDevices())) return headset::RECOGNIZE_NO_DEVICE;
   headset::hid::RecognizeOverHidChannel(SlotsOf(main), {main.m_hHidDevice.get(), main.m_hHidDeviceSecond.get()},
-                                       toWrite, &page.m_bSettingsWritten);
+                                       toWrite, &page.m_eWriteBack);
   StopHidPairPoll(page);
   return headset::RECOGNIZE_OK;
 }
@@ -114,21 +114,26 @@ int RunRecognition(CDialogDeviceRecognition& page, device::CDeviceSettings* toWr
   main->ShowStatusMessage(main->BuildProgressStatus(), false);
 
   int state = headset::RECOGNIZE_NO_DEVICE;
-  page.m_bSettingsWritten = false;
+  // A record given now replaces one still owed; without one, the owed record is written.
+  if (toWrite) page.m_pendingWrite = *toWrite;
+  const device::CDeviceSettings* record = page.m_pendingWrite ? &*page.m_pendingWrite : nullptr;
+  page.m_eWriteBack = headset::WriteBack::kNone;
   {
     BusyScope busy(page, *main);
     if (page.IsHidDevicePresent(1, nullptr, nullptr)) {
-      state = RecognizeOverHid(page, *main, toWrite);
+      state = RecognizeOverHid(page, *main, record);
     } else {
       main->CloseHidHandles();
-      state = headset::bluecore::RecognizeOverDfu(SlotsOf(*main), toWrite, &page.m_bSettingsWritten);
+      state = headset::bluecore::RecognizeOverDfu(SlotsOf(*main), record, &page.m_eWriteBack);
     }
   }
+  // Recognised: the wizard moves on and reports what became of the settings, written or not.
+  if (state == headset::RECOGNIZE_OK || state == headset::RECOGNIZE_DFU_MODE) page.m_pendingWrite.reset();
 
   const platform::DeviceAccess access =
       state == headset::RECOGNIZE_NO_DEVICE ? device::AccessToMakerDevices() : platform::DeviceAccess::kGone;
   WindowReportTarget target(page, *main);
-  recognition::ReportRecognition(state, page.m_nReturnPage, interactive, target, access);
+  recognition::ReportRecognition(state, page.m_nReturnPage, interactive, target, access, page.m_eWriteBack);
   return state;
 }
 

@@ -10,6 +10,7 @@
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
+#include "localization/WriteBackTexts.h"
 #include "platform/Shell.h"
 
 namespace pages::recognition {
@@ -19,11 +20,33 @@ namespace {
 // Return codes above this stand for "saved on a settings page, then go on to code - 100".
 constexpr int kAfterSaveCodeBase = 100;
 
-void ReportFound(int state, int returnPage, ReportTarget& target) {
+using ReasonText = std::string (*)(int language);
+
+ReasonText WriteBackReason(headset::WriteBack writeBack) {
+  switch (writeBack) {
+    case headset::WriteBack::kNotWritten: return text::GetSettingsNotWrittenText;
+    case headset::WriteBack::kDiffers: return text::GetSettingsDifferText;
+    default: return nullptr;
+  }
+}
+
+// "Firmware restored successfully. Settings not written to the device": the step that preceded
+// the recognition did succeed, the settings it was to put back did not.
+void ShowWriteBackFailure(ReportTarget& target, int page, ReasonText reason) {
+  const int usb = target.UsbStatus();
+  target.ShowStatus(text::InEveryLanguage([&](int language) {
+                      return text::Format("%s. %s", text::GetPageSuccessText(page, usb, language), reason(language));
+                    }),
+                    true);
+}
+
+void ReportFound(int state, int returnPage, ReportTarget& target, headset::WriteBack writeBack) {
   target.StopHidPairPoll();
+  const ReasonText writeBackFailure = WriteBackReason(writeBack);
   if (returnPage > kAfterSaveCodeBase) {
     target.GoToPage(returnPage - kAfterSaveCodeBase);
     const int usb = target.UsbStatus();
+    if (writeBackFailure) return ShowWriteBackFailure(target, wizard::PAGE_DEVICE_SETTING, writeBackFailure);
     if (!device::IsDfuMode(usb)) return;
     const int page = target.CurrentPage();
     target.ShowStatus(text::InEveryLanguage([&](int language) {
@@ -35,6 +58,7 @@ void ReportFound(int state, int returnPage, ReportTarget& target) {
   }
   if (returnPage >= wizard::PAGE_FIRMWARE_UPDATE && returnPage <= wizard::LAST_PAGE) {
     target.GoToPageKeepingStatus(returnPage);
+    if (writeBackFailure) return ShowWriteBackFailure(target, returnPage, writeBackFailure);
     const int usb = target.UsbStatus();
     target.ShowStatus(
         text::InEveryLanguage([&](int language) { return text::GetPageSuccessText(returnPage, usb, language); }),
@@ -90,8 +114,6 @@ void ReportProvisioned(ReportTarget& target) {
                  false, std::nullopt, text::GetOkText(language), 550, 290});
 }
 
-using ReasonText = std::string (*)(int language);
-
 ReasonText NoDeviceReason(platform::DeviceAccess access) {
   switch (access) {
     case platform::DeviceAccess::kAccessDenied: return text::GetNoPermissionText;
@@ -103,11 +125,11 @@ ReasonText NoDeviceReason(platform::DeviceAccess access) {
 }  // namespace
 
 void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target,
-                       platform::DeviceAccess access) {
+                       platform::DeviceAccess access, headset::WriteBack writeBack) {
   switch (state) {
     case headset::RECOGNIZE_OK:
     case headset::RECOGNIZE_DFU_MODE:
-      ReportFound(state, returnPage, target);
+      ReportFound(state, returnPage, target, writeBack);
       return;
     case headset::RECOGNIZE_NO_DEVICE:
       target.ShowStatus(FailureStatus(target, "%s. %s", NoDeviceReason(access)), true);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "headset/WriteBackResult.h"
 #include "localization/TextRow.h"
 #include "platform/DeviceAccess.h"
 
@@ -43,8 +44,11 @@ class ReportTarget {
 // Reports `state` (a RecognizeResult). `returnPage` is the recognition page's return code; the
 // boxes of the provisioning and interface-count states appear only when `interactive`. Without a
 // device, `access` says whether one is attached that this user may not open or another program
-// holds; the status then names that instead of "Cannot open USB".
+// holds; the status then names that instead of "Cannot open USB". A recognised device whose run
+// was to write settings back and did not get them in as they were has that said after the success
+// of the step it returns from, in the error colour.
 void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target,
-                       platform::DeviceAccess access = platform::DeviceAccess::kGone);
+                       platform::DeviceAccess access = platform::DeviceAccess::kGone,
+                       headset::WriteBack writeBack = headset::WriteBack::kNone);
 
 }  // namespace pages::recognition

@@ -185,25 +185,53 @@ TEST(DfuPathWalk, WriteBackChangesOnlyTheTargetsKeysAndIsReadBack) {
   EXPECT_EQ(device.record.m_astrSpeedDial, toWrite.m_astrSpeedDial);
 }
 
-TEST(DfuPathWalk, AWriteBackTheDeviceRefusesIsNotReportedAsWritten) {
+TEST(DfuPathWalk, AWriteBackIsWrittenOnlyWhenTheDeviceTookItAndReadsItBack) {
   device::CDeviceSettings toWrite;
   toWrite.m_nVersionMajor = 1;
   toWrite.m_astrSpeedDial = {"1", "22", "333"};
-  for (const uint16_t refused : {uint16_t{0}, uint16_t{PSKEY_FEATURE_FLAGS}, uint16_t{PSKEY_SPEED_DIAL_3}}) {
+  struct Case {
+    const char* what;
+    std::function<void(sim::SimBlueCoreHeadset&)> fault;
+    WriteBack result;
+  };
+  const Case cases[] = {
+      {"taken and read back", nullptr, WriteBack::kWritten},
+      {"the feature word refused",
+       [](auto& headset) { headset.FailKeyWrite(PSKEY_FEATURE_FLAGS, dfu::bccmd::kStatusError); },
+       WriteBack::kNotWritten},
+      {"a speed dial refused",
+       [](auto& headset) { headset.FailKeyWrite(PSKEY_SPEED_DIAL_3, dfu::bccmd::kStatusError); },
+       WriteBack::kNotWritten},
+      {"a speed dial taken but not kept", [](auto& headset) { headset.DropKeyWrite(PSKEY_SPEED_DIAL_2); },
+       WriteBack::kDiffers},
+      {"a speed dial taken but not readable",
+       [](auto& headset) { headset.FailKeyRead(PSKEY_SPEED_DIAL_1, dfu::bccmd::kStatusError); },
+       WriteBack::kDiffers},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     recogtest::Rig rig;
     auto headset = rig.Attach();
-    if (refused) headset->FailKeyWrite(refused, dfu::bccmd::kStatusError);
+    if (c.fault) c.fault(*headset);
     recogtest::DeviceState device;
-    bool written = !refused;
-    EXPECT_EQ(RecognizeOverDfu(device.Slots(), &toWrite, &written), RECOGNIZE_OK) << refused;
-    EXPECT_EQ(written, refused == 0) << refused;
+    WriteBack result = WriteBack::kNone;
+    EXPECT_EQ(RecognizeOverDfu(device.Slots(), &toWrite, &result), RECOGNIZE_OK);
+    EXPECT_EQ(result, c.result);
   }
-  // A run without settings to write, or without a device, wrote nothing.
+  // Without settings to write nothing is owed; without a device in application mode they were
+  // not written.
   recogtest::Rig rig;
   recogtest::DeviceState device;
-  bool written = true;
-  RecognizeOverDfu(device.Slots(), &toWrite, &written);
-  EXPECT_FALSE(written);
+  WriteBack result = WriteBack::kWritten;
+  RecognizeOverDfu(device.Slots(), nullptr, &result);
+  EXPECT_EQ(result, WriteBack::kNone);
+  RecognizeOverDfu(device.Slots(), &toWrite, &result);
+  EXPECT_EQ(result, WriteBack::kNotWritten);
+  sim::HeadsetProfile inDfuMode;
+  inDfuMode.startInDfuMode = true;
+  rig.Attach(inDfuMode);
+  EXPECT_EQ(RecognizeOverDfu(device.Slots(), &toWrite, &result), RECOGNIZE_DFU_MODE);
+  EXPECT_EQ(result, WriteBack::kNotWritten);
 }
 
 TEST(DfuPathWalk, RadioPatchOnlyForADeviceWhoseAddressWasRead) {

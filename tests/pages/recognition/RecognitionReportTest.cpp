@@ -8,6 +8,7 @@
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
+#include "localization/WriteBackTexts.h"
 #include "pages/recognition/RecognitionReport.h"
 #include "platform/Shell.h"
 
@@ -185,6 +186,40 @@ TEST(RecognitionReport, AfterASaveInDfuModeTheNewPageSaysSo) {
   EXPECT_EQ(target.steps, (std::vector<std::string>{"stop poll", "page 3", "status"}));
   EXPECT_TRUE(target.statusError);
   EXPECT_EQ((*target.status)[0].find("%"), std::string::npos);
+}
+
+// Settings a run was to write back and did not get into the device as they were: the step it
+// returns from still succeeded, and the status says what became of the settings, as an error.
+TEST(RecognitionReport, ASettingsWriteBackThatFailedIsSaidAfterTheStepsSuccess) {
+  struct Case {
+    int returnPage;
+    WriteBack writeBack;
+    int succeededPage;  // whose success opens the status; 0: no write-back text
+    std::string (*reason)(int);
+  };
+  const Case cases[] = {
+      {4, WriteBack::kNotWritten, 4, text::GetSettingsNotWrittenText},
+      {4, WriteBack::kDiffers, 4, text::GetSettingsDifferText},
+      {3, WriteBack::kNotWritten, 3, text::GetSettingsNotWrittenText},
+      {107, WriteBack::kDiffers, 5, text::GetSettingsDifferText},
+      {4, WriteBack::kWritten, 0, nullptr},
+      {4, WriteBack::kNone, 0, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.returnPage);
+    SCOPED_TRACE(static_cast<int>(c.writeBack));
+    RecordingTarget target;
+    ReportRecognition(RECOGNIZE_OK, c.returnPage, false, target, platform::DeviceAccess::kGone, c.writeBack);
+    ASSERT_TRUE(target.status.has_value());
+    for (int language = 0; language < text::kLanguageCount; ++language) {
+      const std::string expected =
+          c.reason ? text::GetPageSuccessText(c.succeededPage, 0x4D21, language) + ". " + c.reason(language)
+                   : text::GetPageSuccessText(c.returnPage, 0x4D21, language);
+      EXPECT_EQ((*target.status)[size_t(language)], expected) << language;
+    }
+    EXPECT_EQ(target.statusError, c.reason != nullptr);
+    EXPECT_EQ(target.currentPage, c.returnPage % 100);
+  }
 }
 
 }  // namespace
