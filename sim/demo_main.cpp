@@ -1,7 +1,8 @@
 // The demo build: the device manager as it ships, but with a simulated headset (092B:4D21) on a
 // simulated USB bus in place of the real one, no vendor HID devices, and a simulated update server
 // whose program list offers nothing newer, whose firmware list offers a newer image for the headset
-// and whose revision list offers its current firmware for a restore. Its settings file lives in
+// and whose revision list offers its current firmware for a restore: update it on page 3, then
+// RESTORE on page 4 puts 1.0 and the settings it had back. Its settings file lives in
 // ~/.local/share/corvale-manager-demo/IMG, or, when that cannot be made (no home folder, or one
 // that cannot be written), in a private temporary folder made for the run and removed after it.
 //
@@ -366,6 +367,10 @@ int main(int argc, char** argv) {
   spec.imageBytes = 256 * 1024;
   const std::vector<uint8_t> image = sim::MakeDfuFile(spec);
   server.Serve(kDemoImageName, std::string(image.begin(), image.end()));
+  // The headset's own firmware, which RESTORE on page 4 puts back after an update.
+  spec.version = {10, 0, 0, 0};
+  const std::vector<uint8_t> previous = sim::MakeDfuFile(spec);
+  server.Serve("VKT_TQG27N_v1.0.img", std::string(previous.begin(), previous.end()));
   platform::Http::Scoped useServer(server);
 
   if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, server, argv[2]);
