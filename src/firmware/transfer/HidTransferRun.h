@@ -22,6 +22,9 @@ struct TransferFailureTags {
   const char* finish = "";
 };
 
+// The clock's pause in short slices, so that a stop request ends it soon; false when it did.
+bool PauseUnlessStopped(uint32_t ms, const std::stop_token& stop);
+
 class HidTransferRun {
  public:
   // Pauses of the shared sequence, in milliseconds.
