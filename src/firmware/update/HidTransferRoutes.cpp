@@ -1,6 +1,7 @@
 #include "firmware/update/HidTransferRoutes.h"
 
 #include "firmware/transfer/UpdateThreadHidCamera.h"
+#include "firmware/transfer/UpdateThreadHidDualModule.h"
 #include "firmware/transfer/UpdateThreadHidLegacyImage.h"
 #include "firmware/transfer/UpdateThreadHidSimple.h"
 #include "firmware/transfer/UpdateThreadHidUpdateMode.h"
@@ -11,7 +12,8 @@ namespace {
 
 using device::UpdateRoute;
 
-void UpdateThreadHidCameraWithoutCopy(const HidTransferContext& context, std::stop_token stop) {
+// A camera's own firmware goes to its memory card.
+void UpdateThreadHidCameraWithCardCopy(const HidTransferContext& context, std::stop_token stop) {
   UpdateThreadHidCamera(context, std::move(stop));
 }
 
@@ -19,8 +21,8 @@ constexpr HidTransferRoute kRoutes[] = {
     {UpdateRoute::kHidLegacyImage, UpdateThreadHidLegacyImage, HidVersionCheck::kBothInterfaces},
     {UpdateRoute::kHidSimple, UpdateThreadHidSimple, HidVersionCheck::kBothInterfaces},
     {UpdateRoute::kExternalTools, nullptr, HidVersionCheck::kNone},
-    {UpdateRoute::kHidDualModule, nullptr, HidVersionCheck::kFirstWithHidVersion1},
-    {UpdateRoute::kHidCamera, UpdateThreadHidCameraWithoutCopy, HidVersionCheck::kFirstWithFirmware},
+    {UpdateRoute::kHidDualModule, UpdateThreadHidDualModule, HidVersionCheck::kFirstWithHidVersion1},
+    {UpdateRoute::kHidCamera, UpdateThreadHidCameraWithCardCopy, HidVersionCheck::kFirstWithFirmware},
     {UpdateRoute::kHidUpdateMode, UpdateThreadHidUpdateMode, HidVersionCheck::kFirstWithFirmware},
 };
 
