@@ -149,6 +149,18 @@ TEST_F(HidUpdateTest, SendsTheImageAndCompletesWhenTheDeviceIsBack) {
   EXPECT_EQ(recognition_->silentRuns, 1) << "recognition runs again";
 }
 
+TEST_F(HidUpdateTest, AnUpdateModeProductIsSwitchedAndOpenedAgainBeforeItsTransfer) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage(0x6010);
+  PressUpdate(w, Image(0x6010, false));
+  ASSERT_TRUE(RunJob(w));
+  ASSERT_GE(first_.log.size(), 3u);
+  EXPECT_EQ(first_.log[0].command, io::HID_CMD_ENTER_BOOTLOADER);
+  EXPECT_EQ(first_.log[1].command, io::HID_CMD_READ_VERSION) << "asked on the interface opened again";
+  EXPECT_EQ(first_.log[2].command, io::HID_CMD_BEGIN_SECTION);
+  EXPECT_EQ(first_.Count(io::HID_CMD_FINISH_UPDATE), 1);
+  EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x6010, 0));
+}
+
 TEST_F(HidUpdateTest, AFailedArchiveWaitsForTheUsersOkAndThenTransfers) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
   firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
