@@ -1,5 +1,6 @@
 #include "firmware/update/HidTransferRoutes.h"
 
+#include "firmware/transfer/UpdateThreadExternalTools.h"
 #include "firmware/transfer/UpdateThreadHidCamera.h"
 #include "firmware/transfer/UpdateThreadHidDualModule.h"
 #include "firmware/transfer/UpdateThreadHidLegacyImage.h"
@@ -20,7 +21,7 @@ void UpdateThreadHidCameraWithCardCopy(const HidTransferContext& context, std::s
 constexpr HidTransferRoute kRoutes[] = {
     {UpdateRoute::kHidLegacyImage, UpdateThreadHidLegacyImage, HidVersionCheck::kBothInterfaces},
     {UpdateRoute::kHidSimple, UpdateThreadHidSimple, HidVersionCheck::kBothInterfaces},
-    {UpdateRoute::kExternalTools, nullptr, HidVersionCheck::kNone},
+    {UpdateRoute::kExternalTools, UpdateThreadExternalTools, HidVersionCheck::kNone},
     {UpdateRoute::kHidDualModule, UpdateThreadHidDualModule, HidVersionCheck::kFirstWithHidVersion1},
     {UpdateRoute::kHidCamera, UpdateThreadHidCameraWithCardCopy, HidVersionCheck::kFirstWithFirmware},
     {UpdateRoute::kHidUpdateMode, UpdateThreadHidUpdateMode, HidVersionCheck::kFirstWithFirmware},
