@@ -367,6 +367,8 @@ void CDialogFirmwareUpdate::OnTransferEvent(uintptr_t event, intptr_t value) {
     case TRANSFER_STARTED:
       m_nProgressCallbacks = 0;
       m_bStepStarted = true;
+      // The backup-failed box has been answered: gone, it leaves room for the hold-button prompt.
+      ClosePopup(job);
       break;
     case TRANSFER_GAVE_UP:
       m_bAutoUpdate = false;
