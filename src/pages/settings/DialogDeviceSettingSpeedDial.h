@@ -49,6 +49,9 @@ class CDialogDeviceSettingSpeedDial : public CSettingsPage {
   bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) override;
   bool HasHidPayload(int target) const override;
   bool WriteHidSettings(headset::hid::HidHandles handles) override;
+  device::DefaultVersionLookup DefaultFirmwareVersions() const override {
+    return device::SpeedDialSaveDefaultFirmwareVersion;
+  }
 
  private:
   bool IsRefusing() const;
