@@ -114,11 +114,14 @@ void ReportProvisioned(ReportTarget& target) {
                  false, std::nullopt, text::GetOkText(language), 550, 290});
 }
 
-ReasonText NoDeviceReason(platform::DeviceAccess access) {
+ReasonText NoDeviceReason(platform::DeviceAccess access, headset::WriteBack writeBack) {
   switch (access) {
     case platform::DeviceAccess::kAccessDenied: return text::GetNoPermissionText;
     case platform::DeviceAccess::kBusy: return text::GetDeviceBusyText;
-    default: return text::GetCannotOpenUsbText;
+    default:
+      // Settings still owed to a device that has not come back: NEXT writes them once it has.
+      return writeBack == headset::WriteBack::kNotWritten ? text::GetSettingsNotWrittenText
+                                                          : text::GetCannotOpenUsbText;
   }
 }
 
@@ -132,7 +135,7 @@ void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget
       ReportFound(state, returnPage, target, writeBack);
       return;
     case headset::RECOGNIZE_NO_DEVICE:
-      target.ShowStatus(FailureStatus(target, "%s. %s", NoDeviceReason(access)), true);
+      target.ShowStatus(FailureStatus(target, "%s. %s", NoDeviceReason(access, writeBack)), true);
       return;
     case headset::RECOGNIZE_CARD_FILE_MISSING:
       target.ShowStatus(FailureStatus(target, "%s. %s", text::GetCheckSdCardText), true);

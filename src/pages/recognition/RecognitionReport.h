@@ -46,7 +46,8 @@ class ReportTarget {
 // device, `access` says whether one is attached that this user may not open or another program
 // holds; the status then names that instead of "Cannot open USB". A recognised device whose run
 // was to write settings back and did not get them in as they were has that said after the success
-// of the step it returns from, in the error colour.
+// of the step it returns from, in the error colour; a run that found no device while settings
+// were owed says they were not written.
 void ReportRecognition(int state, int returnPage, bool interactive, ReportTarget& target,
                        platform::DeviceAccess access = platform::DeviceAccess::kGone,
                        headset::WriteBack writeBack = headset::WriteBack::kNone);

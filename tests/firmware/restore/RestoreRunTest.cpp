@@ -267,6 +267,8 @@ TEST_F(RestoreRunTest, AHeadsetThatComesBackLateStillGetsItsSettings) {
   ASSERT_TRUE(unplugged);
   fw::Application::ProcessPendingMessages();  // the interactive retry
   EXPECT_EQ(w.m_nCurrentPage, 2);
+  EXPECT_EQ(w.GetStatusMessage(),
+            text::GetPageFailureText(2, w.m_nUsbStatus, 0) + ". " + text::GetSettingsNotWrittenText(0));
   EXPECT_FALSE(w.m_bStatusNormal);
   EXPECT_EQ(headset_->Key(PSKEY_FEATURE_FLAGS), (std::vector<uint8_t>{0, 0, 0, 0}));
 
@@ -308,6 +310,21 @@ TEST_F(RestoreRunTest, SettingsTheHeadsetDoesNotTakeAreReportedNotRestored) {
     w.m_nLanguage = 3;
     ExpectBackOnRestorePage(w, text::GetPageSuccessText(4, kModel, 3) + ". " + c.reason(3), true);
   }
+}
+
+TEST_F(RestoreRunTest, ClosingTheWindowDuringTheDownloadStopsAndJoinsIt) {
+  app::CUpdaterDlg& w = OpenRecognised();
+  ArchiveAsIs(w);
+  EnterRestorePage(w);
+  server_.Hold("old.img");
+  Press(w, app::IDC_ACTION);
+  ASSERT_TRUE(w.m_dlgFirmwareRestore.IsDownloadRunning());
+  const auto start = std::chrono::steady_clock::now();
+  window_.reset();
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(took, std::chrono::seconds(sim::SimUpdateServer::kHoldLimitMs / 2000)) << "cancelled, not waited out";
+  fw::Application::ProcessPendingMessages();  // a result posted on the way out reaches nobody
+  EXPECT_EQ(headset_->DfuRequests().size(), 0u);
 }
 
 }  // namespace

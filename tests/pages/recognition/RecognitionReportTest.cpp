@@ -220,6 +220,12 @@ TEST(RecognitionReport, ASettingsWriteBackThatFailedIsSaidAfterTheStepsSuccess) 
     EXPECT_EQ(target.statusError, c.reason != nullptr);
     EXPECT_EQ(target.currentPage, c.returnPage % 100);
   }
+  // No device found while settings were owed: they were not written, and the page stays.
+  RecordingTarget target;
+  ReportRecognition(RECOGNIZE_NO_DEVICE, 4, true, target, platform::DeviceAccess::kGone, WriteBack::kNotWritten);
+  EXPECT_EQ((*target.status)[0], text::GetPageFailureText(2, 0x4D21, 0) + ". " + text::GetSettingsNotWrittenText(0));
+  EXPECT_TRUE(target.statusError);
+  EXPECT_EQ(target.currentPage, 2);
 }
 
 }  // namespace
