@@ -49,6 +49,7 @@ enum ProductFlag : unsigned {
   kSpeedDialsOnly = 1u << 4,     // its only settings page is the speed dials
   kCameraFirmwareCopy = 1u << 5,      // its image's third section is copied to the camera's drive
   kFinishWithoutReadyPoll = 1u << 6,  // its HID update finishes without asking whether it is ready
+  kOneMainDeviceSection = 1u << 7,    // its module image has one main-device section, not two
 };
 
 struct ProductTraits {

@@ -100,15 +100,16 @@ void HidTransferRun::StartTransfer() {
   job.m_nState = JOB_TRANSFERRING;
 }
 
-bool HidTransferRun::SendSection(size_t index, const TransferFailureTags& tags) {
+bool HidTransferRun::SendSection(size_t index, const TransferFailureTags& tags, SectionRouting routing) {
   const ImageSection& section = m_image.Sections()[index];
-  const SectionRoute route = RouteOfSectionType(section.type);
+  const SectionRoute route = routing(section.type);
   platform::HidDevice* device = route.secondInterface ? m_context.second : m_context.first;
   if (route.marksFinish) (route.secondInterface ? m_secondMarked : m_firstMarked) = true;
 
   io::HidReplyReport reply;
   const auto begin = io::MakeHidCommand(io::HID_CMD_BEGIN_SECTION, static_cast<uint8_t>(section.target & 0xFF));
-  if (!io::HidTransact(device, begin, reply, m_context.limits)) return GiveUp(text::GetCannotGetStatusText);
+  if (!io::HidTransact(device, begin, reply, m_context.limits))
+    return GiveUp(text::GetCannotGetStatusText, tags.beginSection);
 
   std::span<const uint8_t> rest = m_image.SectionBytes(index);
   while (!rest.empty()) {
@@ -126,11 +127,11 @@ bool HidTransferRun::SendSection(size_t index, const TransferFailureTags& tags) 
   return true;
 }
 
-bool HidTransferRun::SendSections(size_t count, const TransferFailureTags& tags) {
+bool HidTransferRun::SendSections(size_t count, const TransferFailureTags& tags, SectionRouting routing) {
   count = std::min(count, m_image.Sections().size());
   for (size_t i = 0; i < count; ++i) {
     if (m_stop.stop_requested()) return GiveUpStopped();
-    if (!SendSection(i, tags)) return false;
+    if (!SendSection(i, tags, routing)) return false;
   }
   return true;
 }

@@ -20,7 +20,11 @@ struct TransferFailureTags {
   const char* dataRead = "";
   const char* endSection = "";
   const char* finish = "";
+  const char* beginSection = "";
 };
+
+// Which interface a section of a type goes to and whether it marks that interface for the finish.
+using SectionRouting = SectionRoute (*)(uint32_t type);
 
 class HidTransferRun {
  public:
@@ -45,9 +49,10 @@ class HidTransferRun {
   bool ArchiveSettings();
   // The job enters JOB_TRANSFERRING with its error cleared and its ticks at 0.
   void StartTransfer();
-  // Sections [0, count) in table order, each to the interface its type selects. False after
-  // giving up with "Cannot get status".
-  bool SendSections(size_t count, const TransferFailureTags& tags = {});
+  // Sections [0, count) in table order, each to the interface `routing` selects for its type.
+  // False after giving up with "Cannot get status".
+  bool SendSections(size_t count, const TransferFailureTags& tags = {},
+                    SectionRouting routing = RouteOfSectionType);
   // Asks the first interface until it says it is ready, pausing between asks. False after
   // giving up when it never does.
   bool WaitUntilReady();
@@ -80,7 +85,7 @@ class HidTransferRun {
 
  private:
   void SetProgressMessage(std::string (*step)(int language));
-  bool SendSection(size_t index, const TransferFailureTags& tags);
+  bool SendSection(size_t index, const TransferFailureTags& tags, SectionRouting routing);
 
   const HidTransferContext& m_context;
   std::stop_token m_stop;

@@ -1,6 +1,7 @@
 #include "firmware/transfer/UpdateThreadHidCamera.h"
 
 #include "device/ProductTraits.h"
+#include "firmware/transfer/CameraCardCopy.h"
 #include "firmware/transfer/HidTransferRun.h"
 #include "io/HidReports.h"
 #include "localization/FirmwareTexts.h"
@@ -9,7 +10,7 @@ namespace firmware {
 namespace {
 
 // A camera's sections from this index on are its camera firmware, not sent over HID.
-constexpr size_t kCameraHidSections = 2;
+constexpr size_t kCameraHidSections = CameraCardCopy::kCameraSection;
 
 }  // namespace
 
@@ -21,15 +22,14 @@ void UpdateThreadHidCamera(const HidTransferContext& context, std::stop_token st
   HidTransferRun run(context, std::move(stop));
   if (!run.LoadImage(ImageLayout::Newer, ImageProductTest::Equals(static_cast<uint32_t>(context.deviceTarget))))
     return;
+  // A camera image without its camera firmware is not one, whatever else it holds.
+  if (camera && run.Image().Sections().size() <= CameraCardCopy::kCameraSection) {
+    run.GiveUp(text::GetFirmwareCorruptedText);
+    return;
+  }
   if (!run.ArchiveSettings()) return;
   run.StartTransfer();
-  if (camera) {
-    if (!copyCameraFirmware) {
-      run.GiveUp(text::GetCannotUpdateFirmwareText);
-      return;
-    }
-    if (!copyCameraFirmware(run)) return;
-  }
+  if (camera && !(copyCameraFirmware ? copyCameraFirmware(run) : CopyCameraFirmware(run))) return;
   if (!run.SendSections(camera ? kCameraHidSections : run.Image().Sections().size())) return;
 
   if (directFinish) {

@@ -16,7 +16,7 @@ class HidTransferRun;
 // the run, which holds the image.
 using CameraFirmwareCopy = std::function<bool(HidTransferRun& run)>;
 
-// Without `copyCameraFirmware` a camera's update is refused rather than done in part.
+// Without `copyCameraFirmware` a camera's firmware goes to its memory card (CopyCameraFirmware).
 void UpdateThreadHidCamera(const HidTransferContext& context, std::stop_token stop,
                            const CameraFirmwareCopy& copyCameraFirmware = {});
 

@@ -5,6 +5,7 @@
 
 #include "device/Version.h"
 #include "firmware/transfer/HidTransferRun.h"
+#include "firmware/transfer/ImageFileName.h"
 #include "io/HidReports.h"
 #include "localization/StatusTexts.h"
 
@@ -42,17 +43,7 @@ int ReadHardwareVariant(const HidTransferContext& context) {
 }  // namespace
 
 std::optional<std::array<int, 3>> VersionInImageName(const std::string& path) {
-  std::string_view name = path;
-  const size_t slash = name.find_last_of("/\\");
-  if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
-  while (!name.empty() && std::string_view(".img").find(name.back()) != std::string_view::npos) name.remove_suffix(1);
-  // A language mark of a dash or underscore and two letters ends some names.
-  const std::string_view tail = name.substr(name.size() < 3 ? 0 : name.size() - 3);
-  if (tail.find('-') != std::string_view::npos) {
-    name = name.substr(0, name.rfind('-'));
-  } else if (tail.find('_') != std::string_view::npos) {
-    name = name.substr(0, name.rfind('_'));
-  }
+  const std::string_view name = SplitImageFileName(path).stem;
   const size_t v = name.rfind('v');
   std::string_view version = v == std::string_view::npos ? name : name.substr(v + 1);
   if (version.find('.') == std::string_view::npos) return std::nullopt;

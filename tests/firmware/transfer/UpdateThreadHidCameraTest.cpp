@@ -68,8 +68,8 @@ TEST(UpdateThreadHidCamera, FailuresEndFinishedInTheErrorColour) {
        firmware::JOB_CHECKING_IMAGE},
       {"finish refused", 0x5720, 0x5720, false, false, 1, "Failed to update firmware. Cannot get status",
        firmware::JOB_TRANSFERRING},
-      {"camera without its copy", 0x5580, 0x5580, false, false, 0,
-       "Failed to update firmware. " + text::GetCannotUpdateFirmwareText(0), firmware::JOB_TRANSFERRING},
+      {"camera that never presents its card", 0x5580, 0x5580, false, false, 0,
+       "Failed to update firmware. Cannot get status [4][1]. Try again.", firmware::JOB_TRANSFERRING},
       {"camera copy failed", 0x3060, 0x3060, true, false, 0, "Failed to update firmware. Cannot get status",
        firmware::JOB_TRANSFERRING},
   };

@@ -1,0 +1,318 @@
+#include "firmware/transfer/CameraCardCopy.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <span>
+
+#include "device/Version.h"
+#include "firmware/formats/CameraVersionFile.h"
+#include "firmware/transfer/HidTransferRun.h"
+#include "io/HidReports.h"
+#include "io/Md5.h"
+#include "localization/FirmwareTexts.h"
+#include "localization/SharedTexts.h"
+#include "localization/StatusTexts.h"
+#include "platform/Drives.h"
+
+namespace firmware {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Poll = CameraCardCopy::Poll;
+
+// One wait on the camera: status asked up to `attempts` times until byte 3 reads as awaited, then
+// the closing command. A failed status exchange is one more attempt, never the awaited answer.
+struct StoragePoll {
+  Poll poll;
+  uint32_t pauseBeforeMs;
+  int attempts;
+  bool awaitsNonzero;
+  uint8_t closingCommand;  // 0: none
+  uint32_t pauseBeforeClosingMs;
+  uint32_t pauseAfterFailedExchangeMs;
+  const char* tagAfterReply;  // the closing command failed
+  const char* tagRunOut;      // the attempts ran out
+  bool deletesFinal;          // a failure removes the final file from the copy's card
+  uint32_t pauseAfterMs;
+};
+
+constexpr uint8_t kNone = 0;
+
+constexpr StoragePoll kPolls[] = {
+    {Poll::CardToPc, 0, 30, true, kNone, 0, 500, "", "[4][1]", false, 10000},
+    {Poll::VersionCurrent, 0, 30, true, io::HID_CMD_STORAGE_MODE_OFF, 0, 500, "[3][2]", "[4][2]", false, 10000},
+    {Poll::CardBack, 2000, 30, true, io::HID_CMD_STORAGE_MODE_OFF, 0, 500, "[0][0]", "[4][2]", true, 0},
+    {Poll::CardToPcAgain, 2000, 30, false, io::HID_CMD_STORAGE_MODE_ON, 0, 500, "[3][3]", "[4][3]", true, 15000},
+    {Poll::AfterApplyOff, 30000, 100, false, io::HID_CMD_STORAGE_MODE_OFF, 0, 1000, "[5][0]", "[5][1]", true, 10000},
+    {Poll::AfterApplyOn, 0, 30, false, io::HID_CMD_STORAGE_MODE_ON, 5000, 1000, "[5][2]", "[5][3]", true, 10000},
+    {Poll::CardBackAfterCheck, 3000, 30, true, io::HID_CMD_STORAGE_MODE_OFF, 0, 500, "[3][4]", "[4][4]", false, 0},
+    {Poll::CardReleased, 1000, 30, false, kNone, 0, 500, "", "[4][5]", false, 0},
+};
+
+constexpr uint32_t kNotYetPauseMs = 1000;
+constexpr int kFirstScanPasses = 70;
+constexpr int kCheckPasses = 200;
+constexpr uint32_t kScanPauseMs = 1000;
+constexpr uint32_t kBeforeVersionReadMs = 2000;
+constexpr size_t kReadBackBlock = 1024;
+
+const StoragePoll& SpecOf(Poll poll) {
+  for (const StoragePoll& spec : kPolls) {
+    if (spec.poll == poll) return spec;
+  }
+  return kPolls[0];
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes = bytes.subspan(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+// Writes the whole file and flushes it to the card; false when any byte may be missing there.
+bool WriteFlushed(const fs::path& path, std::span<const uint8_t> bytes, bool& created) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  created = fd >= 0;
+  if (fd < 0) return false;
+  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const bool closed = ::close(fd) == 0;
+  return written && closed;
+}
+
+// A rename that fails when the new name is taken, as the camera's files must never be replaced
+// unseen. File systems that cannot be asked so are asked whether the name is free first.
+bool RenameWithoutReplacing(const fs::path& from, const fs::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  std::error_code error;
+  if (fs::exists(fs::symlink_status(to, error))) return false;
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// Best effort: the rename is on the card once its folder is flushed.
+void FlushFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// The MD5 of the file, read back in blocks; the cached copy is dropped first so that the bytes
+// come from the card. nullopt when it cannot be opened; a read error gives no digest that could
+// match.
+std::optional<io::Md5Digest> DigestReadBack(const fs::path& path, bool& opened) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  opened = fd >= 0;
+  if (fd < 0) return std::nullopt;
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+  io::Md5Context md5;
+  io::Md5Init(&md5);
+  uint8_t block[kReadBackBlock];
+  for (;;) {
+    const ssize_t n = ::read(fd, block, sizeof block);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    io::Md5Update(&md5, block, static_cast<unsigned>(n));
+  }
+  ::close(fd);
+  io::Md5Digest digest{};
+  io::Md5Final(digest.data(), &md5);
+  return digest;
+}
+
+// -1 when the file cannot be opened.
+int64_t SizeOfOpened(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat info {};
+  const int64_t size = ::fstat(fd, &info) == 0 ? int64_t(info.st_size) : -1;
+  ::close(fd);
+  return size;
+}
+
+}  // namespace
+
+CameraCardCopy::CameraCardCopy(HidTransferRun& run)
+    : m_run(run), m_files(device::FindCameraCardFiles(run.Context().deviceTarget)) {}
+
+bool CameraCardCopy::Fail(const char* tag, bool cameraFailed) {
+  const HidTransferContext& context = m_run.Context();
+  std::string (*reason)(int) = cameraFailed ? text::GetCameraUpdateFailedText : text::GetCannotGetStatusText;
+  return m_run.GiveUpWith(text::InEveryLanguage([&](int language) {
+    return text::GetPageFailureText(context.page, context.usbStatus, language) + ". " + reason(language) + " " + tag +
+           ". " + text::GetTryAgainText(language) + ".";
+  }));
+}
+
+bool CameraCardCopy::FailCheckCard() {
+  const HidTransferContext& context = m_run.Context();
+  return m_run.GiveUpWith(text::InEveryLanguage([&](int language) {
+    return text::GetPageFailureText(context.page, context.usbStatus, language) + ". " +
+           text::GetCheckSdCardText(language);
+  }));
+}
+
+bool CameraCardCopy::Stopped() { return m_run.GiveUpStopped(); }
+
+bool CameraCardCopy::SendStorageCommand(uint8_t command) {
+  io::HidReplyReport reply;
+  return io::HidTransact(m_run.Context().first, io::MakeHidCommand(command), reply, m_run.Context().limits);
+}
+
+std::optional<std::string> CameraCardCopy::FindCard() const {
+  for (const std::string& root : platform::Drives::Get().RemovableRoots()) {
+    std::error_code error;
+    if (fs::is_regular_file(fs::path(root) / m_files->versionFile, error)) return root;
+  }
+  return std::nullopt;
+}
+
+void CameraCardCopy::DeleteOnCopyCard(const char* name) const {
+  if (!m_copyRoot) return;
+  std::error_code ignored;
+  fs::remove(fs::path(*m_copyRoot) / name, ignored);
+}
+
+bool CameraCardCopy::RunPoll(Poll poll) {
+  const StoragePoll& spec = SpecOf(poll);
+  const auto fail = [&](const char* tag) {
+    if (spec.deletesFinal) DeleteOnCopyCard(m_files->finalName);
+    return Fail(tag);
+  };
+  if (!m_run.Pause(spec.pauseBeforeMs)) return Stopped();
+  const io::HidCommandReport status = io::MakeHidCommand(io::HID_CMD_STORAGE_STATUS);
+  for (int attempt = 0; attempt < spec.attempts; ++attempt) {
+    if (attempt > 0 && m_run.StopRequested()) return Stopped();
+    io::HidReplyReport reply;
+    if (!io::HidTransact(m_run.Context().first, status, reply, m_run.Context().limits)) {
+      if (attempt + 1 < spec.attempts && !m_run.Pause(spec.pauseAfterFailedExchangeMs)) return Stopped();
+      continue;
+    }
+    if ((reply.bytes[io::HID_REPLY_DATA] != 0) != spec.awaitsNonzero) {
+      if (attempt + 1 < spec.attempts && !m_run.Pause(kNotYetPauseMs)) return Stopped();
+      continue;
+    }
+    if (spec.closingCommand != kNone) {
+      if (!m_run.Pause(spec.pauseBeforeClosingMs)) return Stopped();
+      if (!SendStorageCommand(spec.closingCommand)) return fail(spec.tagAfterReply);
+    }
+    return m_run.Pause(spec.pauseAfterMs) || Stopped();
+  }
+  return fail(spec.tagRunOut);
+}
+
+bool CameraCardCopy::FirstScan(bool& sameVersion) {
+  sameVersion = false;
+  for (int pass = 0; pass < kFirstScanPasses; ++pass) {
+    if (const std::optional<std::string> root = FindCard()) {
+      std::error_code ignored;
+      fs::remove(fs::path(*root) / m_files->temporaryName, ignored);
+      // A version file that cannot be read counts as another version: the file is copied.
+      if (const std::optional<CameraVersion> version = ReadCameraVersionFile(fs::path(*root) / m_files->versionFile)) {
+        sameVersion = device::CompareMajorMinor(version->major, version->minor, static_cast<int>(m_section->versionMajor),
+                                                static_cast<int>(m_section->versionMinor)) == 0;
+      }
+      return m_run.Pause(kScanPauseMs) || Stopped();
+    }
+    if (!m_run.Pause(kScanPauseMs)) return Stopped();
+  }
+  return FailCheckCard();
+}
+
+bool CameraCardCopy::CopyToCard() {
+  m_copyRoot = FindCard();
+  // The card was there a moment ago; without it nothing could be copied and the camera's
+  // check would only fail minutes later.
+  if (!m_copyRoot) return FailCheckCard();
+  const fs::path root(*m_copyRoot);
+  const fs::path temporary = root / m_files->temporaryName;
+  const fs::path final = root / m_files->finalName;
+  const std::span<const uint8_t> bytes = m_run.Image().SectionBytes(kCameraSection);
+
+  bool created = false;
+  if (!WriteFlushed(temporary, bytes, created)) {
+    if (!created) {
+      m_copyRoot.reset();
+      return FailCheckCard();
+    }
+    DeleteOnCopyCard(m_files->temporaryName);
+    return Fail("[2][0]");
+  }
+  if (!RenameWithoutReplacing(temporary, final)) {
+    DeleteOnCopyCard(m_files->temporaryName);
+    DeleteOnCopyCard(m_files->finalName);
+    return Fail("[2][1]", /*cameraFailed=*/true);
+  }
+  FlushFolder(root);
+
+  bool opened = false;
+  const std::optional<io::Md5Digest> digest = DigestReadBack(final, opened);
+  if (!opened) return Fail("[2][9]");
+  if (!digest || *digest != m_section->digest) {
+    DeleteOnCopyCard(m_files->temporaryName);
+    DeleteOnCopyCard(m_files->finalName);
+    return Fail("[2][10]");
+  }
+  if (SizeOfOpened(final) != int64_t(m_section->length)) {
+    DeleteOnCopyCard(m_files->finalName);
+    return Fail("[2][4]");
+  }
+  return true;
+}
+
+bool CameraCardCopy::CheckUpdate() {
+  for (int pass = 0; pass < kCheckPasses; ++pass) {
+    if (const std::optional<std::string> root = FindCard()) {
+      if (!m_run.Pause(kBeforeVersionReadMs)) return Stopped();
+      // A version file that cannot be read yet only repeats the pass.
+      if (const std::optional<CameraVersion> version = ReadCameraVersionFile(fs::path(*root) / m_files->versionFile)) {
+        if (device::CompareMajorMinor(version->major, version->minor, static_cast<int>(m_section->versionMajor),
+                                      static_cast<int>(m_section->versionMinor)) != 0)
+          return Fail("[2][2]", /*cameraFailed=*/true);
+        return RunPoll(Poll::CardBackAfterCheck);
+      }
+    }
+    if (!m_run.Pause(kScanPauseMs)) return Stopped();
+  }
+  return Fail("[2][3]", /*cameraFailed=*/true);
+}
+
+bool CameraCardCopy::Run() {
+  const std::vector<ImageSection>& sections = m_run.Image().Sections();
+  if (!m_files || sections.size() <= kCameraSection) return m_run.GiveUp(text::GetFirmwareCorruptedText);
+  m_section = &sections[kCameraSection];
+
+  if (!SendStorageCommand(io::HID_CMD_STORAGE_MODE_ON)) return Fail("[1][0]");
+  if (!RunPoll(Poll::CardToPc)) return false;
+
+  bool sameVersion = false;
+  if (!FirstScan(sameVersion)) return false;
+  if (sameVersion) return RunPoll(Poll::VersionCurrent);
+
+  if (!CopyToCard()) return false;
+  if (!RunPoll(Poll::CardBack) || !RunPoll(Poll::CardToPcAgain)) return false;
+  if (m_files->extraStorageCycle) {
+    if (!RunPoll(Poll::AfterApplyOff) || !RunPoll(Poll::AfterApplyOn)) return false;
+  }
+  if (!CheckUpdate()) return false;
+  return RunPoll(Poll::CardReleased);
+}
+
+bool CopyCameraFirmware(HidTransferRun& run) { return CameraCardCopy(run).Run(); }
+
+}  // namespace firmware
