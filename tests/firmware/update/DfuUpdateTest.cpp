@@ -164,6 +164,7 @@ TEST_F(DfuUpdateTest, UpdatesTheHeadsetAfterArchivingItsSettings) {
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
   EXPECT_EQ(recognition_->silentRuns, 1) << "recognition runs again";
   EXPECT_FALSE(w.m_dlgFirmwareUpdate.m_job.m_pPopup);
+  EXPECT_EQ(w.m_dlgFirmwareUpdate.TimerArmings(firmware::TIMER_DEVICE_BACK), 1u) << "one poll for the device";
 }
 
 // Writes past `bytes` fail (EFBIG) while the object lives.
@@ -504,6 +505,7 @@ TEST_F(TwoDeviceTest, TheSecondUnitIsFlashedOnlyOnceTheFirstRunsAgain) {
   EXPECT_GT(progress_.back(), 50) << "the second unit shows in the upper half";
   ASSERT_EQ(script.Dialogs().size(), 1u);
   EXPECT_EQ(script.Last().Text(controls::IDC_MESSAGE_TEXT), text::Format(text::GetPowerCycleText(0), success));
+  EXPECT_EQ(page.TimerArmings(firmware::TIMER_DEVICE_BACK), 2u) << "one poll for each unit";
   EXPECT_EQ(recognition_->silentRuns, 1);
 }
 
