@@ -11,13 +11,14 @@
 #include "headset/bluecore/DfuPathWalk.h"
 #include "headset/bluecore/PsKeyPort.h"
 #include "platform/Drives.h"
+#include "platform/Serial.h"
 #include "platform/dfu/DFUTransport.h"
 #include "platform/dfu/DeviceNames.h"
 
 std::vector<std::string> CorvaleFuzzSeeds() {
   return {"USB#VID_092B&PID_4D21#1-2", "VID_092B&PID_4D21", "USB#VID_09", "USB#PID_4D21&VID_", "USB#VID_PID_",
           "/dev/sdb1 /media/a\\040b vfat rw 0 0\n/dev/sdc1 /x\\", "2C9BD2", std::string(300, 'A'),
-          "usb#vid_092b&pid_cd21#1-4.2", "1\n", "0"};
+          "usb#vid_092b&pid_cd21#1-4.2", "1\n", "0", "ttyUSB0", "ttyUSB123456"};
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -32,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (root.size() > size) __builtin_trap();
   }
   (void)platform::ReadsAsRemovable(text);
+  if (const auto port = platform::TtyUsbNumber(text); port && (*port < 0 || *port > 999999)) __builtin_trap();
   // A name read back is the same device, and its canonical form is stable.
   if (const auto ref = dfu::ParseDeviceName(text)) {
     const auto again = dfu::ParseDeviceName(dfu::MakeDeviceName({ref->vendorId, ref->productId, 0, ref->location}));

@@ -8,6 +8,7 @@
 #include "device/ProductTraits.h"
 #include "device/UsbIdentities.h"
 #include "framework/PopupMenu.h"
+#include "io/HidInterfaceLookup.h"
 #include "localization/PageNumbers.h"
 #include "localization/LanguageNames.h"
 #include "localization/MainWindowTexts.h"
@@ -251,18 +252,7 @@ void CUpdaterDlg::ResetSettingsPageList() {
   m_bPageListOpen = false;
 }
 
-int CUpdaterDlg::CountHidDfuDevices(int max) {
-  if (max <= 0) return 0;
-  platform::HidBus& bus = platform::HidBus::Get();
-  int count = 0;
-  for (const platform::HidInterfaceInfo& info : bus.Enumerate(device::MAKER_VENDOR_ID, device::HID_DFU_PRODUCT)) {
-    if (count >= max) break;
-    if (info.vendorId != device::MAKER_VENDOR_ID || info.productId != device::HID_DFU_PRODUCT) continue;
-    // An interface that cannot be opened is skipped, as one that answers nothing would be.
-    if (bus.Open(info.path)) ++count;
-  }
-  return count;
-}
+int CUpdaterDlg::CountHidDfuDevices(int max) { return io::CountHidDfuDevices(max); }
 
 // --- Pages ------------------------------------------------------------------------------------
 

@@ -60,4 +60,17 @@ bool OpenHidPairOrDfu(std::unique_ptr<platform::HidDevice>& first,
                   count);
 }
 
+int CountHidDfuDevices(int max) {
+  if (max <= 0) return 0;
+  platform::HidBus& bus = platform::HidBus::Get();
+  int count = 0;
+  for (const platform::HidInterfaceInfo& info : bus.Enumerate(HID_VENDOR_ID, HID_PAIR_PRODUCT_DFU)) {
+    if (count >= max) break;
+    if (info.vendorId != HID_VENDOR_ID || info.productId != HID_PAIR_PRODUCT_DFU) continue;
+    // An interface that cannot be opened is skipped, as one that answers nothing would be.
+    if (bus.Open(info.path)) ++count;
+  }
+  return count;
+}
+
 }  // namespace io

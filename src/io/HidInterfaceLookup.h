@@ -27,4 +27,7 @@ bool OpenHidPair(std::unique_ptr<platform::HidDevice>& first, std::unique_ptr<pl
 bool OpenHidPairOrDfu(std::unique_ptr<platform::HidDevice>& first,
                       std::unique_ptr<platform::HidDevice>& second, int count);
 
+// Up to `max` openable interfaces of product 0xD340 (any usage): modules waiting in DFU mode.
+int CountHidDfuDevices(int max);
+
 }  // namespace io

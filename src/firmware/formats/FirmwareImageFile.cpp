@@ -80,9 +80,10 @@ bool FirmwareImageFile::Load(const std::string& path, ImageLayout layout, const 
   return Parse(std::move(bytes), layout, test);
 }
 
-bool FirmwareImageFile::Parse(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test) {
+ImageCheck FirmwareImageFile::Check(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test) {
   Clear();
-  if (bytes.size() < ImageHeader::kSize || bytes.size() > kMaxFileSize) return false;
+  if (bytes.size() < ImageHeader::kSize) return ImageCheck::TooShort;
+  if (bytes.size() > kMaxFileSize) return ImageCheck::TooLarge;
 
   ImageHeader header;
   std::memcpy(header.name, bytes.data(), ImageHeader::kNameSize);
@@ -92,10 +93,10 @@ bool FirmwareImageFile::Parse(std::vector<uint8_t> bytes, ImageLayout layout, co
   switch (test.kind) {
     case ImageProductTest::Kind::None: break;
     case ImageProductTest::Kind::Equals:
-      if (header.productId != test.productId) return false;
+      if (header.productId != test.productId) return ImageCheck::WrongProduct;
       break;
     case ImageProductTest::Kind::OlderLayoutRule:
-      if (!PassesOlderLayoutRule(header)) return false;
+      if (!PassesOlderLayoutRule(header)) return ImageCheck::WrongProduct;
       break;
   }
 
@@ -104,7 +105,7 @@ bool FirmwareImageFile::Parse(std::vector<uint8_t> bytes, ImageLayout layout, co
   const uint64_t count = header.sectionCount;
   const uint64_t perSection =
       ImageSectionEntry::kSize + (layout == ImageLayout::Newer ? ImageSectionDescriptor::kSize : 0);
-  if (ImageHeader::kSize + perSection * count > size) return false;
+  if (ImageHeader::kSize + perSection * count > size) return ImageCheck::OutOfBounds;
 
   std::vector<ImageSection> sections;
   sections.reserve(static_cast<size_t>(count));
@@ -122,15 +123,20 @@ bool FirmwareImageFile::Parse(std::vector<uint8_t> bytes, ImageLayout layout, co
       section = ReadCommon(bytes, entry);
       section.digest = DigestAt(bytes, entry + kEntryDigest);
     }
-    if (section.offset > size || section.length > size - section.offset) return false;
-    if (io::Md5Of(bytes.data() + section.offset, section.length) != section.digest) return false;
+    if (section.offset > size || section.length > size - section.offset) return ImageCheck::OutOfBounds;
+    if (io::Md5Of(bytes.data() + section.offset, section.length) != section.digest)
+      return ImageCheck::DigestDiffers;
     sections.push_back(section);
   }
 
   m_bytes = std::move(bytes);
   m_header = header;
   m_sections = std::move(sections);
-  return true;
+  return ImageCheck::Ok;
+}
+
+bool FirmwareImageFile::Parse(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test) {
+  return Check(std::move(bytes), layout, test) == ImageCheck::Ok;
 }
 
 std::span<const uint8_t> FirmwareImageFile::SectionBytes(size_t index) const {

@@ -65,6 +65,9 @@ struct ImageProductTest {
   static ImageProductTest OlderLayoutRule() { return {Kind::OlderLayoutRule, 0}; }
 };
 
+// Why an image was refused, in the order the checks run.
+enum class ImageCheck { Ok, TooShort, TooLarge, WrongProduct, OutOfBounds, DigestDiffers };
+
 class FirmwareImageFile {
  public:
   // Larger files are refused: no product's image comes near it, and it keeps every size and
@@ -76,6 +79,8 @@ class FirmwareImageFile {
   bool Load(const std::string& path, ImageLayout layout, const ImageProductTest& test);
   // The same checks on bytes already in memory.
   bool Parse(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test);
+  // Parse, telling why an image was refused.
+  ImageCheck Check(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test);
   const ImageHeader& Header() const { return m_header; }
   const std::vector<ImageSection>& Sections() const { return m_sections; }
   // The bytes of section `index`; empty for an index outside the table.

@@ -91,13 +91,13 @@ bool HidTransferRun::ArchiveSettings() {
   return true;
 }
 
-void HidTransferRun::StartTransfer() {
+void HidTransferRun::StartTransfer(bool enterTransferring) {
   CFirmwareJob& job = m_context.job;
   SetProgressMessage(nullptr);
   job.m_nError = JOB_ERROR_NONE;
   if (m_context.hooks.transferStarted) m_context.hooks.transferStarted();
   for (std::atomic<int>& ticks : job.m_anTicks) ticks = 0;
-  job.m_nState = JOB_TRANSFERRING;
+  if (enterTransferring) job.m_nState = JOB_TRANSFERRING;
 }
 
 bool HidTransferRun::SendSection(size_t index, const TransferFailureTags& tags, SectionRouting routing) {

@@ -47,8 +47,9 @@ class HidTransferRun {
   // On an update, the settings archive, and when it failed the wait for the user's OK. False
   // after giving up on the stop request.
   bool ArchiveSettings();
-  // The job enters JOB_TRANSFERRING with its error cleared and its ticks at 0.
-  void StartTransfer();
+  // The job enters JOB_TRANSFERRING with its error cleared and its ticks at 0; without
+  // `enterTransferring` the caller changes the state when it has prepared the transfer.
+  void StartTransfer(bool enterTransferring = true);
   // Sections [0, count) in table order, each to the interface `routing` selects for its type.
   // False after giving up with "Cannot get status".
   bool SendSections(size_t count, const TransferFailureTags& tags = {},

@@ -37,40 +37,41 @@ struct ContainerCase {
   std::function<std::vector<uint8_t>()> make;
   ImageLayout layout;
   ImageProductTest test;
-  bool accepted;
+  firmware::ImageCheck expected;
 };
 
 TEST(FirmwareImageFile, LoadAndCheckCases) {
+  using Check = firmware::ImageCheck;
   const ContainerCase cases[] = {
-      {"35 bytes", [] { return std::vector<uint8_t>(35); }, ImageLayout::Newer, {}, false},
-      {"36 bytes, no section", [] { return std::vector<uint8_t>(36); }, ImageLayout::Newer, {}, true},
+      {"35 bytes", [] { return std::vector<uint8_t>(35); }, ImageLayout::Newer, {}, Check::TooShort},
+      {"36 bytes, no section", [] { return std::vector<uint8_t>(36); }, ImageLayout::Newer, {}, Check::Ok},
       {"36 bytes, one section",
        [] {
          std::vector<uint8_t> b(36);
          b[32] = 1;
          return b;
        },
-       ImageLayout::Older, {}, false},
+       ImageLayout::Older, {}, Check::OutOfBounds},
       {"section count that would wrap a 32-bit table size",
        [] {
          auto b = sim::MakeFirmwareImage(TwoSections());
          PutU32(b, 32, 0x0BE82FA1);  // 36 + 344 * N wraps to a small 32-bit value
          return b;
        },
-       ImageLayout::Newer, {}, false},
+       ImageLayout::Newer, {}, Check::OutOfBounds},
       {"newer layout table read as older", [] { return sim::MakeFirmwareImage(TwoSections()); },
-       ImageLayout::Older, {}, true},
+       ImageLayout::Older, {}, Check::Ok},
       {"older layout table read as newer runs past the end",
-       [] { return sim::MakeFirmwareImage(TwoSections(false)); }, ImageLayout::Newer, {}, false},
+       [] { return sim::MakeFirmwareImage(TwoSections(false)); }, ImageLayout::Newer, {}, Check::OutOfBounds},
       {"last section ends at the end", [] { return sim::MakeFirmwareImage(TwoSections()); },
-       ImageLayout::Newer, {}, true},
+       ImageLayout::Newer, {}, Check::Ok},
       {"last section one byte past the end",
        [] {
          auto b = sim::MakeFirmwareImage(TwoSections());
          PutU32(b, sim::DescriptorOffset(2, 1) + 12, 51);
          return b;
        },
-       ImageLayout::Newer, {}, false},
+       ImageLayout::Newer, {}, Check::OutOfBounds},
       {"offset beyond the file",
        [] {
          auto b = sim::MakeFirmwareImage(TwoSections());
@@ -78,37 +79,38 @@ TEST(FirmwareImageFile, LoadAndCheckCases) {
          PutU32(b, sim::DescriptorOffset(2, 0) + 12, 0x20);
          return b;
        },
-       ImageLayout::Newer, {}, false},
+       ImageLayout::Newer, {}, Check::OutOfBounds},
       {"empty section with the digest of nothing",
        [] {
          sim::SimContainerSpec spec;
          spec.sections = {{0, 0, {}, 0, 0}};
          return sim::MakeFirmwareImage(spec);
        },
-       ImageLayout::Newer, {}, true},
+       ImageLayout::Newer, {}, Check::Ok},
       {"digest mismatch in the last section",
        [] {
          auto b = sim::MakeFirmwareImage(TwoSections());
          b.back() ^= 0xFF;
          return b;
        },
-       ImageLayout::Newer, {}, false},
+       ImageLayout::Newer, {}, Check::DigestDiffers},
       {"zeroed entries, valid descriptors",
        [] {
          auto b = sim::MakeFirmwareImage(TwoSections());
          std::fill(b.begin() + 36, b.begin() + 36 + 64, 0);
          return b;
        },
-       ImageLayout::Newer, {}, true},
+       ImageLayout::Newer, {}, Check::Ok},
       {"product equals the target", [] { return sim::MakeFirmwareImage(TwoSections()); },
-       ImageLayout::Newer, ImageProductTest::Equals(0x4310), true},
+       ImageLayout::Newer, ImageProductTest::Equals(0x4310), Check::Ok},
       {"product of another model", [] { return sim::MakeFirmwareImage(TwoSections()); },
-       ImageLayout::Newer, ImageProductTest::Equals(0x4330), false},
+       ImageLayout::Newer, ImageProductTest::Equals(0x4330), Check::WrongProduct},
   };
   for (const auto& c : cases) {
     FirmwareImageFile image;
-    EXPECT_EQ(image.Parse(c.make(), c.layout, c.test), c.accepted) << c.what;
-    if (!c.accepted) {
+    EXPECT_EQ(image.Parse(c.make(), c.layout, c.test), c.expected == Check::Ok) << c.what;
+    EXPECT_EQ(FirmwareImageFile().Check(c.make(), c.layout, c.test), c.expected) << c.what;
+    if (c.expected != Check::Ok) {
       EXPECT_TRUE(image.Sections().empty()) << c.what;
     }
   }

@@ -108,6 +108,7 @@ struct CameraRig {
   platform::FakeDrives drives;
   platform::Drives::Scoped drivesScope{drives};
   fs::path otherDrive;
+  fs::path laterCard;
 
   explicit CameraRig(const CameraNames& names, const std::string& cardVersion = "1.9") {
     camera.names = names;
@@ -129,6 +130,22 @@ struct CameraRig {
 
   bool OnCard(const char* name) const { return fs::exists(camera.card / name); }
   int Count(uint8_t command) const { return camera.hid.Count(command); }
+
+  // Another camera's card, listed after this one.
+  void AddLaterCard() {
+    laterCard = rig.dir / "later";
+    WriteText(laterCard / camera.names.versionFile, "1.0");
+    drives.AddRoot(laterCard.string());
+  }
+
+  // Only the first drive holding the version file is ever written.
+  void ExpectOtherDrivesUntouched() {
+    EXPECT_TRUE(fs::is_empty(otherDrive));
+    if (laterCard.empty()) return;
+    int laterFiles = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(laterCard)) laterFiles += entry.is_regular_file();
+    EXPECT_EQ(laterFiles, 1);
+  }
 
   void ExpectWentAhead() {
     EXPECT_EQ(rig.job.m_nError, firmware::JOB_ERROR_NONE) << rig.EnglishMessage();
@@ -160,12 +177,13 @@ TEST(CameraCardCopy, ANewVersionIsCopiedUnderItsFinalNameAndAppliedBeforeTheHidS
     for (const CameraNames& names : kCameras) {
       SCOPED_TRACE(testing::Message() << std::hex << names.product << " from " << cardVersion);
       CameraRig c(names, cardVersion);
+      c.AddLaterCard();
       c.Run();
       c.ExpectWentAhead();
       EXPECT_EQ(c.camera.taken, kCameraFirmware);
       EXPECT_EQ(ReadBytes(c.camera.card / names.finalName), kCameraFirmware);
       EXPECT_FALSE(c.OnCard(names.temporaryName));
-      EXPECT_TRUE(fs::is_empty(c.otherDrive));
+      c.ExpectOtherDrivesUntouched();
       // 0x5580 takes its card back and presents it once more after applying; the others do not.
       const int cycles = names.product == 0x5580 ? 3 : 2;
       EXPECT_EQ(c.Count(io::HID_CMD_STORAGE_MODE_ON), cycles);
@@ -240,7 +258,7 @@ TEST(CameraCardCopy, FailuresTellWhereAndLeaveNoFirmwareFileBehind) {
     EXPECT_EQ(c.Count(io::HID_CMD_BEGIN_SECTION), 0);
     EXPECT_EQ(c.OnCard(names.finalName), k.finalLeft);
     EXPECT_FALSE(c.OnCard(names.temporaryName) && fs::is_regular_file(c.camera.card / names.temporaryName));
-    EXPECT_TRUE(fs::is_empty(c.otherDrive));
+    c.ExpectOtherDrivesUntouched();
   }
 }
 
