@@ -6,7 +6,7 @@
 // that cannot be written), in a private temporary folder made for the run and removed after it.
 //
 //   corvale-manager-demo                   runs the program
-//   corvale-manager-demo --screenshots DIR walks pages 1 to 5 in every language and writes PNG
+//   corvale-manager-demo --screenshots DIR walks pages 1 to 5 and 7 in every language and writes PNG
 //                                          pictures of the window, of the offer of new firmware,
 //                                          of a message box with one and with three buttons, of
 //                                          page 5's grid for a few grid products (English, German),
@@ -313,6 +313,10 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
     ok = ShootMessageBoxes(window, dir, tag, language) && ok;
     ok = ShootFirmwarePage(window, server, dir, tag) && ok;
     ok = ShootRestorePage(window, server, dir, tag) && ok;
+    // The demo's headset holds no numbers; two show how a full and a short one look.
+    window.m_deviceSettings.m_astrSpeedDial = {"+3584012345678901234", "112", ""};
+    window.GoToSpeedDialPage(true);
+    ok = Shoot(window, dir, tag + "-7-speed-dial") && ok;
     window.GoToDeviceSettingPage(true);
     ok = Shoot(window, dir, tag + "-5-settings") && ok;
   }

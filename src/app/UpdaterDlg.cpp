@@ -76,6 +76,8 @@ CUpdaterDlg::CUpdaterDlg(Pages pages)
 }
 
 CUpdaterDlg::~CUpdaterDlg() {
+  // A transfer may report into the restore page's job, which goes before the update page.
+  m_dlgFirmwareUpdate.EndTransferThread();
   CUpdaterDlg* self = this;
   g_running.compare_exchange_strong(self, nullptr);
 }

@@ -67,14 +67,15 @@ void ShrinkToFit(fw::DeviceContext& dc, const std::vector<std::string>& lines, i
   }
 }
 
-// The caption with each run of blanks made one: the padding that places a short caption is given
-// up first when a long one needs the room.
+// The caption with each run of blanks made one and none at its ends: the padding that places a
+// short caption is given up first when a long one needs the room.
 std::string WithoutPadding(const std::string& caption) {
   std::string out;
   for (char c : caption) {
-    if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+    if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
     out += c;
   }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
   return out;
 }
 

@@ -33,6 +33,12 @@ int DefaultFirmwareVersion(int model) {
   return row ? row->value : 0;
 }
 
+int SpeedDialSaveDefaultFirmwareVersion(int model) {
+  constexpr DefaultVersion kSpeedDialSaveVersions[] = {{{0x4D35}, 10}};
+  const DefaultVersion* row = FindRowFor(kSpeedDialSaveVersions, model);
+  return row ? row->value : DefaultFirmwareVersion(model);
+}
+
 const LegacyVersionModel* FindLegacyVersionModel(int model) {
   for (const LegacyVersionModel& row : kLegacyVersionModels) {
     if (row.model == model) return &row;

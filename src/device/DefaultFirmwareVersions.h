@@ -5,6 +5,10 @@ namespace device {
 
 // 0 for a model without a known first release.
 int DefaultFirmwareVersion(int model);
+using DefaultVersionLookup = int (*)(int model);
+// The same, as the speed-dial page's save takes it: there a first-series model counts as its
+// first release.
+int SpeedDialSaveDefaultFirmwareVersion(int model);
 
 // For the models with a legacy version key: the version assumed when neither key can be read;
 // nullptr for every other model.

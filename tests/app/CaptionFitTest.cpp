@@ -29,6 +29,19 @@ void PressNext(app::CUpdaterDlg& w) {
   w.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
 }
 
+// The simulated headset recognised by NEXT on pages 1 and 2, page 3 done reading its list.
+void ReachRecognised(app::CUpdaterDlg& w) {
+  w.m_nDeviceTarget = 0x4D21;
+  PressNext(w);
+  PressNext(w);
+  ASSERT_EQ(w.m_nCurrentPage, 3);
+  // Page 3 reads its list before the window takes commands again.
+  for (int tick = 0; w.m_bBusy && tick < 20; ++tick) {
+    for (unsigned timer : w.m_dlgFirmwareUpdate.ArmedTimers()) w.m_dlgFirmwareUpdate.FireTimer(timer);
+  }
+  ASSERT_FALSE(w.m_bBusy);
+}
+
 const std::vector<Scene>& Scenes() {
   static const std::vector<Scene> scenes = {
       {"selection", [](app::CUpdaterDlg&) {}, {1}},
@@ -36,18 +49,18 @@ const std::vector<Scene>& Scenes() {
       // The main window's own controls once a headset was recognised (the restore link shows).
       {"recognised",
        [](app::CUpdaterDlg& w) {
-         w.m_nDeviceTarget = 0x4D21;
-         PressNext(w);
-         PressNext(w);
-         ASSERT_EQ(w.m_nCurrentPage, 3);
-         // Page 3 reads its list before the window takes commands again.
-         for (int tick = 0; w.m_bBusy && tick < 20; ++tick) {
-           for (unsigned timer : w.m_dlgFirmwareUpdate.ArmedTimers()) w.m_dlgFirmwareUpdate.FireTimer(timer);
-         }
-         ASSERT_FALSE(w.m_bBusy);
+         ReachRecognised(w);
          ASSERT_TRUE(w.m_btnRestoreShortcut.IsWindowVisible());
        },
        {}},
+      {"speed dial",
+       [](app::CUpdaterDlg& w) {
+         ReachRecognised(w);
+         w.m_deviceSettings.m_astrSpeedDial = {"+3584012345678901234", "112", ""};
+         w.GoToSpeedDialPage(true);
+         ASSERT_EQ(w.m_nCurrentPage, 7);
+       },
+       {7}},
   };
   return scenes;
 }
@@ -67,6 +80,8 @@ class CaptionFitTest : public MainWindowTest {
     const fw::Rect window = w.GetClientRect();
     for (fw::Window* control : parent.GetChildren()) {
       if (!control->IsWindowVisible()) continue;
+      // The pages live in the page frame.
+      if (control == &w.m_staticPageFrame) Check(w, *control, scene, where);
       bool isPage = false;
       for (int page = 1; page <= 7; ++page) {
         if (control != w.PageWindow(page)) continue;

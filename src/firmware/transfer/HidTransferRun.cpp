@@ -56,16 +56,18 @@ void HidTransferRun::SetProgressMessage(std::string (*step)(int language)) {
   }));
 }
 
-bool HidTransferRun::Pause(uint32_t ms) {
+bool PauseUnlessStopped(uint32_t ms, const std::stop_token& stop) {
   platform::Clock& clock = platform::Clock::Get();
   while (ms > 0) {
-    if (m_stop.stop_requested()) return false;
+    if (stop.stop_requested()) return false;
     const uint32_t slice = std::min(ms, kPauseSliceMs);
     clock.SleepMs(slice);
     ms -= slice;
   }
-  return !m_stop.stop_requested();
+  return !stop.stop_requested();
 }
+
+bool HidTransferRun::Pause(uint32_t ms) { return PauseUnlessStopped(ms, m_stop); }
 
 bool HidTransferRun::LoadImage(ImageLayout layout, const ImageProductTest& test) {
   std::optional<std::vector<uint8_t>> bytes = ReadWholeImage(m_context.imagePath);

@@ -100,6 +100,10 @@ intptr_t CDialogFirmwareUpdate::OnMessage(unsigned msg, uintptr_t wParam, intptr
     StartUpdate(true);
     return 0;
   }
+  if (msg == WM_TRANSFER_EVENT) {
+    OnTransferEvent(wParam, lParam);
+    return 0;
+  }
   return CWizardPage::OnMessage(msg, wParam, lParam);
 }
 

@@ -57,7 +57,8 @@ CDialogFirmwareUpdate::CDialogFirmwareUpdate() : CWizardPage(res::FirmwareUpdate
 }
 
 CDialogFirmwareUpdate::~CDialogFirmwareUpdate() {
-  // The engines report into this page from their threads: they go first.
+  // The engines and the transfer thread report into this page from their threads: they go first.
+  EndTransferThread();
   DestroyEngines();
 }
 

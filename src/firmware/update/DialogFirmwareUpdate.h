@@ -2,7 +2,9 @@
 // Page 3: updates the device's firmware with the newest image the update server lists for it, or
 // with a local image. On entry it reads the server's "Firmware" list, may offer a newer version,
 // and gets the image by download or Browse; ACTION then hands the job to the update.
+#include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -15,6 +17,7 @@
 #include "framework/Static.h"
 #include "io/Worker.h"
 #include "pages/WizardPage.h"
+#include "platform/HidBus.h"
 #include "platform/dfu/DFUEngine.h"
 
 namespace app {
@@ -47,6 +50,16 @@ enum : unsigned {
 inline constexpr unsigned WM_DFU_CALLBACK = 0x0400 + 1;
 // The user confirmed a DFU update; it starts once the confirming box has gone.
 inline constexpr unsigned WM_START_CONFIRMED_DFU = 0x0400 + 2;
+// The transfer thread asks the UI thread for something (wParam a TransferEvent, lParam its value).
+inline constexpr unsigned WM_TRANSFER_EVENT = 0x0400 + 3;
+
+enum TransferEvent : uintptr_t {
+  TRANSFER_STARTED = 1,       // the step starts: the estimate of its progress starts again
+  TRANSFER_GAVE_UP = 2,       // no automatic update follows
+  TRANSFER_ARM_DEVICE_BACK = 3,
+  TRANSFER_ARCHIVED = 4,      // lParam: the time the settings archive was written
+  TRANSFER_BOOT_LOADER_ENTERED = 5,  // the device has had time to start its boot loader
+};
 
 // The two files an image of the split-image product becomes, in the IMG folder.
 inline constexpr const char* kSplitDfuFileName = "__thessik_dfu_bluetooth__.img";
@@ -142,6 +155,9 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // the job. The page joins the thread when it is destroyed.
   bool StartTransferThread(io::Worker::Body body);
   bool IsTransferThreadRunning() const { return m_transferThread.IsRunning(); }
+  // Stops the transfer thread, waits for it and closes the interfaces it used. The owner of the
+  // restore page's job calls it before that job goes.
+  void EndTransferThread();
 
   // Driver state (UI thread only).
   int m_nActiveEngine = 0;
@@ -155,8 +171,9 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   int m_nTickSkips = 0;
 
  protected:
-  // The route of a product updated by a transfer thread: until the threads exist, the job ends
-  // with "cannot update" once the device has passed its presence test.
+  // Starts the thread routine of a HID route on the device that has passed its presence and
+  // version checks; the thread owns the main window's open interfaces until it is joined. A route
+  // without a routine ends with "cannot update".
   virtual void StartTransferForRoute(device::UpdateRoute route);
 
  private:
@@ -178,6 +195,14 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // The two DFU paths after the dispatch; `tagged` adds the location tags.
   void RunDfuPath(bool tagged, bool mayArchive);
   bool SplitCameraImage(CFirmwareJob& job);
+  // The HID checks of the dispatch; each false has written the failure.
+  bool CheckHidPresence(device::UpdateRoute route);
+  bool CheckHidVersions(device::UpdateRoute route);
+  // The device restarts into the mode its transfer needs and is opened again there.
+  bool EnterHidUpdateMode();
+  // Into the boot loader over HID, then the DFU path once the device had time to start it.
+  void PrepareBootLoaderThenDfu();
+  void OnTransferEvent(uintptr_t event, intptr_t value);
   // Writes the failure "%s. %s<tag>" into every message of the active job and ends it.
   void FailJob(const text::LocalizedText& reasons, const std::string& tag, int error = 1);
   void FailJob(std::string (*reason)(int), const std::string& tag = {}, int error = 1);
@@ -198,6 +223,9 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   DfuCallbackQueue m_callbacks;
   dfu::DFUEngine m_dfuEngine1;
   dfu::DFUEngine m_dfuEngine2;
+  // The vendor interfaces a transfer thread talks through, closed once it is joined.
+  std::unique_ptr<platform::HidDevice> m_transferFirst;
+  std::unique_ptr<platform::HidDevice> m_transferSecond;
   // Last: joined before anything it uses goes.
   io::Worker m_transferThread;
 };

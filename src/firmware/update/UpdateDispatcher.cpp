@@ -1,7 +1,9 @@
 // The start of an update or restore: device and image checks, the settings archive, the choice of
 // the transfer, and the writes the device still owes once everything has passed.
+#include <array>
 #include <ctime>
 #include <filesystem>
+#include <stop_token>
 #include <vector>
 
 #include "app/UpdaterDlg.h"
@@ -10,11 +12,16 @@
 #include "device/UsbIdentities.h"
 #include "firmware/formats/DfuModelTag.h"
 #include "firmware/formats/FirmwareImageFile.h"
+#include "device/Version.h"
 #include "firmware/formats/SettingsArchive.h"
+#include "firmware/transfer/HidTransferRun.h"
 #include "firmware/update/DialogFirmwareUpdate.h"
+#include "firmware/update/HidTransferRoutes.h"
 #include "headset/RadioBatches.h"
 #include "headset/bluecore/AlternateModelIdentity.h"
 #include "headset/bluecore/SameDeviceCheck.h"
+#include "headset/hid/HidRecognition.h"
+#include "io/HidChannel.h"
 #include "io/AtomicFile.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/PageNumbers.h"
@@ -30,12 +37,50 @@ namespace firmware {
 namespace {
 
 constexpr uint32_t kBootLoaderSettleMs = 1000;
+// From the command that enters the boot loader until it runs.
+constexpr uint32_t kBootLoaderStartMs = 3000 + 4000 + 3000;
+// From the command that enters the update mode until the device is looked for again.
+constexpr uint32_t kUpdateModeRestartMs = 3000;
 
 bool InApplicationMode(int usbStatus) { return usbStatus > 0 && !device::IsDfuMode(usbStatus); }
 
 std::string ImageFolderPath() {
   const std::string folder = platform::Paths::Get().ImageFolder();
   return folder.empty() ? std::string("/") : folder + "/";
+}
+
+// Works on its own copy of the record, so that a transfer thread may call it.
+bool WriteSettingsArchiveFile(int target, const device::CDeviceSettings& record, int64_t now) {
+  const std::string name = device::GetModelName(target, true) + "." + kSettingsArchiveExtension;
+  return io::WriteFileAtomically(ImageFolderPath() + name, FormatSettingsArchive(record, now));
+}
+
+std::array<int, 4> FirstFour(const std::array<int, 5>& version) {
+  return {version[0], version[1], version[2], version[3]};
+}
+
+// The interface answers the version query with `expected` (major, minor, type, secondary). A
+// device that does not answer, or a closed interface, is not the recognised one.
+bool HidVersionIs(platform::HidDevice* device, const std::array<int, 4>& expected) {
+  io::HidReplyReport reply;
+  if (!io::HidTransact(device, io::MakeHidCommand(io::HID_CMD_READ_VERSION), reply)) return false;
+  const auto& b = reply.bytes;
+  return device::CompareVersions(b[3], b[4], b[5], b[6], expected[0], expected[1], expected[2], expected[3],
+                                 false) == 0;
+}
+
+// Its answer does not matter: the device is looked for again after its restart.
+void SendEnterBootLoader(platform::HidDevice* device) {
+  io::HidReplyReport reply;
+  io::HidTransact(device, io::MakeHidCommand(io::HID_CMD_ENTER_BOOTLOADER), reply);
+}
+
+// The presence test that opens again whatever maker's device is attached into the first handle.
+bool ReopenPresentHidDevice(app::CUpdaterDlg& main) {
+  int productId = 0;
+  if (!main.m_dlgDeviceRecognition.IsHidDevicePresent(1, &productId, nullptr)) return false;
+  if (!main.m_hHidDevice) main.m_hHidDevice = io::OpenHidDevice(productId);
+  return true;
 }
 
 }  // namespace
@@ -69,11 +114,8 @@ void CDialogFirmwareUpdate::FailJob(std::string (*reason)(int), const std::strin
 int CDialogFirmwareUpdate::WriteSettingsArchive(app::CUpdaterDlg* main) {
   if (!main) main = MainWindow();
   if (!main) return 0;
-  const std::string name = device::GetModelName(main->m_nDeviceTarget, true) + "." + kSettingsArchiveExtension;
   const int64_t now = static_cast<int64_t>(std::time(nullptr));
-  if (!io::WriteFileAtomically(ImageFolderPath() + name, FormatSettingsArchive(main->m_deviceSettings, now))) {
-    return 0;
-  }
+  if (!WriteSettingsArchiveFile(main->m_nDeviceTarget, main->m_deviceSettings, now)) return 0;
   main->m_deviceSettings.m_timeArchived = now;
   return 1;
 }
@@ -162,42 +204,18 @@ void CDialogFirmwareUpdate::StartFirmwareUpdate() {
     return;
   }
 
-  const int target = main->m_nDeviceTarget;
-  const device::UpdateRoute route = device::UpdateRouteOf(target);
+  const device::UpdateRoute route = device::UpdateRouteOf(main->m_nDeviceTarget);
   switch (route) {
     case device::UpdateRoute::kDfu:
       RunDfuPath(true, true);
       return;
     case device::UpdateRoute::kPreparationThenDfu:
-      // Already in the boot loader: the DFU path as it is. Otherwise the HID presence test,
-      // which finds no device until the HID transfers exist.
-      if (device::IsDfuMode(usbStatus)) {
-        platform::Clock::Get().SleepMs(2 * kBootLoaderSettleMs);
-        RunDfuPath(true, true);
-        return;
-      }
-      if (!main->m_dlgDeviceRecognition.IsHidDevicePresent(1, nullptr, nullptr)) {
-        FailJob(text::GetNotRecognizedDeviceText);
-        return;
-      }
+      PrepareBootLoaderThenDfu();
+      return;
+    default:
+      if (!CheckHidPresence(route) || !CheckHidVersions(route)) return;
       StartTransferForRoute(route);
       return;
-    case device::UpdateRoute::kExternalTools:
-      if (!main->m_dlgDeviceRecognition.ProbeHidPair(0, 0, 0)) {
-        FailJob(text::GetNotRecognizedDeviceText, "[0]");
-        return;
-      }
-      StartTransferForRoute(route);
-      return;
-    default: {
-      int productId = 0;
-      if (!main->m_dlgDeviceRecognition.IsHidDevicePresent(0, &productId, nullptr) || productId != target) {
-        FailJob(text::GetNotRecognizedDeviceText);
-        return;
-      }
-      StartTransferForRoute(route);
-      return;
-    }
   }
 }
 
@@ -207,19 +225,172 @@ void CDialogFirmwareUpdate::StartDfuUpdate() {
   m_bDfuOnlyStart = false;
 }
 
-void CDialogFirmwareUpdate::StartTransferForRoute(device::UpdateRoute) {
-  // The HID transfers are not part of this program yet: the job ends as a failure on the thread,
-  // the way a transfer reports.
-  CFirmwareJob* job = &ActiveJob();
-  StartTransferThread([job](std::stop_token) {
-    job->m_astrMessages.Set(text::InEveryLanguage(text::GetCannotUpdateFirmwareText));
-    job->m_nError = JOB_ERROR_FAILED;
-    job->m_bFinished = true;
+bool CDialogFirmwareUpdate::CheckHidPresence(device::UpdateRoute route) {
+  app::CUpdaterDlg* main = MainWindow();
+  const int target = main->m_nDeviceTarget;
+  switch (route) {
+    case device::UpdateRoute::kExternalTools:
+      if (main->m_dlgDeviceRecognition.ProbeHidPair(0, 0, 0)) return true;
+      FailJob(text::GetNotRecognizedDeviceText, "[0]");
+      return false;
+    case device::UpdateRoute::kHidUpdateMode:
+      if (EnterHidUpdateMode()) return true;
+      FailJob(text::GetNotRecognizedDeviceText);
+      return false;
+    default: {
+      int productId = 0;
+      if (!main->m_dlgDeviceRecognition.IsHidDevicePresent(0, &productId, nullptr) || productId != target) {
+        FailJob(text::GetNotRecognizedDeviceText);
+        return false;
+      }
+      // Recognition left them open; a device recognised before it was unplugged and attached again
+      // is opened anew.
+      headset::hid::OpenHidInterfacesFor(target, main->m_hHidDevice, main->m_hHidDeviceSecond);
+      return true;
+    }
+  }
+}
+
+bool CDialogFirmwareUpdate::CheckHidVersions(device::UpdateRoute route) {
+  app::CUpdaterDlg* main = MainWindow();
+  const HidTransferRoute* row = FindHidTransferRoute(route);
+  const HidVersionCheck check = row ? row->versionCheck : HidVersionCheck::kNone;
+  const device::CDeviceSettings& record = main->m_deviceSettings;
+  const std::array<int, 4> firmware = {record.m_nVersionMajor, record.m_nVersionMinor,
+                                       record.m_nSecondaryVersionType, record.m_nSecondaryVersion};
+  bool same = true;
+  switch (check) {
+    case HidVersionCheck::kNone:
+      break;
+    case HidVersionCheck::kBothInterfaces:
+      same = HidVersionIs(main->m_hHidDevice.get(), FirstFour(record.m_anHidVersion1)) &&
+             HidVersionIs(main->m_hHidDeviceSecond.get(), FirstFour(record.m_anHidVersion2));
+      break;
+    case HidVersionCheck::kFirstWithHidVersion1:
+      same = HidVersionIs(main->m_hHidDevice.get(), FirstFour(record.m_anHidVersion1));
+      break;
+    case HidVersionCheck::kFirstWithFirmware:
+      same = HidVersionIs(main->m_hHidDevice.get(), firmware);
+      break;
+  }
+  if (!same) FailJob(text::GetNotRecognizedDeviceText);
+  return same;
+}
+
+bool CDialogFirmwareUpdate::EnterHidUpdateMode() {
+  app::CUpdaterDlg* main = MainWindow();
+  headset::hid::OpenHidInterfacesFor(main->m_nDeviceTarget, main->m_hHidDevice, main->m_hHidDeviceSecond);
+  SendEnterBootLoader(main->m_hHidDevice.get());
+  main->ResetHidHandles();
+  platform::Clock::Get().SleepMs(kUpdateModeRestartMs);
+  return ReopenPresentHidDevice(*main);
+}
+
+void CDialogFirmwareUpdate::PrepareBootLoaderThenDfu() {
+  app::CUpdaterDlg* main = MainWindow();
+  if (device::IsDfuMode(main->m_nUsbStatus)) {
+    platform::Clock::Get().SleepMs(2 * kBootLoaderSettleMs);
+    RunDfuPath(true, true);
+    return;
+  }
+  if (!ReopenPresentHidDevice(*main)) return FailJob(text::GetNotRecognizedDeviceText);
+  const device::CDeviceSettings& record = main->m_deviceSettings;
+  if (!HidVersionIs(main->m_hHidDevice.get(), {record.m_nVersionMajor, record.m_nVersionMinor,
+                                               record.m_nSecondaryVersionType, record.m_nSecondaryVersion})) {
+    return FailJob(text::GetNotRecognizedDeviceText);
+  }
+  SendEnterBootLoader(main->m_hHidDevice.get());
+  // The device leaves for its boot loader: what was open of it is gone.
+  main->ResetHidHandles();
+  // The boot loader takes seconds to start; the window stays responsive meanwhile and a window
+  // that closes ends the wait.
+  EndTransferThread();
+  const bool started = StartTransferThread([this](std::stop_token stop) {
+    if (PauseUnlessStopped(kBootLoaderStartMs + kBootLoaderSettleMs, stop)) {
+      PostMessage(WM_TRANSFER_EVENT, TRANSFER_BOOT_LOADER_ENTERED);
+    }
   });
+  if (!started) FailJob(text::GetCannotUpdateFirmwareText);
+}
+
+void CDialogFirmwareUpdate::StartTransferForRoute(device::UpdateRoute route) {
+  app::CUpdaterDlg* main = MainWindow();
+  const HidTransferRoute* row = FindHidTransferRoute(route);
+  if (!row || !row->routine) return FailJob(text::GetCannotUpdateFirmwareText);
+  // A thread of an earlier job has ended with that job; what is left of it goes now.
+  EndTransferThread();
+  m_transferFirst = std::move(main->m_hHidDevice);
+  m_transferSecond = std::move(main->m_hHidDeviceSecond);
+
+  CFirmwareJob& job = ActiveJob();
+  HidTransferContext context{job,
+                             job.m_strImagePath,
+                             main->m_nCurrentPage,
+                             main->m_nUsbStatus,
+                             main->m_nDeviceTarget,
+                             m_transferFirst.get(),
+                             m_transferSecond.get(),
+                             main->m_bWaitForUserOk,
+                             {},
+                             {}};
+  // The hooks run on the thread: whatever belongs to the window is posted to it.
+  context.hooks.writeSettingsArchive = [this, target = main->m_nDeviceTarget, record = main->m_deviceSettings] {
+    const int64_t now = static_cast<int64_t>(std::time(nullptr));
+    if (!WriteSettingsArchiveFile(target, record, now)) return false;
+    PostMessage(WM_TRANSFER_EVENT, TRANSFER_ARCHIVED, static_cast<intptr_t>(now));
+    return true;
+  };
+  context.hooks.transferStarted = [this] { PostMessage(WM_TRANSFER_EVENT, TRANSFER_STARTED); };
+  context.hooks.armDeviceBackTimer = [this] { PostMessage(WM_TRANSFER_EVENT, TRANSFER_ARM_DEVICE_BACK); };
+  context.hooks.gaveUp = [this] { PostMessage(WM_TRANSFER_EVENT, TRANSFER_GAVE_UP); };
+  const HidTransferRoutine routine = row->routine;
+  if (!StartTransferThread([routine, context](std::stop_token stop) { routine(context, std::move(stop)); })) {
+    FailJob(text::GetCannotUpdateFirmwareText);
+  }
 }
 
 bool CDialogFirmwareUpdate::StartTransferThread(io::Worker::Body body) {
   return m_transferThread.Start(std::move(body));
+}
+
+void CDialogFirmwareUpdate::EndTransferThread() {
+  m_transferThread.Stop(0);
+  m_transferFirst.reset();
+  m_transferSecond.reset();
+}
+
+void CDialogFirmwareUpdate::OnTransferEvent(uintptr_t event, intptr_t value) {
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main) return;
+  CFirmwareJob& job = ActiveJob();
+  switch (event) {
+    case TRANSFER_STARTED:
+      m_nProgressCallbacks = 0;
+      m_bStepStarted = true;
+      // The backup-failed box has been answered: gone, it leaves room for the hold-button prompt.
+      ClosePopup(job);
+      break;
+    case TRANSFER_GAVE_UP:
+      m_bAutoUpdate = false;
+      break;
+    case TRANSFER_ARM_DEVICE_BACK:
+      // Only for the job that asked: one that has ended since must not be completed again.
+      if (job.m_nState == JOB_WAITING_RESTART && !job.m_bFinished) ArmDeviceBackTimer();
+      break;
+    case TRANSFER_ARCHIVED:
+      main->m_deviceSettings.m_timeArchived = static_cast<int64_t>(value);
+      break;
+    case TRANSFER_BOOT_LOADER_ENTERED:
+      if (job.m_nState == JOB_IDLE || job.m_bFinished) break;
+      // The device now answers under its boot loader's product id.
+      if (device::UpdateRouteOf(main->m_nUsbStatus) == device::UpdateRoute::kPreparationThenDfu) {
+        ++main->m_nUsbStatus;
+      }
+      RunDfuPath(true, true);
+      break;
+    default:
+      break;
+  }
 }
 
 void CDialogFirmwareUpdate::RunDfuPath(bool tagged, bool mayArchive) {

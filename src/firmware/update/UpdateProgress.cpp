@@ -27,6 +27,9 @@ using device::ProgressSet;
 
 // Ticks past the end of the restart estimate before the device counts as lost.
 constexpr int kRestartWaitTicks = 10;
+// Ticks a HID device has to come back once its transfer ended, a press on its button included;
+// t0 counts them (the thread zeroes it as the transfer starts, and nothing else moves it there).
+constexpr int kHidDeviceBackTicks = 180;
 constexpr fw::Size kBackupFailedSize = {500, 180};
 constexpr fw::Size kPairingAdviceSize = {530, 160};
 constexpr fw::Size kPowerCycleSize = {380, 145};
@@ -140,9 +143,13 @@ void CDialogFirmwareUpdate::EstimateProgress(CFirmwareJob& job) {
         t1 = std::clamp(t1 + 1, b, b + c);
         job.m_nPercent = std::min(t1 * 100 / (b + c) + 2, 98);
       };
-      if (set == ProgressSet::kH) {
+      const bool hidRow =
+          IsAnyOf(set, {ProgressSet::kH, ProgressSet::kK, ProgressSet::kL, ProgressSet::kN, ProgressSet::kV, ProgressSet::kM});
+      if (hidRow && ++t0 > kHidDeviceBackTicks) {
+        RestartTimedOut(job);
+      } else if (set == ProgressSet::kH) {
         stepRestart();
-      } else if (IsAnyOf(set, {ProgressSet::kK, ProgressSet::kL, ProgressSet::kN, ProgressSet::kV, ProgressSet::kM})) {
+      } else if (hidRow) {
         if (!job.m_bApplying) {
           stepRestart();
         } else if (!hasPopup) {
@@ -199,6 +206,7 @@ void CDialogFirmwareUpdate::EndJob(CFirmwareJob& job) {
   m_bDeviceBackTimer = false;
   m_bTransferDone = false;
   DestroyEngines();
+  EndTransferThread();
   ClosePopup(job);
   job.m_nState = JOB_IDLE;
   main->m_bBusy = false;

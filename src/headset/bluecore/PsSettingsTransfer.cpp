@@ -159,13 +159,16 @@ bool WriteFeatureWord(PsKeyPort& port, const CDeviceSettings& record) {
   return static_cast<bool>(port.WriteWords(PSKEY_FEATURE_FLAGS, {record.PackFeatureWord(), 0}));
 }
 
+bool WriteSpeedDialKey(PsKeyPort& port, const CDeviceSettings& record, size_t i) {
+  device::SpeedDialWords words{};
+  device::PackTextWords(words, record.m_astrSpeedDial[i]);
+  return static_cast<bool>(port.WriteWords(kSpeedDialKeys[i], words));
+}
+
+// The write-back tries every key whatever an earlier one did.
 bool WriteSpeedDials(PsKeyPort& port, const CDeviceSettings& record) {
   bool ok = true;
-  for (size_t i = 0; i < record.m_astrSpeedDial.size(); ++i) {
-    device::SpeedDialWords words{};
-    device::PackTextWords(words, record.m_astrSpeedDial[i]);
-    ok &= static_cast<bool>(port.WriteWords(kSpeedDialKeys[i], words));
-  }
+  for (size_t i = 0; i < record.m_astrSpeedDial.size(); ++i) ok &= WriteSpeedDialKey(port, record, i);
   return ok;
 }
 
@@ -233,9 +236,7 @@ void ClearPsSettings(CDeviceSettings& values) { CopyPsSettings(CDeviceSettings()
 
 bool WriteSpeedDialKeys(PsKeyPort& port, const CDeviceSettings& record) {
   for (size_t i = 0; i < record.m_astrSpeedDial.size(); ++i) {
-    device::SpeedDialWords words{};
-    device::PackTextWords(words, record.m_astrSpeedDial[i]);
-    if (!port.WriteWords(kSpeedDialKeys[i], words)) return false;
+    if (!WriteSpeedDialKey(port, record, i)) return false;
   }
   return true;
 }

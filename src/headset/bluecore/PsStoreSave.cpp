@@ -36,7 +36,7 @@ struct FullVersion {
   int secondary = 0;
 };
 
-FullVersion ReadFullVersion(PsKeyPort& port, int model) {
+FullVersion ReadFullVersion(PsKeyPort& port, int model, device::DefaultVersionLookup defaultVersion) {
   std::array<uint8_t, 4> key{};
   const bool read = port.Read(PSKEY_FIRMWARE_VERSION, key);
   if (device::HasProductFlag(model, device::kFourNumberVersion)) {
@@ -44,7 +44,7 @@ FullVersion ReadFullVersion(PsKeyPort& port, int model) {
     return {key[3], key[2], key[1], key[0]};
   }
   if (read && key[0] != 0) return {key[0] / 10, key[0] % 10, key[3], key[2]};
-  int value = device::DefaultFirmwareVersion(model);
+  int value = defaultVersion(model);
   if (const device::LegacyVersionModel* legacy = device::FindLegacyVersionModel(model)) {
     std::array<uint8_t, 4> legacyKey{};
     value = port.Read(PSKEY_LEGACY_VERSION, legacyKey) ? legacyKey[0] : legacy->fallback;
@@ -52,11 +52,12 @@ FullVersion ReadFullVersion(PsKeyPort& port, int model) {
   return {value / 10, value % 10, 0, 0};
 }
 
-bool IsRecognisedDevice(PsKeyPort& port, const device::CDeviceSettings& recognised) {
+bool IsRecognisedDevice(PsKeyPort& port, const PsSaveTarget& target) {
+  const device::CDeviceSettings& recognised = *target.recognised;
   const auto modelKey = port.ReadWord(PSKEY_PRODUCT_ID);
   const int model = modelKey ? *modelKey : kModelOfUnreadableId;
   if (model != recognised.m_nProductId) return false;
-  const FullVersion v = ReadFullVersion(port, model);
+  const FullVersion v = ReadFullVersion(port, model, target.defaultVersion);
   return recognised.CompareFullVersion(v.major, v.minor, v.type, v.secondary) == 0;
 }
 
@@ -94,7 +95,7 @@ PsSaveResult SaveOverPersistentStore(const PsSaveTarget& target, const PsKeyWrit
     if (!dfu::DFURequestsUSB::ConnectDevice(path, transport)) continue;
     PsKeyPort port(transport);
     PsSaveResult outcome = PsSaveResult::kWritten;
-    if (!target.recognised || !IsRecognisedDevice(port, *target.recognised)) {
+    if (!target.recognised || !IsRecognisedDevice(port, target)) {
       outcome = PsSaveResult::kOtherDevice;
     } else if (!writes(port)) {
       outcome = PsSaveResult::kWriteFailed;

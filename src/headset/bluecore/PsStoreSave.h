@@ -5,6 +5,7 @@
 // and hands it to the caller's writes. The transport is closed on every way out.
 #include <functional>
 
+#include "device/DefaultFirmwareVersions.h"
 #include "device/DeviceSettings.h"
 
 namespace headset::bluecore {
@@ -18,6 +19,8 @@ struct PsSaveTarget {
   int deviceTarget = 0;                           // the product being edited
   int usbStatus = 0;                              // USB product id at recognition
   const device::CDeviceSettings* recognised = nullptr;  // the record recognition made
+  // The version (major * 10 + minor) of a model whose version key holds none.
+  device::DefaultVersionLookup defaultVersion = device::DefaultFirmwareVersion;
 };
 
 enum class PsSaveResult {

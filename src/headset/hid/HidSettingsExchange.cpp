@@ -54,11 +54,8 @@ std::vector<uint16_t> FmBlock(const CDeviceSettings& s, int presets, uint16_t ta
 bool WriteSpeedDials(platform::HidDevice* device, const CDeviceSettings& s, bool emptyAsOneWord) {
   bool ok = true;
   for (int i = 0; i < CDeviceSettings::kSpeedDialCount; ++i) {
-    device::SpeedDialWords packed{};
-    const size_t characters = static_cast<size_t>(device::PackTextWords(packed, s.m_astrSpeedDial[i]) / 2);
-    const size_t count = characters == 0 && emptyAsOneWord ? 1 : characters;
     ok &= WriteParam(device, static_cast<uint8_t>(io::HID_PARAM_SPEED_DIAL_1 + i),
-                     std::vector<uint16_t>(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(count)), false);
+                     SpeedDialParamWords(s.m_astrSpeedDial[static_cast<size_t>(i)], emptyAsOneWord), false);
   }
   return ok;
 }

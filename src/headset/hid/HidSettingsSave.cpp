@@ -6,7 +6,6 @@
 
 #include "device/ProductIds.h"
 #include "device/ProductTraits.h"
-#include "device/SpeedDialText.h"
 #include "device/Version.h"
 #include "headset/hid/SettingWords.h"
 
@@ -109,11 +108,10 @@ bool WriteHidSpeedDials(int target, HidHandles handles, const CDeviceSettings& s
   // The dual-interface family takes an empty number as no words; the others want one zero word.
   const bool emptyAsOneWord = device::HidSettingsFormOf(target) != Form::DualInterface;
   for (int i = 0; i < CDeviceSettings::kSpeedDialCount; ++i) {
-    device::SpeedDialWords packed{};
-    const size_t characters = static_cast<size_t>(device::PackTextWords(packed, s.m_astrSpeedDial[i]) / 2);
-    const size_t count = characters == 0 && emptyAsOneWord ? 1 : characters;
-    const std::vector<uint16_t> words(packed.begin(), packed.begin() + static_cast<std::ptrdiff_t>(count));
-    if (!WriteParam(handles.first, static_cast<uint8_t>(io::HID_PARAM_SPEED_DIAL_1 + i), words, false)) return false;
+    if (!WriteParam(handles.first, static_cast<uint8_t>(io::HID_PARAM_SPEED_DIAL_1 + i),
+                    SpeedDialParamWords(s.m_astrSpeedDial[static_cast<size_t>(i)], emptyAsOneWord), false)) {
+      return false;
+    }
   }
   return true;
 }

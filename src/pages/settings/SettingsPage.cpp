@@ -54,7 +54,8 @@ bool CSettingsPage::SaveOverHid() {
 
 bool CSettingsPage::SaveOverPersistentStore() {
   app::CUpdaterDlg* main = MainWindow();
-  const headset::bluecore::PsSaveTarget target{main->m_nDeviceTarget, main->m_nUsbStatus, &main->m_deviceSettings};
+  const headset::bluecore::PsSaveTarget target{main->m_nDeviceTarget, main->m_nUsbStatus, &main->m_deviceSettings,
+                                               DefaultFirmwareVersions()};
   return headset::bluecore::SaveOverPersistentStore(target, [&](headset::bluecore::PsKeyPort& port) {
            return WritePersistentStoreKeys(port);
          }) == headset::bluecore::PsSaveResult::kWritten;

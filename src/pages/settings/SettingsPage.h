@@ -2,6 +2,7 @@
 // The shape the three settings pages (5 device settings, 6 FM presets, 7 speed dial) share and the
 // main window relies on: each edits a private copy of the device record, reports whether it holds
 // changes, saves them or throws them away when the user leaves.
+#include "device/DefaultFirmwareVersions.h"
 #include "device/DeviceSettings.h"
 #include "headset/bluecore/PsKeyPort.h"
 #include "headset/hid/HidRequests.h"
@@ -52,6 +53,8 @@ class CSettingsPage : public CWizardPage {
   // false when an exchange failed.
   virtual bool HasHidPayload(int /*target*/) const { return false; }
   virtual bool WriteHidSettings(headset::hid::HidHandles /*handles*/) { return false; }
+  // How the persistent-store save takes a device whose version key holds no version.
+  virtual device::DefaultVersionLookup DefaultFirmwareVersions() const { return device::DefaultFirmwareVersion; }
   // A save that could not write: the edits are dropped, the user is told, and the wizard starts
   // over at the device selection.
   void FailSave();

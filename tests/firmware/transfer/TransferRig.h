@@ -4,6 +4,8 @@
 // manual clock whose sleeps a test can act on (the user pressing OK, the window closing).
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
@@ -60,6 +62,9 @@ struct SimFlashInterface {
       reply[io::HID_REPLY_DATA] = ready ? 1 : 0;
       readyByte3s.push_back(reply[io::HID_REPLY_DATA]);
     }
+    if (command == io::HID_CMD_READ_VERSION) {
+      std::copy(version.begin(), version.end(), reply.begin() + io::HID_REPLY_DATA);
+    }
     if (command == io::HID_CMD_READ_PARAM && request[2] == io::HID_PARAM_HW_VARIANT) {
       // Count 1, then the variant as the parameter's first word, big-endian as on the wire.
       reply[io::HID_REPLY_WORD_COUNT] = 1;
@@ -69,6 +74,7 @@ struct SimFlashInterface {
     return reply;
   }
   uint8_t hardwareVariant = 0;
+  std::array<uint8_t, 4> version{};  // major, minor, type, secondary
 
   // The count bytes (2 and 3) of the data reports, in order.
   std::vector<uint16_t> ChunkCounts() const {

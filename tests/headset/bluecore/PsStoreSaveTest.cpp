@@ -31,11 +31,12 @@ struct SaveRun {
   int writeCalls;
 };
 
-SaveRun Save(const device::CDeviceSettings& recognised, int usbStatus = 0x4D21) {
+SaveRun Save(const device::CDeviceSettings& recognised, int usbStatus = 0x4D21,
+             device::DefaultVersionLookup defaultVersion = device::DefaultFirmwareVersion) {
   const int inits = dfu::DFUTransportUSB::InitCount();
   const int deinits = dfu::DFUTransportUSB::DeinitCount();
   int calls = 0;
-  const PsSaveResult result = SaveOverPersistentStore({recognised.m_nProductId, usbStatus, &recognised},
+  const PsSaveResult result = SaveOverPersistentStore({recognised.m_nProductId, usbStatus, &recognised, defaultVersion},
                                                       [&](PsKeyPort&) { return ++calls, true; });
   return {result, dfu::DFUTransportUSB::InitCount() - inits, dfu::DFUTransportUSB::DeinitCount() - deinits,
           calls};
@@ -77,6 +78,29 @@ TEST(PsStoreSave, OnlyARecognisedDeviceThatConnectedCountsAsWritten) {
     rig.Attach({}, "1-3");
     const SaveRun run = Save(RecordOf(0x4D21, 1, 0));
     EXPECT_EQ(run.writeCalls, 1) << "only the first of two headsets";
+  }
+}
+
+TEST(PsStoreSave, AVersionlessFirstSeriesModelCountsAsItsFirstReleaseOnlyForTheSpeedDials) {
+  struct Case {
+    int minor;
+    device::DefaultVersionLookup lookup;
+    PsSaveResult result;
+  };
+  const Case cases[] = {
+      {2, device::DefaultFirmwareVersion, PsSaveResult::kWritten},
+      {0, device::DefaultFirmwareVersion, PsSaveResult::kOtherDevice},
+      {0, device::SpeedDialSaveDefaultFirmwareVersion, PsSaveResult::kWritten},
+      {2, device::SpeedDialSaveDefaultFirmwareVersion, PsSaveResult::kOtherDevice},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.minor);
+    recogtest::Rig rig;
+    sim::HeadsetProfile profile;
+    profile.modelId = 0x4D35;
+    profile.firmwareVersion = {0, 0, 0, 0};
+    rig.Attach(profile);
+    EXPECT_EQ(Save(RecordOf(0x4D35, 1, c.minor), 0x4D21, c.lookup).result, c.result);
   }
 }
 

@@ -7,9 +7,15 @@
 
 #include "SimBlueCoreHeadset.h"
 #include "app/MainWindowFixture.h"
+#include "app/MainWindowIds.h"
 #include "controls/DialogMessageBox.h"
+#include "firmware/update/DialogFirmwareUpdate.h"
+#include "framework/Button.h"
 #include "framework/TestSeams.h"
+#include "headset/RecognitionRig.h"
 #include "localization/SharedTexts.h"
+#include "localization/StatusTexts.h"
+#include "pages/settings/DeviceSettingIds.h"
 
 namespace testing_pages {
 namespace {
@@ -64,6 +70,51 @@ TEST_F(SettingsSaveTest, SideToneChangeWritesOnlyTheFeatureWordThenRecognisesAga
   EXPECT_FALSE(W().m_bBusy);
 }
 
+TEST_F(SettingsSaveTest, YesToTheLeavingPromptSavesAndGoesOnToTheAskedPage) {
+  pages::CDialogDeviceSetting& page = Enter();
+  page.m_editedSettings.m_bSidetone = false;
+  fw::ModalScript script;
+  script.Press(fw::IDOK);
+  W().GoToFirmwareRestorePage(true);
+  ASSERT_EQ(script.Dialogs().size(), 1u);
+  EXPECT_EQ(Writes().size(), 1u);
+  EXPECT_EQ(recognition_->m_nReturnPage, 104);
+  EXPECT_EQ(ShownPage(W()), 4);
+}
+
+// The demo's way: recognised by NEXT, Side Tone switched off on page 5, SAVE pressed; the headset
+// holds the change and page 5 shows it as recognition read it back.
+TEST_F(SettingsSaveTest, SideToneSavedEndToEndShowsTheHeadsetAsReadAgain) {
+  headset_ = std::make_shared<sim::SimBlueCoreHeadset>();
+  usb_.Attach("1-2", headset_);
+  app::CUpdaterDlg& w = Start();
+  const auto press = [&](int id) { w.SendMessage(fw::WM_COMMAND, fw::MakeCommand(id, fw::BN_CLICKED), 0); };
+  press(app::IDC_NEXT);
+  press(app::IDC_NEXT);
+  ASSERT_TRUE(w.m_bDeviceRecognized);
+  ASSERT_TRUE(w.m_deviceSettings.m_bSidetone);
+  // Page 3 reads its firmware list, busy meanwhile; the server is away, so it offers nothing.
+  server_.SetReachable(false);
+  ASSERT_TRUE(w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST));
+  ASSERT_FALSE(w.m_bBusy);
+  press(app::IDC_NAV_DEVICE_SETTING);
+  ASSERT_EQ(ShownPage(w), 5);
+  pages::CDialogDeviceSetting& page = w.m_dlgDeviceSetting;
+  ASSERT_TRUE(fw::Click(*page.GetDlgItem(pages::IDC_SIDETONE_DISABLE)));
+  ASSERT_TRUE(fw::Click(w.m_btnAction));
+
+  const std::optional<std::vector<uint8_t>> key = headset_->Key(0x028E);
+  ASSERT_TRUE(key);
+  EXPECT_EQ((*key)[1] & 0x01, 0) << "side tone off in the headset";
+  EXPECT_EQ(ShownPage(w), 5);
+  EXPECT_FALSE(w.m_deviceSettings.m_bSidetone);
+  EXPECT_EQ(page.Control<fw::Button>(pages::IDC_SIDETONE_DISABLE)->GetCheck(), fw::BST_CHECKED);
+  EXPECT_EQ(page.IsSettingsModified(), 0);
+  EXPECT_TRUE(w.m_bStatusNormal);
+  EXPECT_EQ(w.m_staticStatusText.GetWindowText(), text::GetPageSuccessText(5, 0x4D21, 0));
+  EXPECT_FALSE(w.m_bBusy);
+}
+
 TEST_F(SettingsSaveTest, PendingPageAndNothingChanged) {
   pages::CDialogDeviceSetting& page = Enter();
   page.m_nPendingPage = 3;
@@ -79,6 +130,7 @@ struct FailureCase {
   bool refuseWrite;
   bool unplug;
   bool writesTried;
+  bool replaceByUnconnectable = false;  // the scan shows it, but it takes no connection
 };
 
 TEST_F(SettingsSaveTest, EveryFailureDropsTheEditsWarnsAndStartsOver) {
@@ -88,6 +140,7 @@ TEST_F(SettingsSaveTest, EveryFailureDropsTheEditsWarnsAndStartsOver) {
        false},
       {"the write refused", nullptr, true, false, true},
       {"the headset unplugged", nullptr, false, true, false},
+      {"a device that does not connect", nullptr, false, true, false, true},
   };
   for (const FailureCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -96,6 +149,7 @@ TEST_F(SettingsSaveTest, EveryFailureDropsTheEditsWarnsAndStartsOver) {
     pages::CDialogDeviceSetting& page = Enter(profile);
     if (c.refuseWrite) headset_->FailKeyWrite(0x028E, 1);
     if (c.unplug) usb_.Remove("1-2");
+    if (c.replaceByUnconnectable) usb_.Attach("1-2", std::make_shared<recogtest::PlainUsbDevice>(0x092B, 0x4D21));
     page.m_editedSettings.m_bSidetone = false;
 
     fw::ModalScript script;
