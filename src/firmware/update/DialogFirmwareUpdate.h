@@ -172,8 +172,7 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
 
  protected:
   // Starts the thread routine of a HID route on the device that has passed its presence and
-  // version checks; the thread owns the main window's open interfaces until it is joined. A route
-  // without a routine ends with "cannot update".
+  // version checks; the thread owns the main window's open interfaces until it is joined.
   virtual void StartTransferForRoute(device::UpdateRoute route);
 
  private:

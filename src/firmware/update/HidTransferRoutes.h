@@ -1,7 +1,6 @@
 #pragma once
-// Which thread routine carries an update of each HID route, and which versions the dispatcher asks
-// the device for before it starts it. A route whose routine is not written yet has none here, and
-// its update ends as a failure once the device has passed its presence test.
+// Which thread routine carries an update of each route that is not the DFU library's, and which
+// versions the dispatcher asks the device for before it starts it.
 #include <stop_token>
 
 #include "device/FirmwareUpdateSets.h"
@@ -21,7 +20,7 @@ enum class HidVersionCheck {
 
 struct HidTransferRoute {
   device::UpdateRoute route;
-  HidTransferRoutine routine;  // null: not available in this program yet
+  HidTransferRoutine routine;
   HidVersionCheck versionCheck;
 };
 

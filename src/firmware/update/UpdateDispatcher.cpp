@@ -316,7 +316,7 @@ void CDialogFirmwareUpdate::PrepareBootLoaderThenDfu() {
 void CDialogFirmwareUpdate::StartTransferForRoute(device::UpdateRoute route) {
   app::CUpdaterDlg* main = MainWindow();
   const HidTransferRoute* row = FindHidTransferRoute(route);
-  if (!row || !row->routine) return FailJob(text::GetCannotUpdateFirmwareText);
+  if (!row) return FailJob(text::GetCannotUpdateFirmwareText);
   // A thread of an earlier job has ended with that job; what is left of it goes now.
   EndTransferThread();
   m_transferFirst = std::move(main->m_hHidDevice);

@@ -249,6 +249,11 @@ TEST(UpdateThreadHidDualModule, EveryFailingStepGivesUpWithItsTag) {
       {"[6]", [](DualModuleRig& r) { r.firstSide.refuseAt[HID_CMD_MODULE_ON] = 1; }},
       {"[7]", [](DualModuleRig& r) { r.moduleAppearances = 0; }},
       {"[8]", [](DualModuleRig& r) { r.module.side.refuseAt[HID_CMD_BEGIN_SECTION] = 1; }},
+      {"[10][1]",
+       [](DualModuleRig& r) {
+         r.module.version = std::nullopt;  // a plain transfer
+         r.module.side.silentAt[HID_CMD_SECTION_DATA] = 2;
+       }},
       {"[10][2]", [](DualModuleRig& r) { r.module.side.silentAt[HID_CMD_SECTION_DATA] = 2; }},
       {"[11]", [](DualModuleRig& r) { r.module.side.refuseAt[HID_CMD_END_SECTION] = 1; }},
       {"[12]", [](DualModuleRig& r) { r.module.side.refuseAt[HID_CMD_FINISH_UPDATE] = 1; }},
