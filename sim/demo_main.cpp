@@ -7,9 +7,10 @@
 // that cannot be written), in a private temporary folder made for the run and removed after it.
 //
 //   corvale-manager-demo                   runs the program
-//   corvale-manager-demo --screenshots DIR walks pages 1 to 5 and 7 in every language and writes PNG
+//   corvale-manager-demo --screenshots DIR walks pages 1 to 7 in every language and writes PNG
 //                                          pictures of the window, of the offer of new firmware,
 //                                          of a message box with one and with three buttons, of
+//                                          the FM presets page with its two message boxes, of
 //                                          page 5's grid for a few grid products (English, German),
 //                                          and of a test settings grid with every cell kind, to DIR
 #include <stdlib.h>
@@ -43,6 +44,7 @@
 #include "framework/Dialog.h"
 #include "framework/TestSeams.h"
 #include "io/AtomicFile.h"
+#include "localization/FmPresetTexts.h"
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
@@ -289,6 +291,42 @@ bool ShootRestorePage(app::CUpdaterDlg& window, sim::SimUpdateServer& server, co
   return ok;
 }
 
+// Page 6 for an FM product with a few presets on, then the page's range message and RDS help box;
+// the wizard ends on page 5 again.
+bool ShootFmPage(app::CUpdaterDlg& window, const fs::path& dir, const std::string& tag, int language) {
+  device::CDeviceSettings& device = window.m_deviceSettings;
+  device.m_nProductId = 0x5610;
+  device.SetDefaults(0x5610, 1, 0);
+  device.m_nFmRegion = 4;
+  device.m_anFmPreset = {8750, 9010, 10130, 0, 0, 0, 9990, 0, 10800, 0};
+  device.m_bFmRds = 1;
+  window.m_nDeviceTarget = 0x5610;
+  window.m_bDeviceRecognized = true;
+  // Nothing was edited on page 5, so leaving it asks nothing.
+  window.m_dlgDeviceSetting.m_editedSettings.CopyFrom(device, true);
+  window.GoToDeviceSettingSecondPage(true);
+  bool ok = Shoot(window, dir, tag + "-6-fm-presets");
+  const struct {
+    std::string text;
+    bool warning;
+    fw::Size size;
+    const char* name;
+  } boxes[] = {
+      {text::Format(text::GetFmPresetRangeText(language), 76.0, 95.0), true, {415, 130}, "-6-fm-range"},
+      {text::GetRdsHelpText(language), false, {540, 195}, "-6-fm-rds-help"},
+  };
+  for (const auto& b : boxes) {
+    controls::CDialogMessageBox box(&window);
+    box.Setup(b.text, b.warning, std::nullopt, text::GetOkText(language), b.size);
+    if (!box.Create()) return false;
+    box.ShowWindow(true);
+    ok = Shoot(box, dir, tag + b.name) && ok;
+    box.DestroyWindow();
+  }
+  window.GoToDeviceSettingPage(true);
+  return ok;
+}
+
 int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const fs::path& dir) {
   std::error_code error;
   fs::create_directories(dir, error);
@@ -320,6 +358,7 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
     ok = Shoot(window, dir, tag + "-7-speed-dial") && ok;
     window.GoToDeviceSettingPage(true);
     ok = Shoot(window, dir, tag + "-5-settings") && ok;
+    ok = ShootFmPage(window, dir, tag, language) && ok;
   }
   ok = ShootSettingsGrids(window, dir) && ok;
   window.DestroyWindow();

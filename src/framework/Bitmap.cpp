@@ -118,6 +118,7 @@ Bitmap Bitmap::FromBackground(const Window& window) {
 
 bool Bitmap::IsNull() const { return !impl_ || impl_->image.isNull(); }
 bool Bitmap::HasFineImage() const { return impl_ && !impl_->fine.isNull(); }
+Bitmap Bitmap::FineImage() const { return HasFineImage() ? detail::BitmapFromImage(impl_->fine) : Bitmap(); }
 bool Bitmap::IsPlaceholder() const { return impl_ && impl_->placeholder; }
 int Bitmap::ResourceId() const { return impl_ ? impl_->resourceId : 0; }
 int Bitmap::Width() const { return impl_ ? impl_->image.width() : 0; }

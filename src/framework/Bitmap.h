@@ -41,6 +41,8 @@ class Bitmap {
   // Whether the picture also comes drawn at twice the size (resource "<id>@2x.png"), which a
   // screen with a device pixel ratio of 2 shows instead.
   bool HasFineImage() const;
+  // That picture at twice the size; null when there is none.
+  Bitmap FineImage() const;
   bool IsPlaceholder() const;
   int ResourceId() const;  // 0 when not loaded from a resource
   int Width() const;

@@ -1,6 +1,7 @@
 #include "framework/Edit.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -16,6 +17,23 @@ namespace fw {
 namespace {
 QLineEdit* Line(const Window* w) { return qobject_cast<QLineEdit*>(detail::WidgetOf(w)); }
 QPlainTextEdit* Multi(const Window* w) { return qobject_cast<QPlainTextEdit*>(detail::WidgetOf(w)); }
+
+// A single-line edit that tells its dialog when it gets and loses the focus. A pop-up menu taking
+// the keyboard for a moment is no loss of focus.
+class LineEdit : public detail::Host<QLineEdit> {
+ public:
+  using detail::Host<QLineEdit>::Host;
+
+ protected:
+  void focusInEvent(QFocusEvent* e) override {
+    detail::Host<QLineEdit>::focusInEvent(e);
+    if (e->reason() != Qt::PopupFocusReason) FwWindow()->NotifyParent(EN_SETFOCUS);
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    detail::Host<QLineEdit>::focusOutEvent(e);
+    if (e->reason() != Qt::PopupFocusReason) FwWindow()->NotifyParent(EN_KILLFOCUS);
+  }
+};
 }  // namespace
 
 Edit::Edit() = default;
@@ -41,7 +59,7 @@ detail::Native* Edit::CreateNative(detail::Native* parentNative, const ControlTe
     });
     return detail::AsNative(edit);
   }
-  auto* edit = new detail::Host<QLineEdit>(this, parent);
+  auto* edit = new LineEdit(this, parent);
   edit->setText(detail::ToQt(t.text));
   edit->setReadOnly(t.style & CS_READONLY);
   edit->setFrame(t.style & CS_BORDER);

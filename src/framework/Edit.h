@@ -1,6 +1,7 @@
 #pragma once
 // Edit control: single line, or multi-line (CS_MULTILINE), optionally read-only. A change made by
-// the user or by SetWindowText sends EN_CHANGE to the parent.
+// the user or by SetWindowText sends EN_CHANGE to the parent; a single-line edit also sends
+// EN_SETFOCUS and EN_KILLFOCUS when it gets and loses the focus.
 #include <string>
 
 #include "framework/Window.h"

@@ -296,6 +296,7 @@ bool Window::SetTimer(unsigned id, unsigned ms) {
   }
   slot.first = ms;
   slot.second->start(static_cast<int>(std::max(1u, ms)));
+  ++impl_->timerArmings[id];
   return true;
 }
 
@@ -320,6 +321,11 @@ bool Window::FireTimer(unsigned id) {
   if (!IsTimerArmed(id)) return false;
   OnTimer(id);
   return true;
+}
+
+unsigned Window::TimerArmings(unsigned id) const {
+  auto it = impl_->timerArmings.find(id);
+  return it == impl_->timerArmings.end() ? 0 : it->second;
 }
 
 std::vector<unsigned> Window::ArmedTimers() const {

@@ -111,6 +111,8 @@ class Window {
   unsigned TimerInterval(unsigned id) const;
   bool FireTimer(unsigned id);
   std::vector<unsigned> ArmedTimers() const;
+  // How often SetTimer has armed (or re-armed) timer `id` of this window.
+  unsigned TimerArmings(unsigned id) const;
 
   // --- Painting ------------------------------------------------------------------------------
   // Paints this window on `dc` the way it paints on screen (tests pass a RecordingDeviceContext).

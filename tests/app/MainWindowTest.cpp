@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, AFirstRunShowsTheWindowAndClosesCleanly) {
 TEST_F(MainWindowTest, EscapeDoesNothingOnAnyPage) {
   app::CUpdaterDlg& w = Start();
   for (int page = 1; page <= 7; ++page) {
-    Recognise(w);  // pages 1 and 2 forget the device
+    Recognise(w, 0x5040);  // pages 1 and 2 forget the device; it has an FM radio for page 6
     w.GoToPage(page);
     ASSERT_EQ(ShownPage(w), page);
     fw::Dialog& shown = *w.PageWindow(page);

@@ -67,7 +67,7 @@ class FrameStatesTest : public testing_app::StartedMainWindowTest {
   void Arrange(const FrameCase& c) {
     W().m_bPageListOpen = false;
     setting_->unsaved = 0;
-    Recognise(W());
+    Recognise(W(), 0x5040);  // a product with every settings page
     W().GoToPage(c.page);
     ASSERT_EQ(W().m_nCurrentPage, c.page);
     W().m_nDeviceTarget = c.target;
@@ -246,7 +246,7 @@ TEST_F(NavigationTest, NextOnFirstPageTargetsTheEditionProductAndRecognitionFind
 }
 
 TEST_F(NavigationTest, TwoSettingsKindsShowTwoTabsAndThreeOpenTheList) {
-  W().m_nDeviceTarget = 0x4D10;
+  W().m_nDeviceTarget = 0x5040;
   W().m_bDeviceRecognized = true;
   W().m_nSettingsPageCount = 2;
   W().m_anSettingsPages = {1, 2, 0};

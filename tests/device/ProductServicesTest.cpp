@@ -152,6 +152,10 @@ TEST(RadioServices, FmBandAndChannelGridPerRegion) {
     EXPECT_EQ(CheckFmFrequency(r, g.highest - 1), kFmFrequencyOffGrid);
     EXPECT_EQ(CheckFmFrequency(r, INT_MIN), kFmFrequencyOutOfBand);
     EXPECT_EQ(CheckFmFrequency(r, INT_MAX), kFmFrequencyOutOfBand);
+    ASSERT_NE(FindFmBand(r), nullptr);
+    EXPECT_EQ(FindFmBand(r)->lowest, g.lowest);
+    EXPECT_EQ(FindFmBand(r)->highest, g.highest);
+    EXPECT_EQ(FindFmBand(r)->step, g.step);
   }
   EXPECT_EQ(CheckFmFrequency(1, 8750), kFmFrequencyValid);
   EXPECT_EQ(CheckFmFrequency(1, 8760), kFmFrequencyOffGrid);  // Americas: odd 200 kHz channels
@@ -162,6 +166,7 @@ TEST(RadioServices, FmBandAndChannelGridPerRegion) {
   // A region outside the table has no band at all.
   for (int region : {-1, kFmRegionCount, 0x56E9, INT_MIN, INT_MAX}) {
     EXPECT_EQ(CheckFmFrequency(region, 9000), kFmFrequencyOutOfBand) << region;
+    EXPECT_EQ(FindFmBand(region), nullptr) << region;
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "TestDialogs.h"
 #include "framework/Bitmap.h"
 #include "framework/Button.h"
@@ -156,6 +158,40 @@ TEST(Bitmaps, ResourcesLoadByIdAndMissingOnesGiveAPlaceholder) {
   EXPECT_EQ(missing.GetSize(), (fw::Size{5, 6}));
   EXPECT_EQ(fw::Bitmap::Load(99998).GetSize(), (fw::Size{1, 1}));
   EXPECT_EQ(missing.GetPixel(10, 10), fw::colours::kBlack) << "outside the picture";
+}
+
+// Every picture we ship is drawn at twice the size too, and that drawing is the same picture: each
+// 2 x 2 block of it, averaged, is close to the plain picture's pixel.
+TEST(Bitmaps, EveryShippedPictureComesAtTwiceTheSizeAsTheSamePicture) {
+  int pictures = 0;
+  for (int id = 1; id < 1000; ++id) {
+    if (!fw::Bitmap::Exists(id)) continue;
+    SCOPED_TRACE(id);
+    ++pictures;
+    const fw::Bitmap plain = fw::Bitmap::Load(id);
+    ASSERT_TRUE(plain.HasFineImage());
+    const fw::Bitmap fine = plain.FineImage();
+    ASSERT_EQ(fine.GetSize(), (fw::Size{plain.Width() * 2, plain.Height() * 2}));
+    long difference = 0;
+    for (int y = 0; y < plain.Height(); ++y) {
+      for (int x = 0; x < plain.Width(); ++x) {
+        int sum[3] = {0, 0, 0};
+        for (int dy = 0; dy < 2; ++dy) {
+          for (int dx = 0; dx < 2; ++dx) {
+            const fw::Colour c = fine.GetPixel(2 * x + dx, 2 * y + dy);
+            sum[0] += c.r;
+            sum[1] += c.g;
+            sum[2] += c.b;
+          }
+        }
+        const fw::Colour c = plain.GetPixel(x, y);
+        difference += std::abs(sum[0] / 4 - c.r) + std::abs(sum[1] / 4 - c.g) + std::abs(sum[2] / 4 - c.b);
+      }
+    }
+    // Edges fall differently at the two sizes; a misplaced or different drawing is far above this.
+    EXPECT_LT(difference / (3.0 * plain.Width() * plain.Height()), 24.0);
+  }
+  EXPECT_GT(pictures, 0);
 }
 
 TEST(Bitmaps, ImageListCutsAStripIntoEqualImages) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "localization/CommaLocale.h"
+
 namespace {
 
 struct Case {
@@ -41,6 +45,30 @@ TEST(SafeFormat, MixedKindsPrintSensibly) {
   EXPECT_EQ(text::Format("%s", 12), "12");
   EXPECT_EQ(text::Format("%d", "x"), "x");
   EXPECT_EQ(text::Format("%s", std::string("\xE6\x97\xA5\xE6\x9C\xAC")), "\xE6\x97\xA5\xE6\x9C\xAC");
+}
+
+TEST(SafeFormat, FixedPointRoundsToItsPrecision) {
+  const struct {
+    const char* format;
+    double value;
+    std::string expected;
+  } cases[] = {
+      {"%0.1f MHz", 87.5, "87.5 MHz"}, {"%0.1f", 76.0, "76.0"},   {"%0.1f", 107.9, "107.9"},
+      {"%.2f", -0.125, "-0.12"},       {"%6.1f|", 9.96, "  10.0|"}, {"%f", 1.5, "1.500000"},
+      {"%.0f", 2.5, "2"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(text::Format(c.format, c.value), c.expected) << c.format;
+  EXPECT_EQ(text::Format("%0.1f", 95), "95.0") << "an integer argument is printed as a real number";
+  EXPECT_EQ(text::Format("%d", 95.7), "95") << "and a real one as an integer is cut";
+}
+
+TEST(SafeFormat, FixedPointWritesADotUnderADecimalCommaLocale) {
+  testing_text::CommaLocale comma;
+  if (!comma.Active()) GTEST_SKIP() << "no decimal-comma locale available";
+  char printed[16];
+  std::snprintf(printed, sizeof printed, "%0.1f", 95.0);
+  ASSERT_STREQ(printed, "95,0") << "the locale is in force";
+  EXPECT_EQ(text::Format("%0.1f MHz and %0.1f MHz", 76.0, 95.0), "76.0 MHz and 95.0 MHz");
 }
 
 }  // namespace

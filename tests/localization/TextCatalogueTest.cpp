@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TextChecks.h"
+#include "localization/FmPresetTexts.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SelectionPageTexts.h"
@@ -36,6 +37,13 @@ std::vector<Entry> Catalogue() {
        "Manager Software Language"},
       {"GetOkText", GetOkText, "OK"},
       {"GetSendEmailText", GetSendEmailText, "SEND Email"},
+      {"GetFmPresetRangeText", GetFmPresetRangeText,
+       "FM Radio preset should be between %0.1f MHz and %0.1f MHz. Enter valid value again."},
+      {"GetFmPresetInvalidText", GetFmPresetInvalidText, "FM Radio preset is not valid. Enter valid value again."},
+      {"GetRdsHelpText", GetRdsHelpText,
+       "[RDS (Radio Data System) AF (Alternative Frequencies)]\nRDS AF (Radio Data System Alternative Frequencies) "
+       "enables the headset to re-tune to an alternative frequency for the same radio station if the primary "
+       "frequency loses signal strength. Please check that your local radio stations support the RDS AF feature."},
       {"GetCancelText", GetCancelText, "CANCEL"},
       {"GetYesText", GetYesText, "YES"},
       {"GetNoText", GetNoText, "NO"},

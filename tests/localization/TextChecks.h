@@ -15,7 +15,7 @@ inline std::vector<std::string> PlaceholderSequence(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '%') continue;
     std::size_t j = i + 1;
-    constexpr std::string_view kFlagsWidthsAndLengths = "-0123456789lh";
+    constexpr std::string_view kFlagsWidthsAndLengths = "-0123456789.lh";
     while (j < text.size() && kFlagsWidthsAndLengths.find(text[j]) != std::string_view::npos) ++j;
     const std::size_t end = j < text.size() ? j + 1 : text.size();
     out.emplace_back(text.substr(i, end - i));

@@ -9,6 +9,7 @@
 #include "device/UsbDeviceCount.h"
 #include "device/UsbIdentities.h"
 #include "firmware/update/DialogFirmwareUpdate.h"
+#include "firmware/update/FirmwareOkHook.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/PageNumbers.h"
@@ -57,6 +58,8 @@ bool MoveFile(const std::string& from, const std::string& to) {
 int ShowBox(app::CUpdaterDlg& main, const std::string& message, bool warning, fw::Size size) {
   controls::CDialogMessageBox box(&main);
   box.Setup(message, warning, std::nullopt, text::GetOkText(main.m_nLanguage), size);
+  // The camera's closing box holds its OK while the camera settles, as every firmware box does.
+  box.SetOkHook(FirmwareOkHook(main));
   return box.DoModal();
 }
 

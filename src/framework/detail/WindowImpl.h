@@ -41,6 +41,7 @@ struct WindowImpl {
   QObject* context = nullptr;
   std::shared_ptr<Mailbox> mailbox = std::make_shared<Mailbox>();
   std::map<unsigned, std::pair<unsigned, QTimer*>> timers;  // id -> (period, timer)
+  std::map<unsigned, unsigned> timerArmings;                // id -> SetTimer calls
   std::string text;
   std::optional<Font> font;
   bool suppressPaint = false;  // while its background is being captured

@@ -39,7 +39,7 @@ TEST(DfuCallbackQueue, MergesOnlyConsecutiveTransferProgress) {
 class DfuCallbackPageTest : public testing_app::StartedMainWindowTest {};
 
 // A fake engine reports from its own thread as fast as it can while the UI thread takes records.
-TEST_F(DfuCallbackPageTest, ABurstOfTransferReportsNeverHidesTheEndOfTheTransfer) {
+TEST_F(DfuCallbackPageTest, ABurstOfTransferReportsNeverHidesTheEndOfTheTransferAndThePollStartsOnce) {
   for (int run = 0; run < 20; ++run) {
     firmware::CDialogFirmwareUpdate& page = W().m_dlgFirmwareUpdate;
     W().m_nDeviceTarget = 0x4D21;
@@ -49,10 +49,15 @@ TEST_F(DfuCallbackPageTest, ABurstOfTransferReportsNeverHidesTheEndOfTheTransfer
     page.m_nActiveEngine = 1;
     page.m_bDeviceBackTimer = false;
     page.KillTimer(firmware::TIMER_DEVICE_BACK);
+    const unsigned armingsBefore = page.TimerArmings(firmware::TIMER_DEVICE_BACK);
     std::thread engine([&page] {
       for (int percent = 0; percent < 500; ++percent) page.OnDfuProgress(percent % 100, Activity(dfu::kActivityTransferring));
       page.OnDfuProgress(0, Activity(dfu::kActivityImageTransferred));
       page.OnDfuProgress(0, Activity(dfu::kActivityResetIssued));
+      // The manifest's completion once the device is back asks for the poll too.
+      dfu::DFUEngine::Status manifested;
+      manifested.operation = dfu::kOperationManifest;
+      page.OnDfuComplete(0, manifested);
     });
     for (int round = 0; round < 100000 && !page.IsTimerArmed(firmware::TIMER_DEVICE_BACK); ++round) {
       fw::Application::ProcessPendingMessages();
@@ -62,6 +67,7 @@ TEST_F(DfuCallbackPageTest, ABurstOfTransferReportsNeverHidesTheEndOfTheTransfer
     fw::Application::ProcessPendingMessages();
     EXPECT_EQ(job.m_nState, firmware::JOB_WAITING_RESTART);
     EXPECT_TRUE(page.IsTimerArmed(firmware::TIMER_DEVICE_BACK));
+    EXPECT_EQ(page.TimerArmings(firmware::TIMER_DEVICE_BACK) - armingsBefore, 1u) << "armed exactly once";
     EXPECT_TRUE(page.m_bTransferDone);
   }
 }

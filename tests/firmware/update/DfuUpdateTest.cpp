@@ -13,7 +13,9 @@
 
 #include "SimBlueCoreHeadset.h"
 #include "SimDfuImage.h"
+#include "SimFirmwareImage.h"
 #include "app/MainWindowFixture.h"
+#include "device/FirmwareUpdateSets.h"
 #include "device/PsKeys.h"
 #include "controls/DialogMessageBox.h"
 #include "framework/TestSeams.h"
@@ -22,6 +24,8 @@
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
 #include "platform/Clock.h"
+#include "platform/Drives.h"
+#include "localization/SafeFormat.h"
 
 namespace testing_app {
 namespace {
@@ -160,6 +164,7 @@ TEST_F(DfuUpdateTest, UpdatesTheHeadsetAfterArchivingItsSettings) {
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
   EXPECT_EQ(recognition_->silentRuns, 1) << "recognition runs again";
   EXPECT_FALSE(w.m_dlgFirmwareUpdate.m_job.m_pPopup);
+  EXPECT_EQ(w.m_dlgFirmwareUpdate.TimerArmings(firmware::TIMER_DEVICE_BACK), 1u) << "one poll for the device";
 }
 
 // Writes past `bytes` fail (EFBIG) while the object lives.
@@ -331,6 +336,206 @@ TEST_F(DfuUpdateTest, ARestoreUsesTheSameDispatcherWithoutAnArchive) {
   EXPECT_EQ(recognition_->lastToWrite, &w.m_dlgFirmwareRestore.m_archivedSettings) << "settings written back";
   EXPECT_FALSE(io::ReadWholeFile(ArchivePath()).has_value());
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+}
+
+
+// The camera product's image holds the headset's DFU file and the camera's firmware: the DFU file
+// goes to the headset, the camera's file onto the camera's card once the headset is back.
+class SplitImageTest : public DfuUpdateTest {
+ protected:
+  static constexpr const char* kCameraBytes = "camera firmware bytes";
+
+  std::string Container(uint32_t product, std::vector<std::vector<uint8_t>> sections) {
+    sim::SimContainerSpec spec;
+    spec.productId = product;
+    spec.newerLayout = false;
+    for (auto& bytes : sections) spec.sections.push_back({.bytes = std::move(bytes)});
+    const std::string path = folder_ + "/camera.img";
+    EXPECT_TRUE(sim::WriteFile(path, sim::MakeFirmwareImage(spec)));
+    return path;
+  }
+  std::string Container() {
+    const std::string camera(kCameraBytes);
+    return Container(0x3020, {sim::MakeDfuFile(Spec()), std::vector<uint8_t>(camera.begin(), camera.end())});
+  }
+  // A mounted card that carries the camera's marker file.
+  std::string Card() {
+    const std::string card = folder_ + "/card";
+    EXPECT_EQ(mkdir(card.c_str(), 0755), 0);
+    drives_.AddRoot(card);
+    drives_.AddFile(card, "thessik.bin");
+    return card;
+  }
+  bool InImageFolder(const char* name) const { return io::ReadWholeFile(ImageFolder() + "/" + name).has_value(); }
+
+  platform::FakeDrives drives_;
+  platform::Drives::Scoped useDrives_{drives_};
+};
+
+TEST_F(SplitImageTest, TheHeadsetTakesTheDfuFileAndTheCardTheCameraFile) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage();
+  w.m_nDeviceTarget = 0x3020;
+  const std::string card = Card();
+  fw::ModalScript script;
+  script.Press(fw::IDOK);
+  PressUpdate(w, Container());
+  const uint32_t before = platform::Clock::Get().TickCount();
+  ASSERT_TRUE(RunJob(w));
+
+  EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x4D21, 0));
+  EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+  EXPECT_EQ(io::ReadWholeFile(card + "/pxe27_100.bin").value_or(""), kCameraBytes);
+  EXPECT_FALSE(InImageFolder(firmware::kSplitDfuFileName));
+  EXPECT_FALSE(InImageFolder(firmware::kSplitCameraFileName));
+  ASSERT_EQ(script.Dialogs().size(), 1u);
+  EXPECT_EQ(script.Last().Text(controls::IDC_MESSAGE_TEXT), text::GetCameraReconnectText(0));
+  // Its OK keeps the program busy while the camera settles, once.
+  EXPECT_GE(platform::Clock::Get().TickCount() - before, 10000u);
+  EXPECT_FALSE(w.m_bWaitAfterOk);
+  EXPECT_EQ(recognition_->silentRuns, 1);
+}
+
+TEST_F(SplitImageTest, AnImageThatCannotBeSplitOrACameraFileWithNowhereToGoIsAFailure) {
+  const std::string camera(kCameraBytes);
+  const std::vector<uint8_t> cameraBytes(camera.begin(), camera.end());
+  struct Case {
+    const char* what;
+    std::function<std::string()> image;
+    std::function<void()> drives;
+    std::string reason;
+    bool beforeTransfer;
+  };
+  const Case cases[] = {
+      {"an image of another product",
+       [&] { return Container(0x3010, {sim::MakeDfuFile(Spec()), cameraBytes}); }, nullptr,
+       text::GetFirmwareCorruptedText(0), true},
+      {"an image without the camera's file", [this] { return Container(0x3020, {sim::MakeDfuFile(Spec())}); },
+       nullptr, text::GetFirmwareCorruptedText(0), true},
+      {"a first section that is no DFU file",
+       [&] { return Container(0x3020, {std::vector<uint8_t>(2000, 0x41), cameraBytes}); }, nullptr,
+       text::GetCannotGetStatusText(0), true},
+      {"a DFU file for another model",
+       [&] {
+         sim::SimImageSpec spec = Spec();
+         spec.description = "VKT_TQG27N#4D20";
+         return Container(0x3020, {sim::MakeDfuFile(spec), cameraBytes});
+       },
+       nullptr, text::GetFirmwareNotForModelText(0x3020, 0), true},
+      {"no camera card", [this] { return Container(); }, nullptr, text::GetCheckSdCardText(0), false},
+      {"a card the file cannot be written to", [this] { return Container(); },
+       [this] {
+         drives_.AddRoot(folder_ + "/gone");
+         drives_.AddFile(folder_ + "/gone", "thessik.bin");
+       },
+       text::GetCameraUpdateFailedText(0), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    app::CUpdaterDlg& w = OpenOnUpdatePage();
+    w.m_nDeviceTarget = 0x3020;
+    if (c.drives) c.drives();
+    // Files an earlier run left behind are never what gets flashed.
+    ASSERT_TRUE(io::WriteFileAtomically(ImageFolder() + "/" + firmware::kSplitDfuFileName, "stale"));
+    ASSERT_TRUE(io::WriteFileAtomically(ImageFolder() + "/" + firmware::kSplitCameraFileName, "stale"));
+    PressUpdate(w, c.image());
+    ASSERT_TRUE(RunJob(w));
+    EXPECT_EQ(w.GetStatusMessage(), text::GetPageFailureText(3, 0x4D21, 0) + ". " + c.reason);
+    EXPECT_FALSE(w.m_bStatusNormal) << "the error colour";
+    EXPECT_EQ(recognition_->silentRuns, 0);
+    if (c.beforeTransfer) {
+      EXPECT_TRUE(headset_->DfuRequests().empty());
+      EXPECT_EQ(io::ReadWholeFile(ImageFolder() + "/" + firmware::kSplitCameraFileName).value_or(""),
+                c.reason == text::GetFirmwareCorruptedText(0) ? "" : kCameraBytes);
+    } else {
+      EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+    }
+  }
+}
+
+// The two-device product: both units are flashed, the second only once the first runs again.
+class TwoDeviceTest : public DfuUpdateTest {
+ protected:
+  // Attaches a second unit behind the first.
+  void AttachSecond() {
+    second_ = std::make_shared<sim::SimBlueCoreHeadset>();
+    usb_.Attach("1-3", second_);
+  }
+  // The job as the checks of the dispatcher leave it, the driver started as the dispatcher starts it.
+  void StartDriver(app::CUpdaterDlg& w) {
+    firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
+    w.m_nDeviceTarget = device::kTwoDeviceProduct;
+    w.m_bBusy = true;
+    page.m_job.m_strImagePath = Image();
+    page.m_job.m_nState = firmware::JOB_IMAGE_OK;
+    page.m_job.m_nError = firmware::JOB_ERROR_NONE;
+    page.m_nProgressCallbacks = 0;
+    page.m_bStepStarted = true;
+    page.StartDfuReconfigure();
+    page.m_job.m_nState = firmware::JOB_RECONFIGURING;
+    page.SetTimer(firmware::TIMER_UPDATE_PROGRESS, 1000);
+  }
+
+  std::shared_ptr<sim::SimBlueCoreHeadset> second_;
+};
+
+TEST_F(TwoDeviceTest, TheSecondUnitIsFlashedOnlyOnceTheFirstRunsAgain) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage();
+  AttachSecond();
+  fw::ModalScript script;
+  script.Press(fw::IDOK);
+  StartDriver(w);
+  firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
+  std::vector<std::pair<int, int>> shown;  // active engine, progress shown after the tick
+  bool secondTouchedEarly = false;
+  ASSERT_TRUE(RunJob(w, [&](CFirmwareJob&) {
+    if (page.m_nActiveEngine == 1 && !second_->DfuRequests().empty()) secondTouchedEarly = true;
+  }));
+  EXPECT_FALSE(secondTouchedEarly) << "the second unit waits for the first";
+
+  const std::string success = text::GetPageSuccessText(3, 0x4D21, 0);
+  EXPECT_EQ(w.GetStatusMessage(), success);
+  for (auto* unit : {headset_.get(), second_.get()}) {
+    EXPECT_EQ(unit->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+  }
+  ASSERT_FALSE(progress_.empty());
+  EXPECT_TRUE(std::is_sorted(progress_.begin(), progress_.end())) << "progress never goes back";
+  EXPECT_LT(progress_.front(), 50);
+  EXPECT_GT(progress_.back(), 50) << "the second unit shows in the upper half";
+  ASSERT_EQ(script.Dialogs().size(), 1u);
+  EXPECT_EQ(script.Last().Text(controls::IDC_MESSAGE_TEXT), text::Format(text::GetPowerCycleText(0), success));
+  EXPECT_EQ(page.TimerArmings(firmware::TIMER_DEVICE_BACK), 2u) << "one poll for each unit";
+  EXPECT_EQ(recognition_->silentRuns, 1);
+}
+
+TEST_F(TwoDeviceTest, OneUnitOrTwoOfTheWrongKindAreNotTheRecognisedDevice) {
+  {
+    // Only one unit on the bus: the driver finds one device where it needs two.
+    app::CUpdaterDlg& w = OpenOnUpdatePage();
+    StartDriver(w);
+    ASSERT_TRUE(RunJob(w));
+    EXPECT_EQ(w.GetStatusMessage(),
+              text::GetPageFailureText(3, 0x4D21, 0) + ". " + text::GetUsbMismatchText(0) + "(1)");
+    EXPECT_TRUE(headset_->DfuRequests().empty());
+  }
+  TearDown();
+  SetUp();
+  {
+    // The dispatcher wants two units of the product's own ids; this edition's units are not.
+    app::CUpdaterDlg& w = OpenOnUpdatePage();
+    AttachSecond();
+    w.m_nDeviceTarget = device::kTwoDeviceProduct;
+    fw::ModalScript script;
+    script.Press(fw::IDOK);
+    PressUpdate(w, Image());
+    EXPECT_EQ(w.m_dlgFirmwareUpdate.m_job.m_astrMessages.Peek()[0],
+              text::GetPageFailureText(3, 0x4D21, 0) + ". " + text::GetNotRecognizedDeviceText(0) + "[9][1]");
+    ASSERT_TRUE(RunJob(w));
+    EXPECT_EQ(w.m_nCurrentPage, 1);
+    EXPECT_TRUE(headset_->DfuRequests().empty());
+    EXPECT_TRUE(second_->DfuRequests().empty());
+  }
 }
 
 }  // namespace

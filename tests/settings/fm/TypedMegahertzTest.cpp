@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <string>
+#include "localization/CommaLocale.h"
 
 namespace {
 
@@ -25,10 +24,10 @@ TEST(TypedMegahertz, OrdinaryTextRoundsToTheTenthAndJunkLiesOutsideEveryBand) {
 }
 
 TEST(TypedMegahertz, ADecimalCommaLocaleChangesNothing) {
-  const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-  std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+  testing_text::CommaLocale comma;
+  if (!comma.Active()) GTEST_SKIP() << "no decimal-comma locale available";
   EXPECT_EQ(ParseTypedMegahertz("88.25"), 8830);
-  std::setlocale(LC_NUMERIC, previous.c_str());
+  EXPECT_EQ(ParseTypedMegahertz("88,25"), kOutsideEveryBand);
 }
 
 }  // namespace
