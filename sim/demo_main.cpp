@@ -312,7 +312,7 @@ bool ShootFmPage(app::CUpdaterDlg& window, const fs::path& dir, const std::strin
     fw::Size size;
     const char* name;
   } boxes[] = {
-      {text::Format(text::GetFmPresetRangeText(language), 76.0, 95.0), true, {415, 130}, "-6-fm-range"},
+      {text::Format(text::GetFmPresetRangeText(language), 87.5, 108.0), true, {415, 130}, "-6-fm-range"},
       {text::GetRdsHelpText(language), false, {540, 195}, "-6-fm-rds-help"},
   };
   for (const auto& b : boxes) {

@@ -11,9 +11,9 @@ namespace {
 constexpr TextRow kFmPresetRange = {
     "FM Radio preset should be between %0.1f MHz and %0.1f MHz. Enter valid value again.",
     "La présélection radio FM doit être comprise entre %0.1f MHz et %0.1f MHz. Saisissez une valeur valide.",
-    "Die FM-Radio-Voreinstellung muss zwischen %0.1f MHz und %0.1f MHz liegen. Geben Sie einen gültigen Wert ein.",
+    "FM-Voreinstellung muss zwischen %0.1f MHz und %0.1f MHz liegen. Bitte gültigen Wert eingeben.",
     "La preselezione radio FM deve essere compresa tra %0.1f MHz e %0.1f MHz. Inserisci un valore valido.",
-    "FMラジオのプリセットは %0.1f MHz から %0.1f MHz の間で設定してください。有効な値を入力し直してください。",
+    "FMプリセットは %0.1f MHz～%0.1f MHz の範囲で入力し直してください。",
     "FM 라디오 프리셋은 %0.1f MHz에서 %0.1f MHz 사이여야 합니다. 올바른 값을 다시 입력하십시오.",
     "La presintonía de radio FM debe estar entre %0.1f MHz y %0.1f MHz. Introduzca un valor válido.",
     "De FM-radiovoorkeuze moet tussen %0.1f MHz en %0.1f MHz liggen. Voer opnieuw een geldige waarde in.",
