@@ -21,10 +21,8 @@ using device::ProductIds;
 // Feature bit 13 means the navigation setting on these.
 constexpr ProductIds kSmartNaviBit = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024, 0x6026};
 
-constexpr uint16_t kFmTagWrite = 0x66E9;
-constexpr uint16_t kFmTagCommitWrite = 0x56E9;
-constexpr uint16_t kFmTagDefault = 0x56E9;
-constexpr int kFmShortPresets = 6;
+// The tag an FM block that could not be read is given.
+constexpr uint16_t kFmTagDefault = kFmCommitTag;
 
 using Form = device::HidSettingsForm;
 using device::IsCommitProduct;
@@ -42,15 +40,6 @@ bool WriteParam(platform::HidDevice* device, uint8_t param, const std::vector<ui
   return written && committed;
 }
 
-std::vector<uint16_t> FmBlock(const CDeviceSettings& s, int presets, uint16_t tag) {
-  std::vector<uint16_t> words{tag, static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmCurrentFrequency)),
-                              static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmCurrentPreset))};
-  for (int i = 0; i < presets; ++i) words.push_back(static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmPreset + i)));
-  words.push_back(static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmRds)));
-  words.push_back(static_cast<uint16_t>(s.m_nFmRegion));
-  return words;
-}
-
 bool WriteSpeedDials(platform::HidDevice* device, const CDeviceSettings& s, bool emptyAsOneWord) {
   bool ok = true;
   for (int i = 0; i < CDeviceSettings::kSpeedDialCount; ++i) {
@@ -65,7 +54,7 @@ bool WriteDualInterface(int target, HidHandles handles, const CDeviceSettings& s
   int count = 10;
   if (target == 0x4210) count = s.CompareVersion(1, 1) < 0 ? 3 : s.CompareVersion(1, 2) < 0 ? 4 : 10;
   ok &= WriteParam(handles.second, io::HID_PARAM_FEATURES, FirstWords(s, count), false);
-  ok &= WriteParam(handles.second, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagWrite), false);
+  ok &= WriteParam(handles.second, io::HID_PARAM_FM, FmParamWords(s, CDeviceSettings::kFmPresetCount, kFmTag), false);
   ok &= WriteSpeedDials(handles.first, s, false);
   return ok;
 }
@@ -93,7 +82,7 @@ bool WritePlainFeatureWord(int target, platform::HidDevice* device, const CDevic
     ok &= WriteParam(device, io::HID_PARAM_CAMERA, Words(s, {10, 11}), false);
     if (s.CompareVersion(2, 0) >= 0) ok &= WriteParam(device, io::HID_PARAM_CAMERA_EXTRA, Words(s, {12, 13}), false);
   }
-  ok &= WriteParam(device, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagWrite), false);
+  ok &= WriteParam(device, io::HID_PARAM_FM, FmParamWords(s, CDeviceSettings::kFmPresetCount, kFmTag), false);
   ok &= WriteSpeedDials(device, s, true);
   return ok;
 }
@@ -104,7 +93,7 @@ bool WriteCommitProduct(int target, platform::HidDevice* device, const CDeviceSe
   if (HasForm(target, Form::CommitShortFm)) {
     ok &= WriteParam(device, io::HID_PARAM_FEATURES, {feature, 0, static_cast<uint16_t>(s.Word(2)), 0}, true);
     ok &= WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY, Words(s, {14}), true);
-    ok &= WriteParam(device, io::HID_PARAM_FM, FmBlock(s, kFmShortPresets, kFmTagCommitWrite), true);
+    ok &= WriteParam(device, io::HID_PARAM_FM, FmParamWords(s, kShortFmPresets, kFmCommitTag), true);
   } else if (HasForm(target, Form::CommitAltVox)) {
     ok &= WriteParam(device, io::HID_PARAM_FEATURES, {feature, 0, 0, 0}, true);
     ok &= WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY_ALT, Words(s, {14}), true);
@@ -113,7 +102,7 @@ bool WriteCommitProduct(int target, platform::HidDevice* device, const CDeviceSe
     ok &= WriteParam(device, io::HID_PARAM_VOX_SENSITIVITY, Words(s, {14}), true);
     ok &= WriteParam(device, io::HID_PARAM_SMART_VOLUME, Words(s, {16}), true);
     if (HasForm(target, Form::CommitWithFm)) {
-      ok &= WriteParam(device, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTagCommitWrite), true);
+      ok &= WriteParam(device, io::HID_PARAM_FM, FmParamWords(s, CDeviceSettings::kFmPresetCount, kFmCommitTag), true);
     }
   }
   ok &= WriteSpeedDials(device, s, true);
@@ -305,7 +294,7 @@ struct FmValues {
 
 void ReadFm(int target, HidHandles handles, CDeviceSettings& s) {
   const bool shortBlock = HasForm(target, Form::CommitShortFm);
-  const int presets = shortBlock ? kFmShortPresets : CDeviceSettings::kFmPresetCount;
+  const int presets = shortBlock ? kShortFmPresets : CDeviceSettings::kFmPresetCount;
   const size_t layout = static_cast<size_t>(presets) + 5;
   FmValues fm;
   const bool noFm = HasForm(target, Form::NoParameters) || HasForm(target, Form::CommitVoxSmartVolume) ||

@@ -60,24 +60,11 @@ bool WritePlainFeatureWord(int target, platform::HidDevice* device, const CDevic
   return true;
 }
 
-// FM blocks: the commit products' tag differs from everyone else's.
-constexpr uint16_t kFmTag = 0x66E9;
-constexpr uint16_t kFmCommitTag = 0x56E9;
-constexpr int kShortFmPresets = 6;
 constexpr device::ProductIds kFmSingleInterface = {
     0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5580, 0x5570, 0x5520, 0x5526, 0x5720, 0x5530, 0x5532,
     0x5550, 0x3116, 0x3118, 0x3124, 0x3126, 0x3110, 0x3112, 0x3114, 0x5710, 0x5623, 0x5622, 0x5624, 0x5524,
     0x5536, 0x5522, 0x3030, 0x3050, 0x3060, 0x3040, 0x6210, 0x6400, 0x5910, 0x5920};
 constexpr device::ProductIds kFmCommit = {0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
-
-std::vector<uint16_t> FmBlock(const CDeviceSettings& s, int presets, uint16_t tag) {
-  std::vector<uint16_t> words{tag, static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmCurrentFrequency)),
-                              static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmCurrentPreset))};
-  for (int i = 0; i < presets; ++i) words.push_back(static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmPreset + i)));
-  words.push_back(static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmRds)));
-  words.push_back(static_cast<uint16_t>(s.m_nFmRegion));
-  return words;
-}
 
 }  // namespace
 
@@ -90,16 +77,16 @@ bool HasHidFmPayload(int target) {
 bool WriteHidFmBlock(int target, HidHandles handles, const CDeviceSettings& s) {
   const Form form = device::HidSettingsFormOf(target);
   if (form == Form::DualInterface) {
-    return WriteParam(handles.second, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTag), false);
+    return WriteParam(handles.second, io::HID_PARAM_FM, FmParamWords(s, CDeviceSettings::kFmPresetCount, kFmTag), false);
   }
   if (form == Form::CommitShortFm) {
-    return WriteParam(handles.first, io::HID_PARAM_FM, FmBlock(s, kShortFmPresets, kFmCommitTag), true);
+    return WriteParam(handles.first, io::HID_PARAM_FM, FmParamWords(s, kShortFmPresets, kFmCommitTag), true);
   }
   if (kFmCommit.Contains(target)) {
-    return WriteParam(handles.first, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmCommitTag),
+    return WriteParam(handles.first, io::HID_PARAM_FM, FmParamWords(s, CDeviceSettings::kFmPresetCount, kFmCommitTag),
                       true);
   }
-  return WriteParam(handles.first, io::HID_PARAM_FM, FmBlock(s, CDeviceSettings::kFmPresetCount, kFmTag), false);
+  return WriteParam(handles.first, io::HID_PARAM_FM, FmParamWords(s, CDeviceSettings::kFmPresetCount, kFmTag), false);
 }
 
 bool HasHidSpeedDialPayload(int target) { return HasHidSettingsPayload(target); }

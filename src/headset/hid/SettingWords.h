@@ -31,4 +31,21 @@ inline std::vector<uint16_t> SpeedDialParamWords(std::string_view number, bool e
   return {packed.begin(), packed.begin() + (characters == 0 && emptyAsOneWord ? 1 : characters)};
 }
 
+// The FM parameter's tags: the commit products' blocks carry their own.
+inline constexpr uint16_t kFmTag = 0x66E9;
+inline constexpr uint16_t kFmCommitTag = 0x56E9;
+// The short FM block's products keep six presets.
+inline constexpr int kShortFmPresets = 6;
+
+// The FM parameter's block: tag, current frequency, current preset, the presets, RDS, region.
+inline std::vector<uint16_t> FmParamWords(const device::CDeviceSettings& s, int presets, uint16_t tag) {
+  using device::CDeviceSettings;
+  std::vector<uint16_t> words{tag, static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmCurrentFrequency)),
+                              static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmCurrentPreset))};
+  for (int i = 0; i < presets; ++i) words.push_back(static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmPreset + i)));
+  words.push_back(static_cast<uint16_t>(s.Word(CDeviceSettings::kWordFmRds)));
+  words.push_back(static_cast<uint16_t>(s.m_nFmRegion));
+  return words;
+}
+
 }  // namespace headset::hid
