@@ -44,15 +44,20 @@ constexpr uint32_t kUpdateModeRestartMs = 3000;
 
 bool InApplicationMode(int usbStatus) { return usbStatus > 0 && !device::IsDfuMode(usbStatus); }
 
+// Empty without the program's folder: the files must then fail to be written, not land in the root.
 std::string ImageFolderPath() {
-  const std::string folder = platform::Paths::Get().ImageFolder();
-  return folder.empty() ? std::string("/") : folder + "/";
+  platform::Paths& paths = platform::Paths::Get();
+  if (paths.ProgramFolder().empty()) return {};
+  const std::string folder = paths.ImageFolder();
+  return folder.empty() ? std::string() : folder + "/";
 }
 
 // Works on its own copy of the record, so that a transfer thread may call it.
 bool WriteSettingsArchiveFile(int target, const device::CDeviceSettings& record, int64_t now) {
+  const std::string folder = ImageFolderPath();
+  if (folder.empty()) return false;
   const std::string name = device::GetModelName(target, true) + "." + kSettingsArchiveExtension;
-  return io::WriteFileAtomically(ImageFolderPath() + name, FormatSettingsArchive(record, now));
+  return io::WriteFileAtomically(folder + name, FormatSettingsArchive(record, now));
 }
 
 std::array<int, 4> FirstFour(const std::array<int, 5>& version) {
@@ -155,6 +160,7 @@ bool CDialogFirmwareUpdate::IsDfuFileForDevice() {
 
 bool CDialogFirmwareUpdate::SplitCameraImage(CFirmwareJob& job) {
   const std::string folder = ImageFolderPath();
+  if (folder.empty()) return false;
   const std::string dfuFile = folder + kSplitDfuFileName;
   const std::string cameraFile = folder + kSplitCameraFileName;
   // Files of an earlier run must never be flashed in place of this image's.

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <thread>
@@ -188,6 +189,19 @@ class ScopedFileSizeLimit {
   rlimit previous_{};
   void (*previousHandler_)(int) = SIG_DFL;
 };
+
+TEST_F(DfuUpdateTest, WithoutTheProgramsFolderTheBackupFailsInsteadOfLandingInTheRoot) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage();
+  const std::string image = Image();
+  const std::string atRoot = "/" + std::filesystem::path(ArchivePath()).filename().string();
+  scopedPaths_.reset();
+  paths_.emplace("");
+  scopedPaths_.emplace(*paths_);
+  PressUpdate(w, image);
+  EXPECT_EQ(w.m_dlgFirmwareUpdate.m_job.m_nState, firmware::JOB_WAITING_USER);
+  EXPECT_FALSE(std::filesystem::exists(atRoot));
+  EXPECT_TRUE(headset_->DfuRequests().empty());
+}
 
 TEST_F(DfuUpdateTest, ABackupThatFailsKeepsTheOldArchiveAndWaitsForOk) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
