@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -75,7 +76,9 @@ void BM_DfuUpdate1MiB(benchmark::State& state) {
     app::CUpdaterDlg w(std::move(pages));
     w.Create(nullptr);
     firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
+    bool ended = true;
     for (auto _ : state) {
+      if (!ended) break;
       state.PauseTiming();
       headset->SetKey(PSKEY_FIRMWARE_VERSION, {10, 0, 0, 0});  // the version recognition saw
       w.m_nDeviceTarget = 0x4D21;
@@ -90,12 +93,19 @@ void BM_DfuUpdate1MiB(benchmark::State& state) {
       state.ResumeTiming();
 
       w.OnButtonAction();
+      // A bound, so that a run that never ends fails instead of hanging the suite.
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
       while (page.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS)) {
+        if (std::chrono::steady_clock::now() > deadline) {
+          state.SkipWithError("the update did not end");
+          ended = false;
+          break;
+        }
         fw::Application::ProcessPendingMessages();
         page.FireTimer(firmware::TIMER_DEVICE_BACK);
         if (page.ActiveJob().m_bFinished) page.FireTimer(firmware::TIMER_UPDATE_PROGRESS);
       }
-      if (headset->Key(PSKEY_FIRMWARE_VERSION) != std::vector<uint8_t>{11, 0, 0, 0}) {
+      if (ended && headset->Key(PSKEY_FIRMWARE_VERSION) != std::vector<uint8_t>{11, 0, 0, 0}) {
         state.SkipWithError("the update did not reach the headset");
         break;
       }
