@@ -12,31 +12,55 @@ namespace io {
 
 namespace {
 
+// Makes a rename in the folder of `path` durable; by now the new file is in place either way.
+void FlushFolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  FlushFolder(slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash));
+}
+
+}  // namespace
+
 bool WriteAll(int fd, const char* data, size_t size) {
   while (size > 0) {
     const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
     data += n;
     size -= static_cast<size_t>(n);
   }
   return true;
 }
 
-// Makes a rename in the folder of `path` durable. Best effort: some file systems cannot flush a
-// folder, and by now the new file is in place either way.
-void FlushFolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+void FlushFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
 }
 
-}  // namespace
+std::optional<Md5Digest> ReadBackDigest(const std::string& path, bool* opened) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (opened) *opened = fd >= 0;
+  if (fd < 0) return std::nullopt;
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+  Md5Context md5;
+  Md5Init(&md5);
+  uint8_t block[1024];
+  for (;;) {
+    const ssize_t n = ::read(fd, block, sizeof block);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    Md5Update(&md5, block, static_cast<unsigned>(n));
+  }
+  ::close(fd);
+  Md5Digest digest{};
+  Md5Final(digest.data(), &md5);
+  return digest;
+}
 
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

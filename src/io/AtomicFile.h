@@ -3,10 +3,21 @@
 // beside its target (so two writers of one file never share it), flushed to disk and renamed over
 // it, and the rename flushed too, so an interruption or a full disk never leaves half a file where
 // the old one was.
+#include <cstddef>
 #include <optional>
 #include <string>
 
+#include "io/Md5.h"
+
 namespace io {
+
+// Writes every byte to `fd`, going on after interrupted and partial writes.
+bool WriteAll(int fd, const char* data, size_t size);
+// Makes the renames in `folder` durable. Best effort: some file systems cannot flush a folder.
+void FlushFolder(const std::string& folder);
+// The MD5 of the file as the disk holds it (its cached pages are dropped first), read in 1024-byte
+// blocks; nothing when it cannot be opened or read. `opened` tells the two apart.
+std::optional<Md5Digest> ReadBackDigest(const std::string& path, bool* opened = nullptr);
 
 // The file's bytes, or nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes = 64u << 20);

@@ -12,6 +12,7 @@
 #include "device/Version.h"
 #include "firmware/formats/CameraVersionFile.h"
 #include "firmware/transfer/HidTransferRun.h"
+#include "io/AtomicFile.h"
 #include "io/HidReports.h"
 #include "io/Md5.h"
 #include "localization/FirmwareTexts.h"
@@ -61,7 +62,6 @@ constexpr int kFirstScanPasses = 70;
 constexpr int kCheckPasses = 200;
 constexpr uint32_t kScanPauseMs = 1000;
 constexpr uint32_t kBeforeVersionReadMs = 2000;
-constexpr size_t kReadBackBlock = 1024;
 
 const StoragePoll& SpecOf(Poll poll) {
   for (const StoragePoll& spec : kPolls) {
@@ -70,22 +70,12 @@ const StoragePoll& SpecOf(Poll poll) {
   return kPolls[0];
 }
 
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes = bytes.subspan(static_cast<size_t>(n));
-  }
-  return true;
-}
-
 // Writes the whole file and flushes it to the card; false when any byte may be missing there.
 bool WriteFlushed(const fs::path& path, std::span<const uint8_t> bytes, bool& created) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   created = fd >= 0;
   if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  const bool written = io::WriteAll(fd, reinterpret_cast<const char*>(bytes.data()), bytes.size()) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   return written && closed;
 }
@@ -98,41 +88,6 @@ bool RenameWithoutReplacing(const fs::path& from, const fs::path& to) {
   std::error_code error;
   if (fs::exists(fs::symlink_status(to, error))) return false;
   return ::rename(from.c_str(), to.c_str()) == 0;
-}
-
-// Best effort: the rename is on the card once its folder is flushed.
-void FlushFolder(const fs::path& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-// The MD5 of the file, read back in blocks; the cached copy is dropped first so that the bytes
-// come from the card. nullopt when it cannot be opened; a read error gives no digest that could
-// match.
-std::optional<io::Md5Digest> DigestReadBack(const fs::path& path, bool& opened) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  opened = fd >= 0;
-  if (fd < 0) return std::nullopt;
-  ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-  io::Md5Context md5;
-  io::Md5Init(&md5);
-  uint8_t block[kReadBackBlock];
-  for (;;) {
-    const ssize_t n = ::read(fd, block, sizeof block);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    io::Md5Update(&md5, block, static_cast<unsigned>(n));
-  }
-  ::close(fd);
-  io::Md5Digest digest{};
-  io::Md5Final(digest.data(), &md5);
-  return digest;
 }
 
 // -1 when the file cannot be opened.
@@ -258,10 +213,11 @@ bool CameraCardCopy::CopyToCard() {
     DeleteOnCopyCard(m_files->finalName);
     return Fail("[2][1]", /*cameraFailed=*/true);
   }
-  FlushFolder(root);
+  io::FlushFolder(root);
 
+  // Read back from the card itself, not from the bytes still cached.
   bool opened = false;
-  const std::optional<io::Md5Digest> digest = DigestReadBack(final, opened);
+  const std::optional<io::Md5Digest> digest = io::ReadBackDigest(final, &opened);
   if (!opened) return Fail("[2][9]");
   if (!digest || *digest != m_section->digest) {
     DeleteOnCopyCard(m_files->temporaryName);
