@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <cstdio>
+#include <optional>
 
 #include "framework/Dialog.h"
 #include "framework/detail/Convert.h"
@@ -302,14 +303,31 @@ bool Click(Window& control) {
   return true;
 }
 
-void ClickAt(Window& window, Point point, bool right) {
+namespace {
+
+// The widget under `point` of the window's client area, and the point in its and the screen's
+// coordinates.
+struct PointerTarget {
+  QWidget* receiver = nullptr;
+  QPointF at;
+  QPointF global;
+};
+
+std::optional<PointerTarget> PointerTargetAt(Window& window, Point point) {
   QWidget* client = detail::ClientWidgetOf(&window);
-  if (!client) return;
+  if (!client) return std::nullopt;
   const QPoint local = detail::ToQt(point);
   QWidget* receiver = client->childAt(local);
   if (!receiver) receiver = client;
-  const QPointF at = receiver->mapFrom(client, local);
-  const QPointF global = client->mapToGlobal(local);
+  return PointerTarget{receiver, receiver->mapFrom(client, local), client->mapToGlobal(local)};
+}
+
+}  // namespace
+
+void ClickAt(Window& window, Point point, bool right) {
+  const std::optional<PointerTarget> target = PointerTargetAt(window, point);
+  if (!target) return;
+  auto [receiver, at, global] = *target;
   const Qt::MouseButton button = right ? Qt::RightButton : Qt::LeftButton;
   QMouseEvent press(QEvent::MouseButtonPress, at, global, button, button, Qt::NoModifier);
   QApplication::sendEvent(receiver, &press);
@@ -322,13 +340,9 @@ void ClickAt(Window& window, Point point, bool right) {
 }
 
 void TurnWheel(Window& window, Point point, int delta) {
-  QWidget* client = detail::ClientWidgetOf(&window);
-  if (!client) return;
-  const QPoint local = detail::ToQt(point);
-  QWidget* receiver = client->childAt(local);
-  if (!receiver) receiver = client;
-  const QPointF at = receiver->mapFrom(client, local);
-  const QPointF global = client->mapToGlobal(local);
+  const std::optional<PointerTarget> target = PointerTargetAt(window, point);
+  if (!target) return;
+  auto [receiver, at, global] = *target;
   QWheelEvent wheel(at, global, QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(receiver, &wheel);
 }
