@@ -25,7 +25,11 @@ cmake -S . -B "$tsan" -DCMAKE_BUILD_TYPE=Debug -DCORVALE_WERROR=ON -DCORVALE_TSA
   -DCORVALE_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
 cmake --build "$tsan" -j "$jobs"
 (
-  export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/.ci/tsan.supp"
+  # Qt and the system libraries it calls (glib, fontconfig, freetype) are not instrumented: their
+  # own locks are invisible, so what their calls into the runtime seem to race is noise. Ignoring
+  # only calls made from uninstrumented code keeps every access our code makes checked, including
+  # those made inside the toolkit's event loop.
+  export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1"
   cd "$tsan"
   ctest --output-on-failure -j "$jobs"
 )

@@ -273,10 +273,12 @@ bool Window::PostMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) {
   QCoreApplication* app = QCoreApplication::instance();
   std::shared_ptr<detail::Mailbox> mailbox = impl_->mailbox;
   if (!app || !mailbox->window.load()) return false;
+  mailbox->posted.fetch_add(1, std::memory_order_release);
   // Functors queued on the application object are run by the UI thread in the order posted.
   QMetaObject::invokeMethod(
       app,
       [mailbox, msg, wParam, lParam] {
+        mailbox->posted.load(std::memory_order_acquire);
         if (Window* target = mailbox->window.load()) target->SendMessage(msg, wParam, lParam);
       },
       Qt::QueuedConnection);
