@@ -9,7 +9,8 @@
 //   corvale-manager-demo                   runs the program
 //   corvale-manager-demo --screenshots DIR walks pages 1 to 7 in every language and writes PNG
 //                                          pictures of the window, of the offer of new firmware,
-//                                          of a message box with one and with three buttons, of
+//                                          of the About box, of the progress at its end on pages 3
+//                                          and 4, of a message box with one and with three buttons, of
 //                                          the FM presets page with its two message boxes, of
 //                                          page 5's grid for a few grid products (English, German),
 //                                          and of a test settings grid with every cell kind, to DIR
@@ -29,6 +30,7 @@
 #include "SimHidBus.h"
 #include "SimUpdateServer.h"
 #include "SimUsbBus.h"
+#include "app/AboutDlg.h"
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
@@ -118,6 +120,25 @@ bool ShootMessageBoxes(app::CUpdaterDlg& window, const fs::path& dir, const std:
     ok = Shoot(box, dir, tag + (three ? "-messagebox-three" : "-messagebox-one")) && ok;
     box.DestroyWindow();
   }
+  return ok;
+}
+
+bool ShootAbout(app::CUpdaterDlg& window, const fs::path& dir, const std::string& tag) {
+  app::CAboutDlg about(&window);
+  if (!about.Create(&window)) return false;
+  about.ShowWindow(true);
+  const bool ok = Shoot(about, dir, tag + "-about");
+  about.DestroyWindow();
+  return ok;
+}
+
+// The frame's progress at its end over the page on show.
+bool ShootProgress(app::CUpdaterDlg& window, const fs::path& dir, const std::string& tag) {
+  window.m_nProgress = 100;
+  window.RefreshControls();
+  const bool ok = Shoot(window, dir, text::Format("%s-%d-progress", tag, window.m_nCurrentPage));
+  window.m_nProgress = -1;
+  window.RefreshControls();
   return ok;
 }
 
@@ -283,6 +304,7 @@ bool ShootRestorePage(app::CUpdaterDlg& window, sim::SimUpdateServer& server, co
   window.GoToPage(4);
   WaitUntilIdle(window);
   bool ok = Shoot(window, dir, tag + "-4-restore");
+  ok = ShootProgress(window, dir, tag) && ok;
   server.Serve(firmware::kRevisionsListName, kDemoRevisionVariants);
   window.GoToPage(4);
   WaitUntilIdle(window);
@@ -349,6 +371,8 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
     window.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
     WaitUntilIdle(window);
     ok = Shoot(window, dir, tag + "-3-recognised") && ok;
+    ok = ShootProgress(window, dir, tag) && ok;
+    ok = ShootAbout(window, dir, tag) && ok;
     ok = ShootMessageBoxes(window, dir, tag, language) && ok;
     ok = ShootFirmwarePage(window, server, dir, tag) && ok;
     ok = ShootRestorePage(window, server, dir, tag) && ok;

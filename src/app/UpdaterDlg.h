@@ -16,6 +16,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
+#include "framework/FileDialog.h"
 #include "framework/ListBox.h"
 #include "framework/PaintTools.h"
 #include "framework/ProgressBar.h"
@@ -154,8 +155,11 @@ class CUpdaterDlg : public fw::Dialog {
   // False (and nothing written) while busy or while the page list is open: the window must stay.
   // Otherwise closes the HID handles, writes the file and returns true, written or not.
   bool SaveSettingsFile();
-  // Where a save dialog starts: the last folder chosen, else the IMG folder beside the program.
+  // Where a file dialog starts: the last folder chosen while it exists, else the user's home
+  // folder; with none chosen yet, the IMG folder beside the program.
   std::string SaveDialogFolder() const;
+  // A file dialog's request that starts there and speaks the UI language.
+  fw::FileDialogRequest NewFileDialogRequest() const;
 
   // --- Page switching ------------------------------------------------------------------------
   void GoToSelectionPage();

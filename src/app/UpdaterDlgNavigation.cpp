@@ -330,6 +330,16 @@ bool CUpdaterDlg::RefreshControls() {
   }
 
   pages::CWizardPage* page = PageWindow(m_nCurrentPage);
+  // ACTION describes the page on show even while busy, when the page came up with a busy start
+  // (page 3 reading its list, the offer of new firmware over it) after another page's ACTION.
+  const pages::PageFrame frame = page ? page->DescribeFrame(m_nLanguage) : pages::PageFrame{};
+  if (page) {
+    if (frame.actionCaption.empty()) {
+      EnableAndShow(m_btnAction, false);
+    } else {
+      m_btnAction.SetWindowText(frame.actionCaption);
+    }
+  }
   if (m_bBusy) {
     // Every frame button refuses while busy; what is shown stays shown.
     for (fw::Window* w : std::initializer_list<fw::Window*>{&m_btnAbout, &m_btnClose, &m_btnShowStatus, &m_btnBack,
@@ -373,17 +383,12 @@ bool CUpdaterDlg::RefreshControls() {
       EnableAndShow(m_btnRestoreShortcut, m_nCurrentPage == wizard::PAGE_FIRMWARE_UPDATE);
     }
 
-    bool tabs = false;
-    if (page) {
-      const pages::PageFrame frame = page->DescribeFrame(m_nLanguage);
-      if (frame.actionCaption.empty()) {
-        EnableAndShow(m_btnAction, false);
-      } else {
-        m_btnAction.SetWindowText(frame.actionCaption);
-        Enable(m_btnAction, frame.actionEnabled);
-      }
-      tabs = frame.tabs;
+    if (page && frame.actionCaption.empty()) {
+      EnableAndShow(m_btnAction, false);
+    } else if (page) {
+      Enable(m_btnAction, frame.actionEnabled);
     }
+    const bool tabs = page && frame.tabs;
 
     // The tab of the kind on show is disabled: it is drawn as the open one.
     if (tabs && kinds.count == 2) {

@@ -1,11 +1,14 @@
 // The context menu's diagnostic report: asks where to save it and writes it there.
 #include <ctime>
+#include <filesystem>
+#include <system_error>
 
 #include "app/DiagnosticReport.h"
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
 #include "framework/FileDialog.h"
 #include "io/AtomicFile.h"
+#include "localization/LanguageNames.h"
 #include "localization/ServerFailureTexts.h"
 #include "localization/SharedTexts.h"
 #include "platform/Paths.h"
@@ -26,19 +29,31 @@ std::tm LocalTimeNow() {
 }  // namespace
 
 std::string CUpdaterDlg::SaveDialogFolder() const {
-  if (!m_strCurrentPath.empty()) return m_strCurrentPath;
+  if (!m_strCurrentPath.empty()) {
+    // A remembered folder that is gone would leave the dialog in the process's working folder.
+    std::error_code error;
+    if (std::filesystem::is_directory(m_strCurrentPath, error)) return m_strCurrentPath;
+    const std::string home = platform::Paths::HomeFolder();
+    if (!home.empty()) return home + "/";
+  }
   const std::string program = platform::Paths::Get().ProgramFolder();
   return program.empty() ? "/" : platform::Paths::Get().ImageFolder() + "/";
+}
+
+fw::FileDialogRequest CUpdaterDlg::NewFileDialogRequest() const {
+  fw::FileDialogRequest request;
+  request.folder = SaveDialogFolder();
+  request.locale = text::GetLocaleName(m_nLanguage);
+  return request;
 }
 
 void CUpdaterDlg::OnMenuDiagnosticLog() {
   if (IsRefusingCommands()) return;
 
-  fw::FileDialogRequest request;
+  fw::FileDialogRequest request = NewFileDialogRequest();
   request.save = true;
   request.filter = kDiagnosticLogFilter;
   request.defaultName = DiagnosticLogFileName(LocalTimeNow());
-  request.folder = SaveDialogFolder();
   const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
   if (!chosen) return;
 

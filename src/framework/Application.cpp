@@ -2,19 +2,74 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QtGlobal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "framework/Dialog.h"
 
 namespace fw {
+
+namespace {
+
+// What the toolkit says while it opens the display, held back until it has opened it: when it
+// cannot, it says several lines and aborts, where the program says one line and ends.
+struct HeldMessage {
+  QtMsgType type;
+  std::string category, file, function;
+  int line;
+  QString text;
+};
+std::vector<HeldMessage> g_held;
+std::string g_cannotOpen;
+
+void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs(g_cannotOpen.c_str(), stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  const auto copy = [](const char* s) { return s ? std::string(s) : std::string(); };
+  g_held.push_back({type, copy(context.category), copy(context.file), copy(context.function), context.line, text});
+}
+
+// "program: cannot open the display (DISPLAY=:99)" with whatever chose the display.
+std::string CannotOpenLine(const char* argv0) {
+  std::string program = argv0 && *argv0 ? argv0 : "program";
+  if (const size_t slash = program.rfind('/'); slash != std::string::npos) program.erase(0, slash + 1);
+  std::string chosen;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (!value || !*value) continue;
+    chosen += (chosen.empty() ? "" : ", ") + std::string(name) + "=" + value;
+  }
+  if (chosen.empty()) chosen = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+  return program + ": cannot open the display (" + chosen + ")\n";
+}
+
+}  // namespace
 
 struct Application::Impl {
   std::unique_ptr<QApplication> own;
 };
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>()) {
-  if (!QApplication::instance()) impl_->own = std::make_unique<QApplication>(argc, argv);
+  if (QApplication::instance()) return;
+  g_cannotOpen = CannotOpenLine(argc > 0 ? argv[0] : nullptr);
+  g_held.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(HoldWhileOpening);
+  impl_->own = std::make_unique<QApplication>(argc, argv);
+  qInstallMessageHandler(previous);
+  for (const HeldMessage& m : g_held) {
+    const QMessageLogContext context(m.file.empty() ? nullptr : m.file.c_str(), m.line,
+                                     m.function.empty() ? nullptr : m.function.c_str(),
+                                     m.category.empty() ? nullptr : m.category.c_str());
+    qt_message_output(m.type, context, m.text);
+  }
+  g_held.clear();
 }
 
 Application::~Application() = default;

@@ -9,6 +9,8 @@ class Dialog;
 
 class Application {
  public:
+  // When the toolkit cannot open the display it is pointed at (an X server that does not answer,
+  // a platform that cannot start), says so in one line on standard error and exits with status 1.
   Application(int& argc, char** argv);
   ~Application();
   Application(const Application&) = delete;

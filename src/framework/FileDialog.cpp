@@ -1,8 +1,12 @@
 #include "framework/FileDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
 
 #include "framework/TestSeams.h"
 #include "framework/Window.h"
@@ -28,8 +32,31 @@ QString QtFilter(const std::string& filter) {
 
 }  // namespace
 
+bool UseToolkitLanguage(const std::string& locale) {
+  static std::unique_ptr<QTranslator> installed;
+  static std::string current;
+  const std::string wanted = locale.empty() ? "en" : locale;
+  if (wanted == current) return true;
+  if (installed) {
+    QCoreApplication::removeTranslator(installed.get());
+    installed.reset();
+  }
+  current = "en";
+  if (wanted == "en") return true;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_") + detail::ToQt(wanted),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return false;
+  }
+  QCoreApplication::installTranslator(translator.get());
+  installed = std::move(translator);
+  current = wanted;
+  return true;
+}
+
 std::optional<std::string> ShowFileDialog(const FileDialogRequest& request, Window* owner) {
   if (FileDialogScript* script = FileDialogScript::Current()) return script->Answer(request);
+  UseToolkitLanguage(request.locale);
   if (QGuiApplication::platformName() == QLatin1String("offscreen") && ModalScript::HasFailureReporter()) {
     ModalScript::ReportFailure("file dialog \"" + request.title + "\" shown with no FileDialogScript");
     return std::nullopt;
@@ -38,8 +65,12 @@ std::optional<std::string> ShowFileDialog(const FileDialogRequest& request, Wind
   QString start = detail::ToQt(request.folder);
   if (!request.defaultName.empty()) start = start.isEmpty() ? detail::ToQt(request.defaultName) : start + QLatin1Char('/') + detail::ToQt(request.defaultName);
   const QString title = detail::ToQt(request.title);
-  QString path = request.save ? QFileDialog::getSaveFileName(parent, title, start, QtFilter(request.filter))
-                              : QFileDialog::getOpenFileName(parent, title, start, QtFilter(request.filter));
+  // The toolkit's own dialog, not the desktop's: that one speaks the desktop's language, not the
+  // program's.
+  const QFileDialog::Options options = QFileDialog::DontUseNativeDialog;
+  QString path = request.save
+                     ? QFileDialog::getSaveFileName(parent, title, start, QtFilter(request.filter), nullptr, options)
+                     : QFileDialog::getOpenFileName(parent, title, start, QtFilter(request.filter), nullptr, options);
   if (path.isEmpty()) return std::nullopt;
   if (request.save && !request.defaultExt.empty() && QFileInfo(path).suffix().isEmpty()) {
     path += QLatin1Char('.') + detail::ToQt(request.defaultExt);

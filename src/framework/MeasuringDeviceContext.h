@@ -15,10 +15,16 @@ struct MeasuredText {
   unsigned format = 0;
   Font font;
   bool wrapped = false;  // it takes more than one line
+  int inkTop = 0;        // the rows its glyphs cover, laid out in `rect` but not cut by it
+  int inkBottom = 0;
 
-  // One line is judged by its width: its line box (tall for the CJK fonts) may overhang a tight
-  // rectangle without a glyph being cut. Wrapped text must fit both ways.
-  bool Fits() const { return needed.cx <= rect.Width() && (!wrapped || needed.cy <= rect.Height()); }
+  // One line is judged by its width and by where its glyphs land: its line box (tall for the CJK
+  // fonts) may overhang a tight rectangle without a glyph being cut, but a descender below the
+  // rectangle is cut. Wrapped text must fit both ways.
+  bool Fits() const {
+    return needed.cx <= rect.Width() && (!wrapped || needed.cy <= rect.Height()) &&
+           (inkTop == inkBottom || (inkTop >= rect.top && inkBottom <= rect.bottom));
+  }
 };
 
 class MeasuringDeviceContext : public RecordingDeviceContext {

@@ -129,16 +129,16 @@ constexpr TextRow kWithoutBackup = {
 
 constexpr TextRow kAboutToMakeBackup = {
     "about to make backup firmware",
-    "création du firmware de sauvegarde",
+    "Création du firmware de sauvegarde",
     "Sicherungs-Firmware wird erstellt",
-    "creazione del firmware di backup in corso",
+    "Creazione del firmware di backup in corso",
     "バックアップファームウェアを作成します",
     "백업 펌웨어를 만드는 중",
-    "creando el firmware de respaldo",
-    "back-upfirmware wordt gemaakt",
-    "создание резервной прошивки",
+    "Creando el firmware de respaldo",
+    "Back-upfirmware wordt gemaakt",
+    "Создание резервной прошивки",
     "即将创建备份固件",
-    "varmuuskopiolaiteohjelmisto luodaan",
+    "Varmuuskopiolaiteohjelmisto luodaan",
 };
 
 constexpr TextRow kCannotGetDevice = {
@@ -199,30 +199,30 @@ constexpr TextRow kDownloadFailed = {
 
 constexpr TextRow kAboutToDownloadLatest = {
     "about to download latest firmware",
-    "téléchargement du dernier firmware",
-    "neueste Firmware wird heruntergeladen",
-    "download dell'ultimo firmware in corso",
+    "Téléchargement du dernier firmware",
+    "Die neueste Firmware wird heruntergeladen",
+    "Download dell'ultimo firmware in corso",
     "最新のファームウェアをダウンロードします",
     "최신 펌웨어를 다운로드하는 중",
-    "descargando el firmware más reciente",
-    "nieuwste firmware wordt gedownload",
-    "загрузка последней прошивки",
+    "Descargando el firmware más reciente",
+    "De nieuwste firmware wordt gedownload",
+    "Загрузка последней прошивки",
     "即将下载最新固件",
-    "uusin laiteohjelmisto ladataan",
+    "Uusin laiteohjelmisto ladataan",
 };
 
 constexpr TextRow kAboutToDownloadBackup = {
     "about to download backup firmware",
-    "téléchargement du firmware de sauvegarde",
+    "Téléchargement du firmware de sauvegarde",
     "Sicherungs-Firmware wird heruntergeladen",
-    "download del firmware di backup in corso",
+    "Download del firmware di backup in corso",
     "バックアップファームウェアをダウンロードします",
     "백업 펌웨어를 다운로드하는 중",
-    "descargando el firmware de respaldo",
-    "back-upfirmware wordt gedownload",
-    "загрузка резервной прошивки",
+    "Descargando el firmware de respaldo",
+    "Back-upfirmware wordt gedownload",
+    "Загрузка резервной прошивки",
     "即将下载备份固件",
-    "varmuuskopiolaiteohjelmisto ladataan",
+    "Varmuuskopiolaiteohjelmisto ladataan",
 };
 
 constexpr TextRow kUsbMismatch = {

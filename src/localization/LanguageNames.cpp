@@ -74,6 +74,12 @@ std::string GetLanguageName(int language, int displayLanguage) {
 
 std::string GetLanguageEnglishName(int language) { return GetLanguageName(language, kEnglish); }
 
+std::string GetLocaleName(int language) {
+  // Simplified Chinese, as the program's Chinese texts are written.
+  constexpr TextRow kLocales = {"en", "fr", "de", "it", "ja", "ko", "es", "nl", "ru", "zh_CN", "fi"};
+  return Pick(kLocales, language);
+}
+
 int FindLanguageByEnglishName(std::string_view name, bool fallbackToEnglish) {
   for (int language = 0; language < kLanguageCount; ++language) {
     if (EqualsIgnoringAsciiCase(GetLanguageEnglishName(language), name)) return language;

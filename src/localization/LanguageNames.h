@@ -16,6 +16,10 @@ std::string GetLanguageEnglishName(int language);
 // `fallbackToEnglish`, else -1. Names written in other languages are not recognised.
 int FindLanguageByEnglishName(std::string_view name, bool fallbackToEnglish);
 
+// The locale name of `language` as the toolkit names its own translations ("de", "zh_CN"); "en"
+// for English and for each index outside 1 to 10.
+std::string GetLocaleName(int language);
+
 // The language named `englishName` written in `displayLanguage`; any other text comes back as is.
 std::string TranslateLanguageName(std::string_view englishName, int displayLanguage);
 

@@ -46,7 +46,7 @@ constexpr TextRow kPreparationList = {
     "        %s/category/firmware/thessik-tube-wifi/\r\n",
 
     // French
-    "1. Éteignez votre produit et connectez-le à votre PC à l'aide du câble microUSB fourni.\r\n"
+    "1. Mettez votre produit hors tension et connectez-le à votre PC à l'aide du câble microUSB fourni.\r\n"
     "\r\n"
     "2. Suivez ci-dessous l'instruction qui correspond à votre produit Zelto.\r\n"
     "   - P7E, Y9J, Ostrel, Ostrel Pro, Ostrel ZUV, Ostrel ZUV Pro, DXV, \r\n"

@@ -152,7 +152,7 @@ constexpr TextRow kProvisioningPowerOnStep = {
 
 constexpr TextRow kConnectPowerOffStep = {
     "1. Power off your product and connect it to your PC using the supplied microUSB cable.\n\n\n",
-    "1. Éteignez votre produit et connectez-le à votre PC à l'aide du câble microUSB fourni.\n\n\n",
+    "1. Mettez votre produit hors tension et connectez-le à votre PC à l'aide du câble microUSB fourni.\n\n\n",
     "1. Schalten Sie Ihr Produkt aus und schließen Sie es mit dem mitgelieferten microUSB-Kabel "
     "an Ihren PC an.\n\n\n",
     "1. Spegnere il prodotto e collegarlo al PC con il cavo microUSB in dotazione.\n\n\n",

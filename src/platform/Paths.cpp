@@ -21,12 +21,6 @@ bool IsWritableFolder(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && access(path.c_str(), W_OK | X_OK) == 0;
 }
 
-std::string HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir) return entry->pw_dir;
-  return {};
-}
-
 class ProcPaths : public Paths {
  public:
   std::string ProgramFolder() override {
@@ -41,12 +35,18 @@ class ProcPaths : public Paths {
   std::string UserDataFolder() override {
     // A relative XDG_DATA_HOME is invalid and is ignored.
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;
-    const std::string home = HomeFolder();
+    const std::string home = Paths::HomeFolder();
     return home.empty() ? std::string() : home + "/.local/share";
   }
 };
 
 }  // namespace
+
+std::string Paths::HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir) return entry->pw_dir;
+  return {};
+}
 
 std::string Paths::ImageFolder() {
   const std::string beside = ProgramFolder() + "/" + kImageFolderName;

@@ -19,6 +19,9 @@ class Paths : public Installable<Paths> {
   // UserDataFolder()/corvale-manager/IMG, which this call creates since no installer made it.
   // Without a usable data folder, the folder beside the program all the same.
   std::string ImageFolder();
+  // The user's home folder ($HOME, else the password database's), without a trailing slash; empty
+  // when neither names one.
+  static std::string HomeFolder();
   static Paths& Real();
 };
 

@@ -242,6 +242,28 @@ TEST_F(DiagnosticLogCommand, ChosenFileGetsTheReportWithCrLfAndItsFolderIsRememb
   EXPECT_NE(SettingsFile().value_or("").find(folder_ + "/"), std::string::npos);
 }
 
+// A remembered folder that is gone (removed, or on a drive taken away) would leave the dialog in the
+// process's working folder: it opens in the home folder instead, and speaks the UI language.
+TEST_F(DiagnosticLogCommand, AFolderThatIsGoneGivesWayToTheHomeFolderAndTheDialogSpeaksTheUiLanguage) {
+  const std::string home = folder_ + "/home";
+  ASSERT_EQ(mkdir(home.c_str(), 0755), 0);
+  const char* before = std::getenv("HOME");
+  const std::string previous = before ? before : "";
+  setenv("HOME", home.c_str(), 1);
+  W().m_strCurrentPath = folder_ + "/gone/";
+  W().m_nLanguage = 2;
+  dialogs_.Cancel();
+  Choose();
+  if (before) {
+    setenv("HOME", previous.c_str(), 1);
+  } else {
+    unsetenv("HOME");
+  }
+  ASSERT_EQ(dialogs_.Requests().size(), 1u);
+  EXPECT_EQ(dialogs_.Requests()[0].folder, home + "/");
+  EXPECT_EQ(dialogs_.Requests()[0].locale, "de");
+}
+
 TEST_F(DiagnosticLogCommand, UnwritableChoiceSaysSoAndTheFolderIsRemembered) {
   const std::string path = folder_ + "/missing/report.kelnulog";
   dialogs_.Choose(path);

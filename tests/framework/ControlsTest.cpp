@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "TestDialogs.h"
 #include "framework/Application.h"
+#include "framework/FileDialog.h"
 #include "framework/ListBox.h"
 #include "framework/ListView.h"
 #include "framework/RecordingDeviceContext.h"
@@ -76,13 +79,27 @@ TEST(PopupMenu, ScriptChoosesAnItemAndTheCommandIsPostedToTheOwner) {
 TEST(FileDialogs, ScriptAnswersInOrderAndRecordsTheRequests) {
   fw::FileDialogScript script;
   script.Choose("/tmp/firmware.img").Cancel();
-  fw::FileDialogRequest open{false, "Open", "/home", "Firmware (*.img)|*.img||", "", ""};
+  fw::FileDialogRequest open{false, "Open", "/home", "Firmware (*.img)|*.img||", "", "", ""};
   EXPECT_EQ(fw::ShowFileDialog(open, nullptr), std::optional<std::string>("/tmp/firmware.img"));
-  fw::FileDialogRequest save{true, "Save report", "", "Text (*.txt)|*.txt||", "report.txt", "txt"};
+  fw::FileDialogRequest save{true, "Save report", "", "Text (*.txt)|*.txt||", "report.txt", "txt", ""};
   EXPECT_EQ(fw::ShowFileDialog(save, nullptr), std::nullopt);
   ASSERT_EQ(script.Requests().size(), 2u);
   EXPECT_EQ(script.Requests()[1].defaultName, "report.txt");
   EXPECT_TRUE(script.Requests()[1].save);
+}
+
+// The toolkit's own dialogs speak the program's language with the toolkit's translations (installed
+// with the program's packages), and stay English for a language whose translations are missing.
+TEST(FileDialogs, SpeakTheProgramsLanguageWhereTheToolkitHasItsTranslations) {
+  const auto lookIn = [] { return QCoreApplication::translate("QFileDialog", "Look in:").toStdString(); };
+  ASSERT_TRUE(fw::UseToolkitLanguage("de"));
+  EXPECT_EQ(lookIn(), "Suchen in:");
+  ASSERT_TRUE(fw::UseToolkitLanguage("zh_CN"));
+  EXPECT_NE(lookIn(), "Look in:");
+  EXPECT_FALSE(fw::UseToolkitLanguage("xx"));
+  EXPECT_EQ(lookIn(), "Look in:");
+  EXPECT_TRUE(fw::UseToolkitLanguage("en"));
+  EXPECT_EQ(lookIn(), "Look in:");
 }
 
 }  // namespace

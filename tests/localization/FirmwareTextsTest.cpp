@@ -7,6 +7,10 @@
 #include <vector>
 
 #include "TextChecks.h"
+#include "localization/PageNumbers.h"
+#include "localization/ServerFailureTexts.h"
+#include "localization/SharedTexts.h"
+#include "localization/StatusTexts.h"
 #include "localization/TextRow.h"
 
 namespace {
@@ -75,6 +79,45 @@ TEST(FirmwareTexts, EnglishAsGivenTranslatedWithTheSamePlaceholdersAndBadIndices
       if (get != GetVoicePromptInstructionsText) {
         EXPECT_EQ(testing_text::CountOf(text, "\n"), testing_text::CountOf(english, "\n")) << language;
       }
+    }
+  }
+}
+
+// Where a text follows a full stop in a message (a page's progress headline, which ends in one, or
+// a failure headline joined with ". "), it starts as a sentence does: "Firmware wird aktualisiert.
+// neueste Firmware ..." reads wrong. English keeps its own texts.
+TEST(FirmwareTexts, WhatFollowsAFullStopStartsAsASentence) {
+  // A small letter of the Latin or Cyrillic script right after ". ".
+  const auto lowerAfterFullStop = [](const std::string& message) {
+    for (size_t at = message.find(". "); at != std::string::npos; at = message.find(". ", at + 1)) {
+      const auto byte = [&](size_t i) { return i < message.size() ? static_cast<unsigned char>(message[i]) : 0u; };
+      const unsigned first = byte(at + 2), second = byte(at + 3);
+      const unsigned code = first < 0x80 ? first : ((first & 0x1F) << 6) | (second & 0x3F);
+      if ((code >= 'a' && code <= 'z') || (code >= 0xDF && code <= 0xFF && code != 0xF7) ||
+          (code >= 0x430 && code <= 0x45F)) {
+        return true;
+      }
+    }
+    return false;
+  };
+  const Getter afterProgress[] = {GetAboutToMakeBackupText, GetAboutToDownloadLatestText, GetAboutToDownloadBackupText,
+                                  GetCheckingFirmwareText, GetCheckingBackupFirmwareText};
+  const Getter afterFailure[] = {GetNoBackupFirmwareText, GetNoBackupOnServerText, GetCannotGetStatusText,
+                                 GetFirmwareCorruptedText, GetCannotGetDeviceText, GetUsbMismatchText,
+                                 GetCannotUpdateFirmwareText, GetCannotConnectToServerText, GetCannotOpenFileText,
+                                 GetDeviceMismatchText};
+  for (int language = 1; language < kLanguageCount; ++language) {
+    for (const int page : {wizard::PAGE_FIRMWARE_UPDATE, wizard::PAGE_FIRMWARE_RESTORE}) {
+      for (const Getter phrase : afterProgress) {
+        const std::string message = GetPageProgressText(page, 0, language) + " " + phrase(language);
+        EXPECT_FALSE(lowerAfterFullStop(message)) << message;
+      }
+      for (const Getter reason : afterFailure) {
+        const std::string message = GetPageFailureText(page, 0, language) + ". " + reason(language);
+        EXPECT_FALSE(lowerAfterFullStop(message)) << message;
+      }
+      const std::string download = GetDownloadFailedText(language) + ". " + GetCannotConnectToServerText(language);
+      EXPECT_FALSE(lowerAfterFullStop(download)) << download;
     }
   }
 }

@@ -121,7 +121,10 @@ void CDialogFirmwareUpdate::RefreshUpdatePage() {
 
   std::string label;
   bool showVariants = false;
-  if (m_job.HasNoVersion()) {
+  if (m_job.m_nState == JOB_READY) {
+    // The list is still being read (the page was just entered): nothing failed yet.
+    m_btnDownload.EnableWindow(false);
+  } else if (m_job.HasNoVersion()) {
     m_btnDownload.EnableWindow(false);
     label = text::GetCannotConnectToServerText(lang);
   } else {
@@ -164,7 +167,7 @@ void CDialogFirmwareUpdate::RefreshUpdatePage() {
 fw::Brush CDialogFirmwareUpdate::OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) {
   const fw::Brush brush = CWizardPage::OnCtlColor(dc, control, kind);
   if (&control == &m_staticLatestVersion) {
-    dc.SetTextColor(m_job.HasNoVersion() ? kNoVersionColour : fw::RGB(0, 0, 0));
+    dc.SetTextColor(m_job.HasNoVersion() && m_job.m_nState != JOB_READY ? kNoVersionColour : fw::RGB(0, 0, 0));
   }
   return brush;
 }
@@ -285,9 +288,12 @@ bool CDialogFirmwareUpdate::IsNewerFirmwareAvailable() const {
 
 // --- Local image and download ----------------------------------------------------------------------------
 
-std::string CDialogFirmwareUpdate::FileDialogFolder() const {
+fw::FileDialogRequest CDialogFirmwareUpdate::NewFileDialogRequest() const {
   const app::CUpdaterDlg* main = MainWindow();
-  return main ? main->SaveDialogFolder() : std::string("/");
+  if (main) return main->NewFileDialogRequest();
+  fw::FileDialogRequest request;
+  request.folder = "/";
+  return request;
 }
 
 void CDialogFirmwareUpdate::ShowImagePath(const std::string& path) {
@@ -299,9 +305,8 @@ void CDialogFirmwareUpdate::ShowImagePath(const std::string& path) {
 void CDialogFirmwareUpdate::OnBrowse() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main || main->m_bBusy) return;
-  fw::FileDialogRequest request;
+  fw::FileDialogRequest request = NewFileDialogRequest();
   request.filter = "*.img|*.IMG|";
-  request.folder = FileDialogFolder();
   const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
   if (!chosen) return;
   main->m_strCurrentPath = app::FolderOf(*chosen);
@@ -326,11 +331,10 @@ void CDialogFirmwareUpdate::OnDownload() {
   main->RefreshControls();
   RefreshUpdatePage();
 
-  fw::FileDialogRequest request;
+  fw::FileDialogRequest request = NewFileDialogRequest();
   request.save = true;
   request.defaultName = BaseName(m_job.m_strFileName);
   request.filter = text::GetImageFilterText(main->m_nLanguage);
-  request.folder = FileDialogFolder();
   const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
   if (!chosen) {
     m_bAutoUpdate = false;

@@ -11,6 +11,7 @@
 #include "device/FirmwareUpdateSets.h"
 #include "firmware/update/DfuCallbackQueue.h"
 #include "firmware/update/FirmwareJob.h"
+#include "framework/FileDialog.h"
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
 #include "framework/Edit.h"
@@ -211,8 +212,8 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   void ClosePopup(CFirmwareJob& job);
   void HandleDfuProgress(int value, const dfu::DFUEngine::Status& status);
   void HandleDfuComplete(int value, const dfu::DFUEngine::Status& status);
-  // The folder both file dialogs open in.
-  std::string FileDialogFolder() const;
+  // What both file dialogs start from: the main window's folder and language.
+  fw::FileDialogRequest NewFileDialogRequest() const;
   // The path field shows `path` with the caret after its end.
   void ShowImagePath(const std::string& path);
 

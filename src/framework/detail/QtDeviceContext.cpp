@@ -7,14 +7,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QTextLayout>
 #include <QWidget>
 
 #include "framework/detail/BitmapAccess.h"
 #include "framework/detail/Convert.h"
 
 namespace fw::detail {
-
-namespace {
 
 int QtTextFlags(unsigned format) {
   int flags = 0;
@@ -41,6 +40,33 @@ int QtTextFlags(unsigned format) {
   if (!(format & DT_NOPREFIX)) flags |= Qt::TextShowMnemonic;
   return flags;
 }
+
+QRect TextPlace(const QFont& font, const QString& text, const QRect& r, int flags) {
+  // Only a line that a fallback font (the CJK scripts) makes taller than the chosen font's moves.
+  const QFontMetrics metrics(font);
+  QTextLayout layout(text, font);
+  QTextOption option;
+  option.setWrapMode((flags & Qt::TextWordWrap) && !(flags & Qt::TextSingleLine) ? QTextOption::WordWrap
+                                                                                 : QTextOption::NoWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  if (line.isValid()) line.setLineWidth(r.width());
+  const bool oneLine = line.isValid() && ((flags & Qt::TextSingleLine) || !text.contains(QLatin1Char('\n'))) && !layout.createLine().isValid();
+  layout.endLayout();
+  if (!oneLine) return r;
+  const double ascent = line.ascent(), descent = line.descent();
+  if (ascent + descent <= metrics.ascent() + metrics.descent() + 0.5) return r;
+  double shift = metrics.ascent() - ascent;  // top: the chosen font's baseline
+  if (flags & Qt::AlignVCenter) {
+    shift = (ascent + descent - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent() - ascent;
+  } else if (flags & Qt::AlignBottom) {
+    shift = descent - metrics.descent();
+  }
+  return r.translated(0, static_cast<int>(shift < 0 ? shift - 0.5 : shift + 0.5));
+}
+
+namespace {
 
 QImage WithTransparentColour(const QImage& source, Colour key) {
   QImage image = source.convertToFormat(QImage::Format_ARGB32);
@@ -275,7 +301,7 @@ int QtDeviceContext::DrawText(const std::string& text, Rect& r, unsigned format)
   if (state_.mode == BkMode::Opaque) p.fillRect(bounds.intersected(ToQt(r)), ToQt(state_.background));
   p.setPen(ToQt(state_.text));
   p.setClipRect(ToQt(r), Qt::IntersectClip);
-  p.drawText(ToQt(r), flags, qtext);
+  p.drawText(TextPlace(font, qtext, ToQt(r), flags), flags, qtext);
   p.restore();
   return bounds.height();
 }

@@ -7,11 +7,21 @@
 
 #include "framework/DeviceContext.h"
 
+class QFont;
 class QPainter;
+class QRect;
+class QString;
 class QWidget;
 class QImage;
 
 namespace fw::detail {
+
+// The toolkit's text flags for a classic DrawText format.
+int QtTextFlags(unsigned format);
+// Where the toolkit is to lay out `text` for it to land where classic drawing puts it in `r`: a
+// single line keeps the baseline of `font` even when glyphs of a taller fallback font join it, so
+// that it fits the height the layouts give one line.
+QRect TextPlace(const QFont& font, const QString& text, const QRect& r, int flags);
 
 class QtDeviceContext : public DeviceContext {
  public:

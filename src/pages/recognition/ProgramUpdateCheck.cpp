@@ -166,10 +166,9 @@ void CDialogDeviceSelection::OfferUpdate(int major, int minor, int build) {
     return;
   }
 
-  m_strUpdatePath = main->SaveDialogFolder();
-  fw::FileDialogRequest request;
+  fw::FileDialogRequest request = main->NewFileDialogRequest();
+  m_strUpdatePath = request.folder;
   request.save = true;
-  request.folder = m_strUpdatePath;
   request.defaultName = BaseName(m_strUpdateFileName);
   request.filter = text::GetUpdateFileFilterText(language);
   const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);

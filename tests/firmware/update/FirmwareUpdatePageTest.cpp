@@ -117,6 +117,39 @@ TEST_F(FirmwareUpdatePageTest, WithoutTheServerTheLabelSaysSoInOrangeAndDownload
   EXPECT_TRUE(script.Dialogs().empty()) << "nothing offered";
 }
 
+// Between the entry (after a successful update too) and the end of the list's read, nothing has
+// failed: the label must not say that the server cannot be reached.
+TEST_F(FirmwareUpdatePageTest, WhileTheListIsReadTheLabelClaimsNoFailure) {
+  server_.Serve(firmware::kFirmwareListName, "VKT_TQG27N: v10.0 : one.img\n");
+  fw::ModalScript script;
+  window_->GoToPage(3);
+  ASSERT_TRUE(window_->m_bBusy);
+  EXPECT_EQ(Label(), "");
+  EXPECT_NE(LabelColour(), kOrange);
+  EXPECT_FALSE(page_->m_btnDownload.IsWindowEnabled());
+  ASSERT_TRUE(page_->FireTimer(firmware::TIMER_FIRMWARE_LIST));
+  EXPECT_EQ(Label(), "Latest Version: v10.0 (one.img)");
+}
+
+// Reached from a settings page, page 3 opens busy and may put the offer up at once: ACTION reads
+// the update page's caption meanwhile, not the settings page's SAVE.
+TEST_F(FirmwareUpdatePageTest, TheFrameDescribesPageThreeWhileTheOfferIsUpAfterASettingsPage) {
+  server_.Serve(firmware::kFirmwareListName, "VKT_TQG27N: v11.0 : one.img\n");
+  window_->GoToDeviceSettingPage(true);
+  ASSERT_EQ(window_->m_nCurrentPage, 5);
+  ASSERT_EQ(window_->m_btnAction.GetWindowText(), "SAVE");
+  std::string actionDuringOffer;
+  fw::ModalScript script;
+  script.Do([&](fw::Dialog& offer) {
+    actionDuringOffer = window_->m_btnAction.GetWindowText();
+    offer.EndDialog(fw::IDCANCEL);
+  });
+  EnterPage();
+  ASSERT_EQ(script.Dialogs().size(), 1u);
+  EXPECT_EQ(actionDuringOffer, "UPDATE");
+  EXPECT_EQ(window_->m_btnAction.GetWindowText(), "UPDATE");
+}
+
 TEST_F(FirmwareUpdatePageTest, ASingleFileIsShownWithItsVersionAndNoOfferWhenTheDeviceHasIt) {
   for (const auto& [list, label] : std::initializer_list<std::pair<std::string, std::string>>{
            {"Other: v99.0 : other.img\nVKT_TQG27N: v10.0 : one.img\n", "Latest Version: v10.0 (one.img)"},
@@ -294,13 +327,13 @@ TEST_F(FirmwareUpdatePageTest, BrowseTakesALocalImageAndAsksForUpdate) {
   EnterPage();
   page_->m_job.m_nPercent = 100;
   page_->m_job.m_bFinished = true;
-  window_->m_strCurrentPath = "/srv/images/";
+  window_->m_strCurrentPath = ImageFolder() + "/";
   fw::FileDialogScript files;
   files.Choose("/home/user/fw/local.img");
   ASSERT_TRUE(fw::Click(page_->m_btnBrowse));
   ASSERT_EQ(files.Requests().size(), 1u);
   EXPECT_FALSE(files.Requests()[0].save);
-  EXPECT_EQ(files.Requests()[0].folder, "/srv/images/");
+  EXPECT_EQ(files.Requests()[0].folder, ImageFolder() + "/");
   EXPECT_EQ(page_->m_editImagePath.GetWindowText(), "/home/user/fw/local.img");
   EXPECT_EQ(window_->m_strCurrentPath, "/home/user/fw/");
   EXPECT_EQ(Status(), "Press the [UPDATE] button");
