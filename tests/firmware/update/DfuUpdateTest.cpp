@@ -37,6 +37,8 @@ using firmware::CFirmwareJob;
 
 constexpr const char* kArchiveName = "VKT_TQG27N.kelnuarch";
 
+using KeyWrites = std::vector<std::pair<uint16_t, std::vector<uint8_t>>>;
+
 class DfuUpdateTest : public MainWindowTest {
  protected:
   // Attaches the headset, opens the window with recognition that the test counts, and leaves the
@@ -81,9 +83,17 @@ class DfuUpdateTest : public MainWindowTest {
     return Image(spec);
   }
 
-  // Runs the job to its end: the update succeeded, or it failed with `reason` before anything
-  // reached the device's DFU interface.
-  void ExpectJobEnds(app::CUpdaterDlg& w, const std::string& reason) {
+  // Updates with an image for `fileModel` while the headset refuses to write `refused` (0: none).
+  // Unless a write is refused, the dispatcher has written `writes` by the time it returns. Then the
+  // job runs to its end: the update succeeded, or it failed with `reason` before anything reached
+  // the device's DFU interface.
+  void ExpectUpdate(app::CUpdaterDlg& w, int fileModel, uint16_t refused, const KeyWrites& writes,
+                    const std::string& reason) {
+    if (refused) headset_->FailKeyWrite(refused, 1);
+    PressUpdate(w, ImageFor(fileModel));
+    if (!refused) {
+      EXPECT_EQ(headset_->KeyWrites(), writes) << "written before the dispatcher hands over";
+    }
     const int usbStatus = w.m_nUsbStatus;
     // A success may show the model's closing box and, back on page 3, an offer of newer firmware.
     fw::ModalScript script;
@@ -168,8 +178,6 @@ bool HasEnglishDate(const std::string& archive) {
   }
   return true;
 }
-
-using KeyWrites = std::vector<std::pair<uint16_t, std::vector<uint8_t>>>;
 
 std::map<uint16_t, std::vector<uint8_t>> Keys(sim::SimBlueCoreHeadset& headset) {
   std::map<uint16_t, std::vector<uint8_t>> keys;
@@ -407,13 +415,7 @@ TEST_F(DfuUpdateTest, OldFirmwareKeysAreClearedBeforeTheDownload) {
     SetUp();
     sim::HeadsetProfile profile;
     profile.startInDfuMode = c.inDfuMode;
-    app::CUpdaterDlg& w = OpenOnUpdatePageAs(0x4D10, 3, c.minor, profile);
-    if (c.refused) headset_->FailKeyWrite(c.refused, 1);
-    PressUpdate(w, ImageFor(0x4D10));
-    if (!c.refused) {
-      EXPECT_EQ(headset_->KeyWrites(), c.writes) << "written before the dispatcher hands over";
-    }
-    ExpectJobEnds(w, c.reason);
+    ExpectUpdate(OpenOnUpdatePageAs(0x4D10, 3, c.minor, profile), 0x4D10, c.refused, c.writes, c.reason);
   }
 }
 
@@ -453,13 +455,7 @@ TEST_F(DfuUpdateTest, TheMisidentifiedBatchTakesItsRealIdentityAfterItsVoxKeys) 
     SetUp();
     sim::HeadsetProfile profile;
     profile.lap = c.address;
-    app::CUpdaterDlg& w = OpenOnUpdatePageAs(0x5060, 4, 2, profile);
-    if (c.refused) headset_->FailKeyWrite(c.refused, 1);
-    PressUpdate(w, ImageFor(c.fileModel));
-    if (!c.refused) {
-      EXPECT_EQ(headset_->KeyWrites(), c.writes);
-    }
-    ExpectJobEnds(w, c.reason);
+    ExpectUpdate(OpenOnUpdatePageAs(0x5060, 4, 2, profile), c.fileModel, c.refused, c.writes, c.reason);
   }
 }
 
