@@ -136,9 +136,11 @@ class DfuUpdateTest : public MainWindowTest {
       if (round % 4 == 0) {
         if (onTick) onTick(page.ActiveJob());
         const int state = page.ActiveJob().m_nState;
+        // An open prompt holds the estimate where it stood, whichever state the job has reached.
+        const bool held = page.ActiveJob().m_pPopup != nullptr;
         if (page.FireTimer(firmware::TIMER_UPDATE_PROGRESS) && page.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS)) {
           progress_.push_back(w.m_nProgress);
-          bands_.push_back({state, w.m_nProgress});
+          if (!held) bands_.push_back({state, w.m_nProgress});
         }
         statuses_.push_back(w.GetStatusMessage());
       }
@@ -161,7 +163,7 @@ class DfuUpdateTest : public MainWindowTest {
   std::shared_ptr<sim::SimBlueCoreHeadset> headset_;
   FakeRecognition* recognition_ = nullptr;
   std::vector<int> progress_;
-  std::vector<std::pair<int, int>> bands_;  // job state at a tick, progress after it
+  std::vector<std::pair<int, int>> bands_;  // job state at a tick without a prompt, progress after it
   std::vector<std::string> statuses_;
 };
 
