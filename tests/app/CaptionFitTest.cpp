@@ -83,18 +83,29 @@ void ReachRestore(app::CUpdaterDlg& w) {
   Settle(w, w.m_dlgFirmwareRestore);
 }
 
-// Page 5's grid for a grid product, entered after the headset's own switch panel had laid out the
-// page, as when another headset is recognised in the same run; DEFAULT and CANCEL stay clear of it.
-void ReachGrid(app::CUpdaterDlg& w, int product, int major, int minor) {
-  ReachRecognised(w);
-  w.GoToDeviceSettingPage(true);
+// The frame's progress bar at its end over the page on show.
+void ShowFullProgress(app::CUpdaterDlg& w) {
+  w.m_nProgress = 100;
+  w.RefreshControls();
+}
+
+// The recognised device taken for `product` at a firmware version, its settings its defaults.
+device::CDeviceSettings& BecomeProduct(app::CUpdaterDlg& w, int product, int major, int minor) {
   device::CDeviceSettings& device = w.m_deviceSettings;
   device.m_nProductId = product;
   device.SetDefaults(product, major, minor);
   device.m_nVersionMajor = major;
   device.m_nVersionMinor = minor;
   w.m_nDeviceTarget = product;
-  w.m_dlgDeviceSetting.m_editedSettings.CopyFrom(device, true);
+  return device;
+}
+
+// Page 5's grid for a grid product, entered after the headset's own switch panel had laid out the
+// page, as when another headset is recognised in the same run; DEFAULT and CANCEL stay clear of it.
+void ReachGrid(app::CUpdaterDlg& w, int product, int major, int minor) {
+  ReachRecognised(w);
+  w.GoToDeviceSettingPage(true);
+  w.m_dlgDeviceSetting.m_editedSettings.CopyFrom(BecomeProduct(w, product, major, minor), true);
   w.GoToDeviceSettingPage(true);
   const fw::Window& grid = *w.m_dlgDeviceSetting.GetDlgItem(res::IDC_GRID_SETTINGS);
   ASSERT_TRUE(grid.IsWindowVisible());
@@ -126,8 +137,7 @@ const std::vector<Scene>& Scenes() {
       {"update progress",
        [](app::CUpdaterDlg& w, sim::SimUpdateServer&) {
          ReachRecognised(w);
-         w.m_nProgress = 100;
-         w.RefreshControls();
+         ShowFullProgress(w);
        },
        {3}},
       {"restore", [](app::CUpdaterDlg& w, sim::SimUpdateServer&) { ReachRestore(w); }, {4}},
@@ -140,8 +150,7 @@ const std::vector<Scene>& Scenes() {
       {"restore progress",
        [](app::CUpdaterDlg& w, sim::SimUpdateServer&) {
          ReachRestore(w);
-         w.m_nProgress = 100;
-         w.RefreshControls();
+         ShowFullProgress(w);
        },
        {4}},
       {"settings",
@@ -157,12 +166,9 @@ const std::vector<Scene>& Scenes() {
       {"fm presets",
        [](app::CUpdaterDlg& w, sim::SimUpdateServer&) {
          ReachRecognised(w);
-         device::CDeviceSettings& device = w.m_deviceSettings;
-         device.m_nProductId = 0x5610;
-         device.SetDefaults(0x5610, 1, 0);
+         device::CDeviceSettings& device = BecomeProduct(w, 0x5610, 1, 0);
          device.m_anFmPreset = {8750, 9010, 10130, 0, 0, 0, 9990, 0, 10800, 0};
          device.m_bFmRds = 1;
-         w.m_nDeviceTarget = 0x5610;
          w.m_dlgDeviceSetting.m_editedSettings.CopyFrom(device, true);
          w.GoToDeviceSettingSecondPage(true);
          ASSERT_EQ(w.m_nCurrentPage, 6);
@@ -268,31 +274,27 @@ TEST_F(CaptionFitTest, EveryTextOfTheBoxesFitsInEveryLanguage) {
     app::CUpdaterDlg& w = StartIn(language);
     const std::string where = std::string(text::GetLanguageEnglishName(language)) + ", ";
     const std::string mismatch = text::GetDeviceMismatchText(language) + text::GetCannotOpenUsbText(language);
-    {
+    const struct {
+      const char* name;
+      std::string text;
+      bool threeButtons;
+      fw::Size size;
+    } boxes[] = {
+        {"message box:", mismatch, false, {440, 165}},
+        {"three-button box:", mismatch, true, {530, 230}},
+        {"FM range box:", text::Format(text::GetFmPresetRangeText(language), 87.5, 108.0), false, {415, 130}},
+        {"RDS help box:", text::GetRdsHelpText(language), false, {540, 195}},
+    };
+    for (const auto& b : boxes) {
       controls::CDialogMessageBox box(&w);
-      box.Setup(mismatch, true, std::nullopt, text::GetOkText(language), {440, 165});
+      if (b.threeButtons) {
+        box.SetupThreeButtons(b.text, false, text::GetVersionText(language), text::GetNoText(language),
+                              text::GetYesText(language), b.size);
+      } else {
+        box.Setup(b.text, true, std::nullopt, text::GetOkText(language), b.size);
+      }
       ASSERT_TRUE(box.Create());
-      CheckDialog(box, where + "message box:");
-    }
-    {
-      controls::CDialogMessageBox box(&w);
-      box.SetupThreeButtons(mismatch, false, text::GetVersionText(language), text::GetNoText(language),
-                            text::GetYesText(language), {530, 230});
-      ASSERT_TRUE(box.Create());
-      CheckDialog(box, where + "three-button box:");
-    }
-    {
-      controls::CDialogMessageBox box(&w);
-      box.Setup(text::Format(text::GetFmPresetRangeText(language), 87.5, 108.0), true, std::nullopt,
-                text::GetOkText(language), {415, 130});
-      ASSERT_TRUE(box.Create());
-      CheckDialog(box, where + "FM range box:");
-    }
-    {
-      controls::CDialogMessageBox box(&w);
-      box.Setup(text::GetRdsHelpText(language), false, std::nullopt, text::GetOkText(language), {540, 195});
-      ASSERT_TRUE(box.Create());
-      CheckDialog(box, where + "RDS help box:");
+      CheckDialog(box, where + b.name);
     }
     {
       app::CAboutDlg about(&w);
