@@ -300,8 +300,9 @@ int QtDeviceContext::DrawText(const std::string& text, Rect& r, unsigned format)
   p.setFont(font);
   if (state_.mode == BkMode::Opaque) p.fillRect(bounds.intersected(ToQt(r)), ToQt(state_.background));
   p.setPen(ToQt(state_.text));
+  // Cut at `r` itself: the toolkit would cut at the place it is given, which may lie higher.
   p.setClipRect(ToQt(r), Qt::IntersectClip);
-  p.drawText(TextPlace(font, qtext, ToQt(r), flags), flags, qtext);
+  p.drawText(TextPlace(font, qtext, ToQt(r), flags), flags | Qt::TextDontClip, qtext);
   p.restore();
   return bounds.height();
 }
