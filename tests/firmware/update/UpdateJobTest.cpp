@@ -187,6 +187,7 @@ TEST_F(UpdateJobTest, ReportsWithoutARunningJobChangeNothing) {
     SCOPED_TRACE(engine);
     Running(0x4D21, 0x4D21, engine);
     Job().m_nState = state;
+    Job().ClosePopup();
     Page().m_bTransferDone = false;
     Report(Progress(dfu::kActivityWaitingForDevice));
     Report(Progress(dfu::kActivityImageTransferred));
