@@ -183,6 +183,8 @@ void CDialogFirmwareUpdate::HandleDfuComplete(int, const dfu::DFUEngine::Status&
     job.m_nState = JOB_RECONFIGURING;
     return;
   }
+  // Any other failed step ends the job now: no timer would end a job left reconfiguring or
+  // transferring.
   FailJob(text::GetCannotUpdateFirmwareText);
 }
 
