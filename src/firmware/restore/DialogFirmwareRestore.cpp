@@ -360,10 +360,13 @@ intptr_t CDialogFirmwareRestore::OnMessage(unsigned msg, uintptr_t wParam, intpt
 }
 
 intptr_t CDialogFirmwareRestore::OnRestoreDownloadDone(uintptr_t wParam, intptr_t lParam) {
+  // An earlier run's word is stale; the thread now running belongs to a later one, so it is not
+  // waited for here.
+  if (lParam != m_nDownloadRun) return 0;
   // The body posts as its last act, so this join is immediate.
   m_downloadThread.Wait(0);
   app::CUpdaterDlg* main = MainWindow();
-  if (!main || lParam != m_nDownloadRun) return 0;
+  if (!main) return 0;
   if (wParam == RESTORE_IMAGE_DOWNLOADED) {
     m_job.m_strImagePath = m_strDownloadPath;
     // Page 4 is current, so the update works on this page's job; the main window stays busy
