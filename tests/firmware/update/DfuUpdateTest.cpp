@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "SimBlueCoreHeadset.h"
@@ -372,13 +373,19 @@ class SplitImageTest : public DfuUpdateTest {
     const std::string camera(kCameraBytes);
     return Container(0x3020, {sim::MakeDfuFile(Spec()), std::vector<uint8_t>(camera.begin(), camera.end())});
   }
-  // A mounted card that carries the camera's marker file.
+  // A mounted card that carries the camera's marker file, after a stick that does not.
   std::string Card() {
     const std::string card = folder_ + "/card";
     EXPECT_EQ(mkdir(card.c_str(), 0755), 0);
+    drives_.AddRoot(Stick());
     drives_.AddRoot(card);
     drives_.AddFile(card, "thessik.bin");
     return card;
+  }
+  std::string Stick() const {
+    const std::string stick = folder_ + "/stick";
+    std::filesystem::create_directories(stick);
+    return stick;
   }
   bool InImageFolder(const char* name) const { return io::ReadWholeFile(ImageFolder() + "/" + name).has_value(); }
 
@@ -392,6 +399,8 @@ TEST_F(SplitImageTest, TheHeadsetTakesTheDfuFileAndTheCardTheCameraFile) {
   const std::string card = Card();
   fw::ModalScript script;
   script.Press(fw::IDOK);
+  // The camera's file of an earlier update is replaced.
+  ASSERT_TRUE(io::WriteFileAtomically(card + "/pxe27_100.bin", "older camera firmware"));
   PressUpdate(w, Container());
   const uint32_t before = platform::Clock::Get().TickCount();
   ASSERT_TRUE(RunJob(w));
@@ -399,6 +408,8 @@ TEST_F(SplitImageTest, TheHeadsetTakesTheDfuFileAndTheCardTheCameraFile) {
   EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x4D21, 0));
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
   EXPECT_EQ(io::ReadWholeFile(card + "/pxe27_100.bin").value_or(""), kCameraBytes);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(card), {}), 1) << "no temporary file";
+  EXPECT_TRUE(std::filesystem::is_empty(Stick())) << "only the card with the marker";
   EXPECT_FALSE(InImageFolder(firmware::kSplitDfuFileName));
   EXPECT_FALSE(InImageFolder(firmware::kSplitCameraFileName));
   ASSERT_EQ(script.Dialogs().size(), 1u);
@@ -435,7 +446,8 @@ TEST_F(SplitImageTest, AnImageThatCannotBeSplitOrACameraFileWithNowhereToGoIsAFa
          return Container(0x3020, {sim::MakeDfuFile(spec), cameraBytes});
        },
        nullptr, text::GetFirmwareNotForModelText(0x3020, 0), true},
-      {"no camera card", [this] { return Container(); }, nullptr, text::GetCheckSdCardText(0), false},
+      {"no card with the camera's marker", [this] { return Container(); },
+       [this] { drives_.AddRoot(Stick()); }, text::GetCheckSdCardText(0), false},
       {"a card the file cannot be written to", [this] { return Container(); },
        [this] {
          drives_.AddRoot(folder_ + "/gone");
@@ -467,6 +479,37 @@ TEST_F(SplitImageTest, AnImageThatCannotBeSplitOrACameraFileWithNowhereToGoIsAFa
     }
   }
 }
+
+// A card that fills up, fails its flush or gives back other bytes never holds part of the camera's
+// file under the name the camera applies: it keeps its older file, or none.
+struct CardFault {
+  const char* name;
+  platform::FakeDrives::CardFaults faults;
+  std::optional<std::string> left;
+};
+
+class CardFaultTest : public SplitImageTest, public testing::WithParamInterface<CardFault> {};
+
+TEST_P(CardFaultTest, TheCardKeepsItsOlderFileOrNoneAndTheFailureShows) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage();
+  w.m_nDeviceTarget = 0x3020;
+  const std::string card = Card();
+  ASSERT_TRUE(io::WriteFileAtomically(card + "/pxe27_100.bin", "older camera firmware"));
+  drives_.SetCardFaults(GetParam().faults);
+  PressUpdate(w, Container());
+  ASSERT_TRUE(RunJob(w));
+  EXPECT_EQ(w.GetStatusMessage(), text::GetPageFailureText(3, 0x4D21, 0) + ". " + text::GetCameraUpdateFailedText(0));
+  EXPECT_FALSE(w.m_bStatusNormal);
+  EXPECT_EQ(io::ReadWholeFile(card + "/pxe27_100.bin"), GetParam().left);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(card), {}), GetParam().left ? 1 : 0)
+      << "no temporary file";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cards, CardFaultTest,
+                         testing::Values(CardFault{"TooLittleRoom", {.room = 5}, "older camera firmware"},
+                                         CardFault{"FailingFlush", {.syncFails = true}, "older camera firmware"},
+                                         CardFault{"OtherBytesReadBack", {.altersBytes = true}, std::nullopt}),
+                         [](const testing::TestParamInfo<CardFault>& info) { return std::string(info.param.name); });
 
 // The two-device product: both units are flashed, the second only once the first runs again.
 class TwoDeviceTest : public DfuUpdateTest {
