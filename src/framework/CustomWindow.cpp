@@ -24,13 +24,6 @@ detail::Native* CustomWindow::CreateNative(detail::Native* parent, const Control
   return detail::AsNative(widget);
 }
 
-void CustomWindow::TakeFocus() {
-  QWidget* widget = detail::WidgetOf(this);
-  if (!widget) return;
-  if (widget->window()->isVisible() && !widget->window()->isActiveWindow()) widget->window()->activateWindow();
-  widget->setFocus(Qt::OtherFocusReason);
-}
-
 void CustomWindow::DefaultPaint(DeviceContext& dc) { dc.FillSolidRect(GetClientRect(), colours::kButtonFace); }
 
 }  // namespace fw

@@ -14,8 +14,6 @@ class CustomWindow : public Window {
 
   // Creates the window hidden unless `style` lacks CS_HIDDEN.
   bool Create(Window* parent, const Rect& rect, uint32_t style, int id = 0);
-  // Makes this window's top-level window the active one and gives this window the focus.
-  void TakeFocus();
 
  protected:
   detail::Native* CreateNative(detail::Native* parent, const ControlTemplate& t) override;

@@ -239,6 +239,16 @@ void Window::SetFocus() {
   if (impl_->widget) impl_->widget->setFocus(Qt::OtherFocusReason);
 }
 
+void Window::TakeFocus() {
+  QWidget* widget = impl_->widget;
+  if (!widget) return;
+  // Asked even of the active window: an activation of another window may still be on its way
+  // (a list opened and closed by two quick keys), and the last request wins.
+  QWidget* top = widget->window();
+  if (top->isVisible()) top->activateWindow();
+  widget->setFocus(Qt::OtherFocusReason);
+}
+
 bool Window::HasFocus() const {
   QWidget* focus = QApplication::focusWidget();
   return focus && detail::WindowOfWidget(focus) == this;

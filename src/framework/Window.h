@@ -84,7 +84,12 @@ class Window {
   void Invalidate(bool erase = true);
   void InvalidateRect(const Rect& rect, bool erase = true);
   void UpdateWindow();  // paints pending changes now
+  // The focus within this window's top-level window; it is the keyboard's only while that window
+  // is the active one.
   void SetFocus();
+  // Makes this window's top-level window the active one (when shown) and gives this window the
+  // focus, so that the keyboard reaches it at once.
+  void TakeFocus();
   bool HasFocus() const;
   static Window* GetFocus();
   // Raises this window above its siblings.

@@ -1,5 +1,9 @@
 #include "platform/Drives.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -99,6 +103,31 @@ std::vector<std::string> RemovableMountPoints(std::string_view mountTable,
     if (isRemovable(device)) roots.push_back(point);
   }
   return roots;
+}
+
+ssize_t Drives::WriteSome(int fd, const void* data, size_t size) { return ::write(fd, data, size); }
+
+bool Drives::Sync(int fd) { return ::fsync(fd) == 0; }
+
+ssize_t FakeDrives::WriteSome(int fd, const void* data, size_t size) {
+  std::lock_guard lock(mutex_);
+  if (faults_.room == 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  std::string bytes(static_cast<const char*>(data), std::min(size, faults_.room));
+  if (faults_.altersBytes && !bytes.empty()) bytes[0] = static_cast<char>(bytes[0] ^ 0x01);
+  const ssize_t written = Drives::WriteSome(fd, bytes.data(), bytes.size());
+  if (written > 0) faults_.room -= static_cast<size_t>(written);
+  return written;
+}
+
+bool FakeDrives::Sync(int fd) {
+  {
+    std::lock_guard lock(mutex_);
+    if (faults_.syncFails) return false;
+  }
+  return Drives::Sync(fd);
 }
 
 Drives& Drives::Real() {

@@ -1,7 +1,11 @@
 #pragma once
 // Removable drives (memory cards, USB sticks) as the system has mounted them, and whether a file
 // lies at the top of one. The real implementation reads the mount table and sysfs.
+#include <sys/types.h>
+
+#include <cstddef>
 #include <functional>
+#include <limits>
 #include <mutex>
 #include <set>
 #include <string>
@@ -19,6 +23,10 @@ class Drives : public Installable<Drives> {
   virtual std::vector<std::string> RemovableRoots() = 0;
   // True when a regular file `name` lies directly in the folder `root`.
   virtual bool FileExistsAt(const std::string& root, const std::string& name) = 0;
+  // One write to a file open on a drive, as write(2): the bytes taken, or -1 with errno set.
+  virtual ssize_t WriteSome(int fd, const void* data, size_t size);
+  // Flushes a file open on a drive to the drive; false when the drive did not confirm it.
+  virtual bool Sync(int fd);
   static Drives& Real();
 };
 
@@ -47,11 +55,26 @@ class FakeDrives : public Drives {
     return looked_;
   }
 
+  // A card's faults: room for this many more bytes, a flush that fails, bytes that come back
+  // other than they were written.
+  struct CardFaults {
+    size_t room = std::numeric_limits<size_t>::max();
+    bool syncFails = false;
+    bool altersBytes = false;
+  };
+  void SetCardFaults(const CardFaults& faults) {
+    std::lock_guard lock(mutex_);
+    faults_ = faults;
+  }
+  ssize_t WriteSome(int fd, const void* data, size_t size) override;
+  bool Sync(int fd) override;
+
  private:
   std::mutex mutex_;
   std::vector<std::string> roots_;
   std::set<std::pair<std::string, std::string>> files_;
   std::vector<std::string> looked_;
+  CardFaults faults_;
 };
 
 // The text of a block device's sysfs "removable" file says removable: its first line is "1".

@@ -63,7 +63,9 @@ void CCellDropDown::CloseWithRepaint() {
   if (m_pPopupWnd && m_pPopupWnd->IsCreated()) m_pPopupWnd->ShowWindow(false);
   InvalidateOwner(m_rcText);
   InvalidateOwner(m_rcArrow);
-  if (m_hOwnerList) m_hOwnerList->SetFocus();
+  // The list's own window was the active one: the grid's window must become active again for the
+  // next key to reach the grid.
+  if (m_hOwnerList) m_hOwnerList->TakeFocus();
 }
 
 void CCellDropDown::Deactivate() {

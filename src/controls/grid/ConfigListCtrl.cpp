@@ -5,7 +5,6 @@
 
 #include "controls/grid/CellDropDown.h"
 #include "controls/grid/PopUpScrollList.h"
-#include "framework/CustomWindow.h"
 #include "framework/SystemMetrics.h"
 
 namespace controls {
@@ -372,13 +371,7 @@ void CConfigListCtrl::ClickActivation(const fw::Msg& msg) {
   if (hit.item >= 0 && !hadFocus) {
     if (CCellCtrl* now = GetCell(hit.item, hit.subItem)) now->OnActivateClick(msg.flags, msg.point.x, msg.point.y);
   }
-  if (focusAfter && fw::Window::GetFocus() != focusAfter) {
-    if (auto* custom = dynamic_cast<fw::CustomWindow*>(focusAfter)) {
-      custom->TakeFocus();
-    } else {
-      focusAfter->SetFocus();
-    }
-  }
+  if (focusAfter && fw::Window::GetFocus() != focusAfter) focusAfter->TakeFocus();
   if (CurrentPage() == 5 && m_host.clickRules && hit.item >= 0) m_host.clickRules(hit.item, hit.subItem);
 }
 

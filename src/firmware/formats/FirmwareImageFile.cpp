@@ -95,6 +95,9 @@ ImageCheck FirmwareImageFile::Check(std::vector<uint8_t> bytes, ImageLayout layo
     case ImageProductTest::Kind::Equals:
       if (header.productId != test.productId) return ImageCheck::WrongProduct;
       break;
+    case ImageProductTest::Kind::EqualsWhenNamed:
+      if (header.productId != 0 && header.productId != test.productId) return ImageCheck::WrongProduct;
+      break;
     case ImageProductTest::Kind::OlderLayoutRule:
       if (!PassesOlderLayoutRule(header)) return ImageCheck::WrongProduct;
       break;

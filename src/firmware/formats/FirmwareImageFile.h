@@ -55,13 +55,15 @@ struct SectionRoute {
 SectionRoute RouteOfSectionType(uint32_t type);
 
 // What a reader accepts besides the layout: the product id the image must name (the device
-// target), or the older layout's padded-name rule, or nothing.
+// target), the same unless the image names none (product id 0), the older layout's padded-name
+// rule, or nothing.
 struct ImageProductTest {
-  enum class Kind { None, Equals, OlderLayoutRule } kind = Kind::None;
+  enum class Kind { None, Equals, EqualsWhenNamed, OlderLayoutRule } kind = Kind::None;
   uint32_t productId = 0;
 
   static ImageProductTest None() { return {}; }
   static ImageProductTest Equals(uint32_t id) { return {Kind::Equals, id}; }
+  static ImageProductTest EqualsWhenNamed(uint32_t id) { return {Kind::EqualsWhenNamed, id}; }
   static ImageProductTest OlderLayoutRule() { return {Kind::OlderLayoutRule, 0}; }
 };
 

@@ -1,18 +1,11 @@
 #include "firmware/transfer/CameraCardCopy.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
-#include <span>
 
 #include "device/Version.h"
 #include "firmware/formats/CameraVersionFile.h"
+#include "firmware/transfer/CardFileCopy.h"
 #include "firmware/transfer/HidTransferRun.h"
-#include "io/AtomicFile.h"
 #include "io/HidReports.h"
 #include "io/Md5.h"
 #include "localization/FirmwareTexts.h"
@@ -68,36 +61,6 @@ const StoragePoll& SpecOf(Poll poll) {
     if (spec.poll == poll) return spec;
   }
   return kPolls[0];
-}
-
-// Writes the whole file and flushes it to the card; false when any byte may be missing there.
-bool WriteFlushed(const fs::path& path, std::span<const uint8_t> bytes, bool& created) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  created = fd >= 0;
-  if (fd < 0) return false;
-  const bool written = io::WriteAll(fd, reinterpret_cast<const char*>(bytes.data()), bytes.size()) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  return written && closed;
-}
-
-// A rename that fails when the new name is taken, as the camera's files must never be replaced
-// unseen. File systems that cannot be asked so are asked whether the name is free first.
-bool RenameWithoutReplacing(const fs::path& from, const fs::path& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
-  if (errno != EINVAL && errno != ENOSYS) return false;
-  std::error_code error;
-  if (fs::exists(fs::symlink_status(to, error))) return false;
-  return ::rename(from.c_str(), to.c_str()) == 0;
-}
-
-// -1 when the file cannot be opened.
-int64_t SizeOfOpened(const fs::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  struct stat info {};
-  const int64_t size = ::fstat(fd, &info) == 0 ? int64_t(info.st_size) : -1;
-  ::close(fd);
-  return size;
 }
 
 }  // namespace
@@ -191,44 +154,20 @@ bool CameraCardCopy::FirstScan(bool& sameVersion) {
 
 bool CameraCardCopy::CopyToCard() {
   m_copyRoot = FindCard();
-  // The card was there a moment ago; without it nothing could be copied and the camera's
-  // check would only fail minutes later.
-  if (!m_copyRoot) return FailCheckCard();
-  const fs::path root(*m_copyRoot);
-  const fs::path temporary = root / m_files->temporaryName;
-  const fs::path final = root / m_files->finalName;
-  const std::span<const uint8_t> bytes = m_run.Image().SectionBytes(kCameraSection);
-
-  bool created = false;
-  if (!WriteFlushed(temporary, bytes, created)) {
-    if (!created) {
-      m_copyRoot.reset();
-      return FailCheckCard();
-    }
-    DeleteOnCopyCard(m_files->temporaryName);
-    return Fail("[2][0]");
+  // Without a card, or a file the card will take, the camera keeps its version and its check
+  // would fail with [2][2] minutes later: fail with it now.
+  if (!m_copyRoot) return Fail("[2][2]", /*cameraFailed=*/true);
+  const CardFileNames names{*m_copyRoot, m_files->temporaryName, m_files->finalName};
+  switch (CopyFileToCard(names, m_run.Image().SectionBytes(kCameraSection), m_section->digest)) {
+    case CardCopyResult::Copied: return true;
+    case CardCopyResult::NotCreated: return Fail("[2][2]", /*cameraFailed=*/true);
+    case CardCopyResult::WriteFailed: return Fail("[2][0]");
+    case CardCopyResult::RenameFailed: return Fail("[2][1]", /*cameraFailed=*/true);
+    case CardCopyResult::NotReadable: return Fail("[2][9]");
+    case CardCopyResult::DigestDiffers: return Fail("[2][10]");
+    case CardCopyResult::SizeDiffers: return Fail("[2][4]");
   }
-  if (!RenameWithoutReplacing(temporary, final)) {
-    DeleteOnCopyCard(m_files->temporaryName);
-    DeleteOnCopyCard(m_files->finalName);
-    return Fail("[2][1]", /*cameraFailed=*/true);
-  }
-  io::FlushFolder(root);
-
-  // Read back from the card itself, not from the bytes still cached.
-  bool opened = false;
-  const std::optional<io::Md5Digest> digest = io::ReadBackDigest(final, &opened);
-  if (!opened) return Fail("[2][9]");
-  if (!digest || *digest != m_section->digest) {
-    DeleteOnCopyCard(m_files->temporaryName);
-    DeleteOnCopyCard(m_files->finalName);
-    return Fail("[2][10]");
-  }
-  if (SizeOfOpened(final) != int64_t(m_section->length)) {
-    DeleteOnCopyCard(m_files->finalName);
-    return Fail("[2][4]");
-  }
-  return true;
+  return false;
 }
 
 bool CameraCardCopy::CheckUpdate() {

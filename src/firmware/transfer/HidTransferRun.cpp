@@ -49,10 +49,10 @@ bool HidTransferRun::GiveUp(std::string (*reason)(int language), const char* tag
   }));
 }
 
-void HidTransferRun::SetProgressMessage(std::string (*step)(int language)) {
+void HidTransferRun::SetProgressMessage(std::string (*step)(int language), const char* tag) {
   m_context.job.m_astrMessages.Set(text::InEveryLanguage([&](int language) {
     std::string headline = text::GetPageProgressText(m_context.page, m_context.usbStatus, language);
-    return step ? headline + " " + step(language) : headline;
+    return step ? headline + " " + step(language) + tag : headline;
   }));
 }
 
@@ -69,18 +69,19 @@ bool PauseUnlessStopped(uint32_t ms, const std::stop_token& stop) {
 
 bool HidTransferRun::Pause(uint32_t ms) { return PauseUnlessStopped(ms, m_stop); }
 
-bool HidTransferRun::LoadImage(ImageLayout layout, const ImageProductTest& test) {
+bool HidTransferRun::LoadImage(ImageLayout layout, const ImageProductTest& test, size_t minSections) {
   std::optional<std::vector<uint8_t>> bytes = ReadWholeImage(m_context.imagePath);
   if (!bytes) return GiveUp(text::GetFirmwareCorruptedText);
   m_context.job.m_nState = JOB_CHECKING_IMAGE;
-  if (!m_image.Parse(std::move(*bytes), layout, test)) return GiveUp(text::GetFirmwareCorruptedText);
+  if (!m_image.Parse(std::move(*bytes), layout, test) || m_image.Sections().size() < minSections)
+    return GiveUp(text::GetFirmwareCorruptedText);
   m_context.job.m_nState = JOB_IMAGE_OK;
   return true;
 }
 
-bool HidTransferRun::ArchiveSettings() {
+bool HidTransferRun::ArchiveSettings(const char* tag) {
   if (m_context.page != 3) return true;  // a restore makes no archive and never waits
-  SetProgressMessage(text::GetAboutToMakeBackupText);
+  SetProgressMessage(text::GetAboutToMakeBackupText, tag);
   const bool archived = m_context.hooks.writeSettingsArchive && m_context.hooks.writeSettingsArchive();
   if (!archived) {
     m_context.job.m_nState = JOB_WAITING_USER;

@@ -45,11 +45,13 @@ class HidTransferRun {
   HidTransferRun(const HidTransferContext& context, std::stop_token stop);
 
   // Reads the whole image (failures leave the job's state), enters JOB_CHECKING_IMAGE, checks
-  // it, enters JOB_IMAGE_OK. False after giving up with "Firmware corrupted".
-  bool LoadImage(ImageLayout layout, const ImageProductTest& test);
-  // On an update, the settings archive, and when it failed the wait for the user's OK. False
-  // after giving up on the stop request.
-  bool ArchiveSettings();
+  // it, enters JOB_IMAGE_OK. An image of fewer than `minSections` sections would send the device
+  // nothing it needs, and an update that sends nothing is no success: it counts as corrupted.
+  // False after giving up with "Firmware corrupted".
+  bool LoadImage(ImageLayout layout, const ImageProductTest& test, size_t minSections = 1);
+  // On an update, the settings archive, and when it failed the wait for the user's OK. `tag`
+  // follows the step's message. False after giving up on the stop request.
+  bool ArchiveSettings(const char* tag = "");
   // The job enters JOB_TRANSFERRING with its error cleared and its ticks at 0; without
   // `enterTransferring` the caller changes the state when it has prepared the transfer.
   void StartTransfer(bool enterTransferring = true);
@@ -88,7 +90,7 @@ class HidTransferRun {
   bool StopRequested() const { return m_stop.stop_requested(); }
 
  private:
-  void SetProgressMessage(std::string (*step)(int language));
+  void SetProgressMessage(std::string (*step)(int language), const char* tag = "");
   bool SendSection(size_t index, const TransferFailureTags& tags, SectionRouting routing);
 
   const HidTransferContext& m_context;

@@ -46,7 +46,7 @@ class ExternalToolsRun {
 
   void Run() {
     if (!LoadImage()) return;
-    if (!m_run.ArchiveSettings()) return;
+    if (!m_run.ArchiveSettings("[9]")) return;
     m_run.StartTransfer(/*enterTransferring=*/false);
     if (!Extract()) return;
     m_context.job.m_nState = JOB_TRANSFERRING;

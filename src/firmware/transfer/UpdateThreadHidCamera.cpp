@@ -4,7 +4,6 @@
 #include "firmware/transfer/CameraCardCopy.h"
 #include "firmware/transfer/HidTransferRun.h"
 #include "io/HidReports.h"
-#include "localization/FirmwareTexts.h"
 
 namespace firmware {
 namespace {
@@ -20,13 +19,10 @@ void UpdateThreadHidCamera(const HidTransferContext& context, std::stop_token st
   const bool camera = device::HasProductFlag(context.deviceTarget, device::kCameraFirmwareCopy);
   const bool directFinish = device::HasProductFlag(context.deviceTarget, device::kFinishWithoutReadyPoll);
   HidTransferRun run(context, std::move(stop));
-  if (!run.LoadImage(ImageLayout::Newer, ImageProductTest::Equals(static_cast<uint32_t>(context.deviceTarget))))
-    return;
   // A camera image without its camera firmware is not one, whatever else it holds.
-  if (camera && run.Image().Sections().size() <= CameraCardCopy::kCameraSection) {
-    run.GiveUp(text::GetFirmwareCorruptedText);
+  if (!run.LoadImage(ImageLayout::Newer, ImageProductTest::Equals(static_cast<uint32_t>(context.deviceTarget)),
+                     camera ? CameraCardCopy::kCameraSection + 1 : 1))
     return;
-  }
   if (!run.ArchiveSettings()) return;
   run.StartTransfer();
   if (camera && !(copyCameraFirmware ? copyCameraFirmware(run) : CopyCameraFirmware(run))) return;

@@ -428,11 +428,12 @@ void CDialogFirmwareUpdate::RunDfuPath(bool tagged, bool mayArchive) {
     main->m_bWaitForUserOk = true;
     return;
   }
-  // The device is changed only now that every check has passed and its settings are safe.
-  if (m_bReidentifyPending && !headset::bluecore::WriteAlternateModelIdentity()) {
+  // The device is changed only now that every check has passed and its settings are safe: first
+  // the keys its old firmware leaves, then the identity of a unit that was shipped as another model.
+  if (applicationMode && !headset::bluecore::ClearOldFirmwareKeys(target, main->m_deviceSettings)) {
     return FailJob(text::GetCannotUpdateFirmwareText);
   }
-  if (applicationMode && !headset::bluecore::ClearOldFirmwareKeys(target, main->m_deviceSettings)) {
+  if (m_bReidentifyPending && !headset::bluecore::WriteAlternateModelIdentity()) {
     return FailJob(text::GetCannotUpdateFirmwareText);
   }
 

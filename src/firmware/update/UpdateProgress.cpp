@@ -8,8 +8,11 @@
 #include "device/FirmwareUpdateSets.h"
 #include "device/UsbDeviceCount.h"
 #include "device/UsbIdentities.h"
+#include "firmware/formats/FirmwareImageFile.h"
+#include "firmware/transfer/CardFileCopy.h"
 #include "firmware/update/DialogFirmwareUpdate.h"
 #include "firmware/update/FirmwareOkHook.h"
+#include "io/AtomicFile.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/PageNumbers.h"
@@ -44,15 +47,12 @@ bool IsAnyOf(ProgressSet set, std::initializer_list<ProgressSet> sets) {
 
 void Step(std::atomic<int>& tick, int cap) { tick = std::min(tick + 1, cap); }
 
-// Moves a file, across file systems when it must.
-bool MoveFile(const std::string& from, const std::string& to) {
-  std::error_code error;
-  std::filesystem::rename(from, to, error);
-  if (!error) return true;
-  std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
-  if (error) return false;
-  std::filesystem::remove(from, error);
-  return true;
+// The card keeps its older file until the new one is there whole.
+bool CopyCameraFileToCard(const std::string& root, const std::string& file) {
+  const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(file.data()), file.size());
+  const CardFileNames names{root, kSplitCameraFileName, kCameraFirmwareName, /*replaceFinal=*/true};
+  return CopyFileToCard(names, bytes, io::Md5Of(bytes.data(), static_cast<unsigned>(bytes.size()))) ==
+         CardCopyResult::Copied;
 }
 
 int ShowBox(app::CUpdaterDlg& main, const std::string& message, bool warning, fw::Size size) {
@@ -292,7 +292,9 @@ bool CDialogFirmwareUpdate::MoveCameraFirmware(CFirmwareJob&) {
   auto& drives = platform::Drives::Get();
   for (const std::string& root : drives.RemovableRoots()) {
     if (!drives.FileExistsAt(root, kCameraMarkerFile)) continue;
-    if (!MoveFile(folder + kSplitCameraFileName, root + "/" + kCameraFirmwareName)) {
+    const std::optional<std::string> file =
+        io::ReadWholeFile(folder + kSplitCameraFileName, FirmwareImageFile::kMaxFileSize);
+    if (!file || !CopyCameraFileToCard(root, *file)) {
       FailJob(text::GetCameraUpdateFailedText, "");
       return false;
     }

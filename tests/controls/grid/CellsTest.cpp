@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Bitmap.h"
+#include "framework/SystemMetrics.h"
 #include "framework/TestSeams.h"
 #include "controls/grid/GridRig.h"
 
@@ -253,6 +254,29 @@ TEST(GridCells, ComboBoxIsSunkenWithItsArrowAtTheRight) {
   }
   EXPECT_TRUE(filledGrey);
   EXPECT_EQ(dc.TextColourOf("High"), fw::colours::kGrayText);
+}
+
+TEST(GridCells, AComboNoWiderThanItsArrowHasNoArrowAndNeverOpens) {
+  const int arrowWidth = fw::GetSystemMetrics(fw::SM_CXVSCROLL) + fw::GetSystemMetrics(fw::SM_CXEDGE);
+  for (const int width : {arrowWidth, arrowWidth + 1}) {
+    GridRig rig(1);
+    CCellComboBox* combo = rig.AddCombo(0, "Low\nHigh", 0);
+    const fw::Rect cell = rig.grid.GetSubItemRect(0, 2, fw::LVIR_LABEL);
+    const fw::Rect rect = fw::Rect::FromXYWH(cell.left, cell.top, width, cell.Height());
+    const bool room = width > arrowWidth;
+    // Laid out, not yet painted.
+    combo->SetCellRect(&rect);
+    combo->SetActiveRect(&rect);
+    combo->OnKeyDown(fw::VK_F4, 1, 0);
+    EXPECT_EQ(combo->IsOpen(), room) << width;
+    if (combo->IsOpen()) combo->OnKeyDown(fw::VK_F4, 1, 0);
+    // Painted: the arrow only where it fits, and the cell opens only then.
+    fw::RecordingDeviceContext dc;
+    combo->Draw(dc, &rect, 0);
+    EXPECT_EQ(dc.Calls("DrawComboArrow").size(), room ? 1u : 0u) << width;
+    combo->OnKeyDown(fw::VK_F4, 1, 0);
+    EXPECT_EQ(combo->IsOpen(), room) << width;
+  }
 }
 
 TEST(GridCells, PlainTextsAlignRightInColumnZeroOnlyOnPage4) {

@@ -85,6 +85,18 @@ TEST(ConfigListCtrl, InsertedRowsAndColumnsMoveTheCellsBehindThem) {
   EXPECT_EQ(rig.grid.GetItemCount(), 0);
 }
 
+TEST(ConfigListCtrl, DroppingARowOrColumnOfKeysTakesItsCellsOutOfTheTabOrder) {
+  // Neither the dropped row's nor the dropped column's key may slide onto a free position.
+  GridRig rig(3);
+  rig.Add<CCellCheckBox>(0, 1, "1");
+  rig.Add<CCellCheckBox>(1, 2, "1");
+  rig.Add<CCellCheckBox>(2, 2, "1");
+  rig.grid.ShiftKeyRows(1, false);
+  EXPECT_EQ(Positions(rig.grid), (std::vector<std::pair<int, int>>{{0, 1}, {1, 2}}));
+  rig.grid.ShiftKeyColumns(1, false);
+  EXPECT_EQ(Positions(rig.grid), (std::vector<std::pair<int, int>>{{1, 1}}));
+}
+
 TEST(ConfigListCtrl, NeighbourKeys) {
   GridRig rig(3);
   rig.Add<CCellCheckBox>(0, 2, "1");
@@ -151,6 +163,21 @@ TEST(ConfigListCtrl, TabMovesThroughEnabledCellsInKeyOrder) {
   EXPECT_TRUE(Tab(rig.grid));
   EXPECT_TRUE(Tab(rig.grid));
   EXPECT_EQ(rig.grid.GetActiveRow(), 3);
+
+  // A row inserted at the active row moves the edit down with its cell, and Tab goes on from there.
+  EXPECT_FALSE(Tab(rig.grid));
+  rig.grid.EndEdit();
+  rig.grid.SetCellDisabled(2, 2, false);
+  TabArrives(rig.grid);
+  EXPECT_TRUE(Tab(rig.grid));
+  EXPECT_TRUE(Tab(rig.grid));
+  ASSERT_EQ(rig.grid.GetActiveRow(), 2);
+  controls::CCellCtrl* active = rig.grid.GetActiveCell();
+  rig.grid.InsertItem(2, "");
+  EXPECT_EQ(rig.grid.GetActiveRow(), 3);
+  EXPECT_EQ(rig.grid.GetActiveCell(), active);
+  EXPECT_TRUE(Tab(rig.grid));
+  EXPECT_EQ(rig.grid.GetActiveRow(), 4);
 }
 
 TEST(ConfigListCtrl, TabPassesThroughWhenNoCellCanTakeIt) {

@@ -146,6 +146,52 @@ TEST(PopUpScrollList, F4ClosesAndKeepsTheOldOption) {
   EXPECT_EQ(o.rig.grid.GetItemText(0, 2), "Option 2");
 }
 
+// Keys go to whatever holds the focus, as the keyboard's do.
+void PressFocused(unsigned vk) {
+  fw::Window* focus = fw::Window::GetFocus();
+  ASSERT_NE(focus, nullptr);
+  fw::PressKey(*focus, vk);
+  fw::Application::ProcessMessagesFor(20);
+}
+
+TEST(PopUpScrollList, AfterAChoiceOrF4TheGridHasTheKeysAgain) {
+  for (const bool choose : {true, false}) {
+    SCOPED_TRACE(choose ? "a choice" : "F4");
+    Opened o(3, 0);
+    auto* check = o.rig.Add<controls::CCellCheckBox>(0, 1, "1");
+    fw::Application::ProcessMessagesFor(20);
+    ASSERT_EQ(fw::Window::GetFocus(), o.list);
+    if (choose) {
+      fw::ClickAt(*o.list, {10, 5});
+    } else {
+      fw::PressKey(*o.list, fw::VK_F4);
+    }
+    fw::Application::ProcessMessagesFor(20);
+    ASSERT_FALSE(o.combo->IsOpen());
+    EXPECT_EQ(fw::Window::GetFocus(), &o.rig.grid);
+    EXPECT_TRUE(o.rig.grid.HasListFocus());
+    EXPECT_EQ(o.rig.grid.GetActiveCell(), o.combo);
+
+    PressFocused(fw::VK_F4);  // opens the list again, and F4 there closes it
+    EXPECT_TRUE(o.combo->IsOpen());
+    PressFocused(fw::VK_F4);
+    EXPECT_FALSE(o.combo->IsOpen());
+    EXPECT_EQ(fw::Window::GetFocus(), &o.rig.grid);
+    // Opened and closed before the list's activation came through: the grid's wins.
+    fw::PressKey(o.rig.grid, fw::VK_F4);
+    fw::PressKey(*o.list, fw::VK_F4);
+    fw::Application::ProcessMessagesFor(20);
+    EXPECT_EQ(fw::Window::GetFocus(), &o.rig.grid);
+
+    PressFocused(fw::VK_TAB);  // into the cells at the first one
+    EXPECT_EQ(o.rig.grid.GetActiveCell(), check);
+    PressFocused(fw::VK_TAB);
+    EXPECT_EQ(o.rig.grid.GetActiveCell(), o.combo);
+    PressFocused(fw::VK_TAB);  // past the last: on to the next control
+    EXPECT_TRUE(o.rig.GetDlgItem(gridtest::kNextId)->HasFocus());
+  }
+}
+
 TEST(PopUpScrollList, TheWheelNeverLeadsToAChoiceOutsideTheOptions) {
   // Selection 9 opens with options 4 to 9 and the bottom row highlighted.
   for (int delta : {240, 120, -120, -240}) {

@@ -1,6 +1,7 @@
 // The server's "Firmware" list: which lines make the model's entry and where it ends.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +54,11 @@ TEST(FirmwareListTest, TakesTheModelsEntryAndEndsItWhereThePartsSay) {
        {"English"}, std::nullopt},
       {"a number too large for an int is not taken", Line(": v2.1 : one.img") + Line(": 99999999999"), true, "2.1",
        "one.img", {}, std::nullopt},
+      {"the largest int is taken", Line(": v2.1 : one.img") + Line(": 2147483647"), true, "2.1", "one.img", {},
+       std::numeric_limits<int>::max()},
+      {"one more is not", Line(": v2.1 : one.img") + Line(": 2147483648"), true, "2.1", "one.img", {}, std::nullopt},
+      {"the smallest int is taken", Line(": v2.1 : one.img") + Line(": -2147483648"), true, "2.1", "one.img", {},
+       std::numeric_limits<int>::min()},
       {"a number line reads like the C conversion", Line(": v2.1 : one.img") + Line(":   -3 trailing"), true, "2.1",
        "one.img", {}, -3},
       {"keys are case-sensitive", "vkt_tqg27n: v2.1 : one.img\n", false, "", "", {}, std::nullopt},

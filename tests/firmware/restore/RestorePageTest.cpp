@@ -324,7 +324,7 @@ TEST_F(RestoreSummaryTest, ArchivedListIsFilledOnceAndFollowsTheLanguageAndKind)
 }
 
 TEST_F(RestoreSummaryTest, FmViewLaysOutThePresetsAndTheNextViewRightAlignsAgain) {
-  Archived().m_anFmPreset = {0, 8750, 9000, 0, 0, 0, 0, 0, 0, 10800};
+  Archived().m_anFmPreset = {0, 8750, 9000, 10000, 0, 0, 0, 0, 0, 10800};
   Archived().m_nFmRegion = 5;
   Archived().m_bFmRds = 1;
   Show(kTarget, 1, 0, 0);
@@ -332,6 +332,7 @@ TEST_F(RestoreSummaryTest, FmViewLaysOutThePresetsAndTheNextViewRightAlignsAgain
   EXPECT_EQ(Label(1), lead + " 1: Empty");
   EXPECT_EQ(Value(1), " 2:   87.5 MHz");
   EXPECT_EQ(Label(2), lead + " 3:   90.0 MHz");
+  EXPECT_EQ(Value(2), " 4: 100.0 MHz");  // from 100 MHz on, no pad
   EXPECT_EQ(Value(5), "10: 108.0 MHz");
   EXPECT_EQ(Label(6), "RDS AF (Alternative Frequencies):");
   EXPECT_EQ(Value(6), "Enabled");

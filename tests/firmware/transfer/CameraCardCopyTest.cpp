@@ -222,6 +222,7 @@ TEST(CameraCardCopy, FailuresTellWhereAndLeaveNoFirmwareFileBehind) {
     std::function<void(CameraRig&)> arrange;
     std::string message;
     bool finalLeft = false;  // the camera took the file and failed on its own
+    bool archived = true;
   };
   const std::string headline = "Failed to update firmware. ";
   const Case cases[] = {
@@ -232,19 +233,37 @@ TEST(CameraCardCopy, FailuresTellWhereAndLeaveNoFirmwareFileBehind) {
       {"a final file already on the card",
        [&](CameraRig& c) { WriteText(c.camera.card / names.finalName, "an earlier copy"); },
        headline + "Camera firmware update failed [2][1]. Try again."},
+      // Without a copy the camera keeps its version: the failure its check would end in, at once.
       {"the temporary file cannot be created",
        [&](CameraRig& c) { WriteText(c.camera.card / names.temporaryName / "blocker", ""); },
-       headline + "Check your SD Card."},
+       headline + "Camera firmware update failed [2][2]. Try again."},
+      {"the card is gone when the copy starts",
+       [&](CameraRig& c) {
+         // Poll A's pause has passed: the first scan has read the version file.
+         c.rig.clock.onSleep = [&c, &names] {
+           if (c.rig.clock.slept > 10000) fs::remove(c.camera.card / names.versionFile);
+         };
+       },
+       headline + "Camera firmware update failed [2][2]. Try again."},
+      {"the card fills up", [](CameraRig& c) { c.drives.SetCardFaults({.room = 1000}); },
+       headline + "Cannot get status [2][0]. Try again."},
+      {"the card fails its flush", [](CameraRig& c) { c.drives.SetCardFaults({.syncFails = true}); },
+       headline + "Cannot get status [2][0]. Try again."},
+      {"the card gives back other bytes", [](CameraRig& c) { c.drives.SetCardFaults({.altersBytes = true}); },
+       headline + "Cannot get status [2][10]. Try again."},
       {"the camera does not take its card back",
        [](CameraRig& c) { c.camera.hid.refuseAt[io::HID_CMD_STORAGE_MODE_OFF] = 1; },
        headline + "Cannot get status [0][0]. Try again."},
       {"the camera keeps its old version", [](CameraRig& c) { c.camera.versionAfterApplying.clear(); },
        headline + "Camera firmware update failed [2][2]. Try again.", true},
+      {"the camera reports a newer version than the image's",
+       [](CameraRig& c) { c.camera.versionAfterApplying = "3.0"; },
+       headline + "Camera firmware update failed [2][2]. Try again.", true},
       {"the card never shows the version file again", [&](CameraRig& c) { c.camera.losesVersionFile = true; },
        headline + "Camera firmware update failed [2][3]. Try again.", true},
       {"an image without the camera firmware",
        [](CameraRig& c) { c.rig.WriteImage(CameraImage(names.product, /*withCameraSection=*/false)); },
-       headline + "Firmware corrupted"},
+       headline + "Firmware corrupted", false, /*archived=*/false},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);
@@ -256,6 +275,10 @@ TEST(CameraCardCopy, FailuresTellWhereAndLeaveNoFirmwareFileBehind) {
     EXPECT_TRUE(c.rig.job.m_bFinished);
     EXPECT_EQ(c.rig.armCalls, 0);
     EXPECT_EQ(c.Count(io::HID_CMD_BEGIN_SECTION), 0);
+    EXPECT_EQ(c.rig.archiveCalls, k.archived ? 1 : 0);
+    if (!k.archived) {
+      EXPECT_TRUE(c.camera.hid.log.empty());
+    }
     EXPECT_EQ(c.OnCard(names.finalName), k.finalLeft);
     EXPECT_FALSE(c.OnCard(names.temporaryName) && fs::is_regular_file(c.camera.card / names.temporaryName));
     c.ExpectOtherDrivesUntouched();

@@ -25,12 +25,15 @@ TEST(UpdateThreadHidLegacyImage, StrictVariantsRefuseImagesNamedBelow175) {
       {16, "P7E-v1.7.5-fr.img", false},    {16, "P7E-v1.7.4_fr.img", true},
       {16, "/images/P7E-v1.7.4.img", true}, {16, "P7E-v2.0.1.img", false},
       {16, "P7E-v99999999999.1.img", false},
+      // The version follows the last 'v' of the name.
+      {16, "dev-v1.7.5.img", false},       {16, "v2-v1.7.4.img", true},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(firmware::VariantRefusesImage(c.variant, c.name), c.refused) << c.variant << " " << c.name;
   }
   EXPECT_EQ(firmware::VersionInImageName("P7E-v1.7.5-fr.img"), (std::array<int, 3>{1, 7, 5}));
   EXPECT_EQ(firmware::VersionInImageName("P7E-v1.8.img"), (std::array<int, 3>{1, 8, 0}));
+  EXPECT_EQ(firmware::VersionInImageName("dev-v1.7.5.img"), (std::array<int, 3>{1, 7, 5}));
 }
 
 sim::SimContainerSpec OlderImage(uint32_t productId, std::vector<sim::SimImageSection> sections) {

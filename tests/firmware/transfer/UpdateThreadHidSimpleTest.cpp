@@ -52,7 +52,7 @@ TEST(UpdateThreadHidSimple, FinishGoesOnlyToInterfacesMarkedByTheirSectionTypes)
     std::vector<uint32_t> types;
     int firstFinishes, secondFinishes;
   };
-  for (const Case& c : {Case{{2}, 0, 0}, Case{{3}, 0, 0}, Case{{2, 1}, 0, 1}, Case{{0, 3}, 1, 0}, Case{{}, 0, 0}}) {
+  for (const Case& c : {Case{{2}, 0, 0}, Case{{3}, 0, 0}, Case{{2, 1}, 0, 1}, Case{{0, 3}, 1, 0}}) {
     TransferRig rig;
     std::vector<sim::SimImageSection> sections;
     for (uint32_t type : c.types) sections.push_back({type, 1, Bytes(10)});
@@ -116,6 +116,41 @@ TEST(UpdateThreadHidSimple, EveryGiveUpEndsFinishedInTheErrorColourWhereItStood)
     EXPECT_EQ(rig.gaveUpCalls, 1);
     EXPECT_EQ(rig.armCalls, 0);
     EXPECT_EQ(rig.EnglishMessage(), c.message);
+  }
+}
+
+// An image that names another product, or holds nothing to send, is refused before the archive
+// and the transfer; one that names no product is sent.
+TEST(UpdateThreadHidSimple, OnlyImagesForThisProductWithSectionsAreSent) {
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> image;
+    bool sent;
+  };
+  const auto withProduct = [](uint32_t product) {
+    sim::SimContainerSpec spec = Image({{0, 1, Bytes(10)}});
+    spec.productId = product;
+    return sim::MakeFirmwareImage(spec);
+  };
+  const Case cases[] = {
+      {"zeros: no product, no section", std::vector<uint8_t>(4096, 0), false},
+      {"made for another product", withProduct(0x4320), false},
+      {"made for this product", withProduct(0x4310), true},
+      {"naming no product", withProduct(0), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TransferRig rig;
+    rig.WriteBytes(c.image);
+    firmware::UpdateThreadHidSimple(rig.Context(3, 0x4310), {});
+    EXPECT_EQ(rig.job.m_bFinished, !c.sent);
+    EXPECT_EQ(rig.archiveCalls, c.sent ? 1 : 0);
+    EXPECT_EQ(rig.firstSide.Count(io::HID_CMD_FINISH_UPDATE), c.sent ? 1 : 0);
+    if (!c.sent) {
+      EXPECT_EQ(rig.EnglishMessage(), "Failed to update firmware. Firmware corrupted");
+      EXPECT_TRUE(rig.firstSide.log.empty());
+      EXPECT_TRUE(rig.secondSide.log.empty());
+    }
   }
 }
 

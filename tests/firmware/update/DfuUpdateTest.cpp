@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "SimBlueCoreHeadset.h"
@@ -17,7 +18,9 @@
 #include "SimFirmwareImage.h"
 #include "app/MainWindowFixture.h"
 #include "device/FirmwareUpdateSets.h"
+#include "device/ModelNames.h"
 #include "device/PsKeys.h"
+#include "firmware/formats/SettingsArchive.h"
 #include "controls/DialogMessageBox.h"
 #include "framework/TestSeams.h"
 #include "localization/FirmwareTexts.h"
@@ -34,6 +37,8 @@ namespace {
 using firmware::CFirmwareJob;
 
 constexpr const char* kArchiveName = "VKT_TQG27N.kelnuarch";
+
+using KeyWrites = std::vector<std::pair<uint16_t, std::vector<uint8_t>>>;
 
 class DfuUpdateTest : public MainWindowTest {
  protected:
@@ -57,6 +62,51 @@ class DfuUpdateTest : public MainWindowTest {
     w.GoToFirmwareUpdatePage(false);
     w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST);
     return w;
+  }
+
+  // The window as recognition of `model` at firmware major.minor leaves it, with a headset of that
+  // model and version attached.
+  app::CUpdaterDlg& OpenOnUpdatePageAs(int model, int major, int minor, sim::HeadsetProfile profile = {}) {
+    profile.modelId = static_cast<uint16_t>(model);
+    profile.firmwareVersion = {static_cast<uint8_t>(major * 10 + minor), 0, 0, 0};
+    app::CUpdaterDlg& w = OpenOnUpdatePage(profile);
+    w.m_nDeviceTarget = model;
+    w.m_deviceSettings.m_nProductId = model;
+    w.m_deviceSettings.m_nVersionMajor = major;
+    w.m_deviceSettings.m_nVersionMinor = minor;
+    return w;
+  }
+
+  // An image tagged for `model`.
+  std::string ImageFor(int model) {
+    sim::SimImageSpec spec = Spec();
+    spec.description = text::Format("%s#%04X", device::GetModelName(model, true), model);
+    return Image(spec);
+  }
+
+  // Updates with an image for `fileModel` while the headset refuses to write `refused` (0: none).
+  // Unless a write is refused, the dispatcher has written `writes` by the time it returns. Then the
+  // job runs to its end: the update succeeded, or it failed with `reason` before anything reached
+  // the device's DFU interface.
+  void ExpectUpdate(app::CUpdaterDlg& w, int fileModel, uint16_t refused, const KeyWrites& writes,
+                    const std::string& reason) {
+    if (refused) headset_->FailKeyWrite(refused, 1);
+    PressUpdate(w, ImageFor(fileModel));
+    if (!refused) {
+      EXPECT_EQ(headset_->KeyWrites(), writes) << "written before the dispatcher hands over";
+    }
+    const int usbStatus = w.m_nUsbStatus;
+    // A success may show the model's closing box and, back on page 3, an offer of newer firmware.
+    fw::ModalScript script;
+    script.Press(fw::IDOK).Press(fw::IDCANCEL);
+    ASSERT_TRUE(RunJob(w));
+    if (reason.empty()) {
+      EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, usbStatus, 0));
+      EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+    } else {
+      EXPECT_EQ(w.GetStatusMessage(), text::GetPageFailureText(3, usbStatus, 0) + ". " + reason);
+      EXPECT_TRUE(headset_->DfuRequests().empty());
+    }
   }
 
   std::string Image(sim::SimImageSpec spec = Spec()) {
@@ -87,9 +137,11 @@ class DfuUpdateTest : public MainWindowTest {
       if (round % 4 == 0) {
         if (onTick) onTick(page.ActiveJob());
         const int state = page.ActiveJob().m_nState;
+        // An open prompt holds the estimate where it stood, whichever state the job has reached.
+        const bool held = page.ActiveJob().m_pPopup != nullptr;
         if (page.FireTimer(firmware::TIMER_UPDATE_PROGRESS) && page.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS)) {
           progress_.push_back(w.m_nProgress);
-          bands_.push_back({state, w.m_nProgress});
+          if (!held) bands_.push_back({state, w.m_nProgress});
         }
         statuses_.push_back(w.GetStatusMessage());
       }
@@ -112,7 +164,7 @@ class DfuUpdateTest : public MainWindowTest {
   std::shared_ptr<sim::SimBlueCoreHeadset> headset_;
   FakeRecognition* recognition_ = nullptr;
   std::vector<int> progress_;
-  std::vector<std::pair<int, int>> bands_;  // job state at a tick, progress after it
+  std::vector<std::pair<int, int>> bands_;  // job state at a tick without a prompt, progress after it
   std::vector<std::string> statuses_;
 };
 
@@ -148,6 +200,9 @@ TEST_F(DfuUpdateTest, UpdatesTheHeadsetAfterArchivingItsSettings) {
   EXPECT_EQ(std::count(archive->begin(), archive->end(), '\n'), 57);
   EXPECT_NE(archive->find("keyDeviceRecognized=19745\r\n"), std::string::npos);
   EXPECT_TRUE(HasEnglishDate(*archive));
+  device::CDeviceSettings archived;
+  ASSERT_TRUE(firmware::ReadSettingsArchiveText(*archive, archived).hasDate);
+  EXPECT_EQ(w.m_deviceSettings.m_timeArchived, archived.m_timeArchived) << "the record knows its archive";
 
   ASSERT_TRUE(RunJob(w));
   EXPECT_TRUE(StatusSeen(text::GetPageProgressText(3, 0x4D21, 2)));
@@ -190,16 +245,21 @@ class ScopedFileSizeLimit {
   void (*previousHandler_)(int) = SIG_DFL;
 };
 
-TEST_F(DfuUpdateTest, WithoutTheProgramsFolderTheBackupFailsInsteadOfLandingInTheRoot) {
+TEST_F(DfuUpdateTest, WithoutTheProgramsFolderTheBackupFailsInsteadOfLandingElsewhere) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
   const std::string image = Image();
   const std::string atRoot = "/" + std::filesystem::path(ArchivePath()).filename().string();
+  const std::string userData = folder_ + "/data";
+  ASSERT_TRUE(std::filesystem::create_directory(userData));
   scopedPaths_.reset();
-  paths_.emplace("");
+  paths_.emplace("", userData);
   scopedPaths_.emplace(*paths_);
   PressUpdate(w, image);
   EXPECT_EQ(w.m_dlgFirmwareUpdate.m_job.m_nState, firmware::JOB_WAITING_USER);
   EXPECT_FALSE(std::filesystem::exists(atRoot));
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(userData)) {
+    EXPECT_FALSE(entry.is_regular_file()) << entry.path();
+  }
   EXPECT_TRUE(headset_->DfuRequests().empty());
 }
 
@@ -333,6 +393,75 @@ TEST_F(DfuUpdateTest, AHeadsetInDfuModeIsUpdatedWithoutItsStoreOrAnArchive) {
   EXPECT_FALSE(io::ReadWholeFile(ArchivePath()).has_value());
 }
 
+// Old firmware of some models leaves keys the new firmware would misread: they are cleared once the
+// checks and the archive are done, before anything is downloaded, and only where the store answers.
+TEST_F(DfuUpdateTest, OldFirmwareKeysAreClearedBeforeTheDownload) {
+  const std::vector<uint8_t> zero = {0, 0};
+  struct Case {
+    const char* what;
+    int minor;  // of firmware 3.x
+    bool inDfuMode;
+    uint16_t refused;  // a key the headset refuses to write, or 0
+    KeyWrites writes;  // when none is refused
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"firmware 3.2 loses its version key too", 2, false, 0,
+       {{PSKEY_FIRMWARE_VERSION, {0, 0, 0, 0}}, {PSKEY_VOX_INTERCOM, zero}, {PSKEY_VOX_PHONE, zero}}, ""},
+      {"firmware 3.3 only its VOX keys", 3, false, 0, {{PSKEY_VOX_INTERCOM, zero}, {PSKEY_VOX_PHONE, zero}}, ""},
+      {"in DFU mode nothing is written", 2, true, 0, {}, ""},
+      {"a refused VOX key fails the update", 3, false, PSKEY_VOX_INTERCOM, {}, text::GetCannotUpdateFirmwareText(0)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    sim::HeadsetProfile profile;
+    profile.startInDfuMode = c.inDfuMode;
+    ExpectUpdate(OpenOnUpdatePageAs(0x4D10, 3, c.minor, profile), 0x4D10, c.refused, c.writes, c.reason);
+  }
+}
+
+// A batch of one model shipped as another: with the file of its real model it is given that
+// model's identity, after the keys its old firmware leaves and before anything is downloaded.
+TEST_F(DfuUpdateTest, TheMisidentifiedBatchTakesItsRealIdentityAfterItsVoxKeys) {
+  const std::vector<uint8_t> zero = {0, 0};
+  std::vector<uint8_t> productString(32, 0);
+  const std::string name = "Jext Ravlo VRK38";
+  for (size_t i = 0; i < name.size(); ++i) productString[2 * i] = static_cast<uint8_t>(name[i]);
+  const KeyWrites voxKeys = {{PSKEY_VOX_INTERCOM, zero}, {PSKEY_VOX_PHONE, zero}};
+  KeyWrites reidentified = voxKeys;
+  reidentified.insert(reidentified.end(), {{PSKEY_PRODUCT_ID, {0x11, 0x50}},
+                                           {PSKEY_USB_PRODUCT_ID, {0x11, 0x50}},
+                                           {PSKEY_USB_DFU_PRODUCT_ID, {0x11, 0xD0}},
+                                           {PSKEY_USB_PRODUCT_STRING, productString}});
+  constexpr uint32_t kInBatch = 0x333000;
+  struct Case {
+    const char* what;
+    uint32_t address;  // lower part
+    int fileModel;
+    uint16_t refused;  // a key the headset refuses to write, or 0
+    KeyWrites writes;  // when none is refused
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"a unit of the batch with its real model's file", kInBatch, 0x5011, 0, reidentified, ""},
+      {"a unit of the batch with its own model's file", kInBatch, 0x5060, 0, voxKeys, ""},
+      {"a unit outside the batch with the other model's file", 0x123456, 0x5011, 0, {},
+       text::GetFirmwareNotForModelText(0x5060, 0) + "[9][6]"},
+      {"a unit of the batch that refuses its new identity", kInBatch, 0x5011, PSKEY_USB_PRODUCT_STRING, {},
+       text::GetCannotUpdateFirmwareText(0)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    sim::HeadsetProfile profile;
+    profile.lap = c.address;
+    ExpectUpdate(OpenOnUpdatePageAs(0x5060, 4, 2, profile), c.fileModel, c.refused, c.writes, c.reason);
+  }
+}
+
 TEST_F(DfuUpdateTest, ARestoreUsesTheSameDispatcherWithoutAnArchive) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
   w.GoToFirmwareRestorePage(false);
@@ -372,13 +501,19 @@ class SplitImageTest : public DfuUpdateTest {
     const std::string camera(kCameraBytes);
     return Container(0x3020, {sim::MakeDfuFile(Spec()), std::vector<uint8_t>(camera.begin(), camera.end())});
   }
-  // A mounted card that carries the camera's marker file.
+  // A mounted card that carries the camera's marker file, after a stick that does not.
   std::string Card() {
     const std::string card = folder_ + "/card";
     EXPECT_EQ(mkdir(card.c_str(), 0755), 0);
+    drives_.AddRoot(Stick());
     drives_.AddRoot(card);
     drives_.AddFile(card, "thessik.bin");
     return card;
+  }
+  std::string Stick() const {
+    const std::string stick = folder_ + "/stick";
+    std::filesystem::create_directories(stick);
+    return stick;
   }
   bool InImageFolder(const char* name) const { return io::ReadWholeFile(ImageFolder() + "/" + name).has_value(); }
 
@@ -392,6 +527,8 @@ TEST_F(SplitImageTest, TheHeadsetTakesTheDfuFileAndTheCardTheCameraFile) {
   const std::string card = Card();
   fw::ModalScript script;
   script.Press(fw::IDOK);
+  // The camera's file of an earlier update is replaced.
+  ASSERT_TRUE(io::WriteFileAtomically(card + "/pxe27_100.bin", "older camera firmware"));
   PressUpdate(w, Container());
   const uint32_t before = platform::Clock::Get().TickCount();
   ASSERT_TRUE(RunJob(w));
@@ -399,6 +536,8 @@ TEST_F(SplitImageTest, TheHeadsetTakesTheDfuFileAndTheCardTheCameraFile) {
   EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x4D21, 0));
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
   EXPECT_EQ(io::ReadWholeFile(card + "/pxe27_100.bin").value_or(""), kCameraBytes);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(card), {}), 1) << "no temporary file";
+  EXPECT_TRUE(std::filesystem::is_empty(Stick())) << "only the card with the marker";
   EXPECT_FALSE(InImageFolder(firmware::kSplitDfuFileName));
   EXPECT_FALSE(InImageFolder(firmware::kSplitCameraFileName));
   ASSERT_EQ(script.Dialogs().size(), 1u);
@@ -435,7 +574,8 @@ TEST_F(SplitImageTest, AnImageThatCannotBeSplitOrACameraFileWithNowhereToGoIsAFa
          return Container(0x3020, {sim::MakeDfuFile(spec), cameraBytes});
        },
        nullptr, text::GetFirmwareNotForModelText(0x3020, 0), true},
-      {"no camera card", [this] { return Container(); }, nullptr, text::GetCheckSdCardText(0), false},
+      {"no card with the camera's marker", [this] { return Container(); },
+       [this] { drives_.AddRoot(Stick()); }, text::GetCheckSdCardText(0), false},
       {"a card the file cannot be written to", [this] { return Container(); },
        [this] {
          drives_.AddRoot(folder_ + "/gone");
@@ -460,13 +600,47 @@ TEST_F(SplitImageTest, AnImageThatCannotBeSplitOrACameraFileWithNowhereToGoIsAFa
     EXPECT_EQ(recognition_->silentRuns, 0);
     if (c.beforeTransfer) {
       EXPECT_TRUE(headset_->DfuRequests().empty());
+      // A failed split leaves no file; one that worked leaves this image's.
+      const bool split = c.reason != text::GetFirmwareCorruptedText(0);
+      EXPECT_EQ(InImageFolder(firmware::kSplitDfuFileName), split);
       EXPECT_EQ(io::ReadWholeFile(ImageFolder() + "/" + firmware::kSplitCameraFileName).value_or(""),
-                c.reason == text::GetFirmwareCorruptedText(0) ? "" : kCameraBytes);
+                split ? kCameraBytes : "");
     } else {
       EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
     }
   }
 }
+
+// A card that fills up, fails its flush or gives back other bytes never holds part of the camera's
+// file under the name the camera applies: it keeps its older file, or none.
+struct CardFault {
+  const char* name;
+  platform::FakeDrives::CardFaults faults;
+  std::optional<std::string> left;
+};
+
+class CardFaultTest : public SplitImageTest, public testing::WithParamInterface<CardFault> {};
+
+TEST_P(CardFaultTest, TheCardKeepsItsOlderFileOrNoneAndTheFailureShows) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage();
+  w.m_nDeviceTarget = 0x3020;
+  const std::string card = Card();
+  ASSERT_TRUE(io::WriteFileAtomically(card + "/pxe27_100.bin", "older camera firmware"));
+  drives_.SetCardFaults(GetParam().faults);
+  PressUpdate(w, Container());
+  ASSERT_TRUE(RunJob(w));
+  EXPECT_EQ(w.GetStatusMessage(), text::GetPageFailureText(3, 0x4D21, 0) + ". " + text::GetCameraUpdateFailedText(0));
+  EXPECT_FALSE(w.m_bStatusNormal);
+  EXPECT_EQ(io::ReadWholeFile(card + "/pxe27_100.bin"), GetParam().left);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(card), {}), GetParam().left ? 1 : 0)
+      << "no temporary file";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cards, CardFaultTest,
+                         testing::Values(CardFault{"TooLittleRoom", {.room = 5}, "older camera firmware"},
+                                         CardFault{"FailingFlush", {.syncFails = true}, "older camera firmware"},
+                                         CardFault{"OtherBytesReadBack", {.altersBytes = true}, std::nullopt}),
+                         [](const testing::TestParamInfo<CardFault>& info) { return std::string(info.param.name); });
 
 // The two-device product: both units are flashed, the second only once the first runs again.
 class TwoDeviceTest : public DfuUpdateTest {

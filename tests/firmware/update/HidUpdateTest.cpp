@@ -24,7 +24,9 @@ using firmware::CFirmwareJob;
 using transfertest::Bytes;
 using transfertest::SimFlashInterface;
 
+// The two interfaces of a device run firmware of their own.
 constexpr std::array<uint8_t, 4> kRecognisedVersion = {2, 1, 0, 3};
+constexpr std::array<uint8_t, 4> kRecognisedSecondVersion = {1, 4, 0, 2};
 
 // Real time for the transfer thread to get somewhere; false when it has not after five seconds.
 bool Eventually(const std::function<bool()>& reached) {
@@ -40,11 +42,9 @@ class HidUpdateTest : public MainWindowTest {
     hid_.Clear();
     first_ = {};
     second_ = {};
-    firstPath_ = hid_.Add(io::HID_VENDOR_ID, uint16_t(target), io::HID_USAGE_PAGE_VENDOR, io::HID_USAGE_VENDOR,
-                          [this](const std::vector<uint8_t>& r) { return first_.Answer(r); });
-    secondPath_ = hid_.Add(io::HID_VENDOR_ID, uint16_t(target), io::HID_USAGE_PAGE_VENDOR, io::HID_USAGE_VENDOR,
-                           [this](const std::vector<uint8_t>& r) { return second_.Answer(r); });
-    first_.version = second_.version = kRecognisedVersion;
+    AddInterfaces(target);
+    first_.version = kRecognisedVersion;
+    second_.version = kRecognisedSecondVersion;
     auto recognition = std::make_unique<FakeRecognition>();
     recognition_ = recognition.get();
     app::CUpdaterDlg::Pages pages;
@@ -52,12 +52,22 @@ class HidUpdateTest : public MainWindowTest {
     app::CUpdaterDlg& w = Start(std::move(pages));
     Recognise(w, target);
     SetRecordVersion(w, {2, 1, 0, 3});
+    w.m_deviceSettings.m_anHidVersion2 = {1, 4, 0, 2, 0};
     headset::hid::OpenHidInterfacesFor(target, w.m_hHidDevice, w.m_hHidDeviceSecond);
     w.GoToFirmwareUpdatePage(false);
     w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST);
     return w;
   }
 
+  // The device's two vendor interfaces, behind whatever the bus already holds.
+  void AddInterfaces(int target) {
+    firstPath_ = hid_.Add(io::HID_VENDOR_ID, uint16_t(target), io::HID_USAGE_PAGE_VENDOR, io::HID_USAGE_VENDOR,
+                          [this](const std::vector<uint8_t>& r) { return first_.Answer(r); });
+    secondPath_ = hid_.Add(io::HID_VENDOR_ID, uint16_t(target), io::HID_USAGE_PAGE_VENDOR, io::HID_USAGE_VENDOR,
+                           [this](const std::vector<uint8_t>& r) { return second_.Answer(r); });
+  }
+
+  // Both interfaces' versions and the firmware version.
   static void SetRecordVersion(app::CUpdaterDlg& w, std::array<int, 4> v) {
     device::CDeviceSettings& record = w.m_deviceSettings;
     record.m_nVersionMajor = v[0];
@@ -206,10 +216,22 @@ TEST_F(HidUpdateTest, ADeviceThatIsNotTheRecognisedOneGetsNothing) {
   struct Case {
     const char* what;
     std::function<void(app::CUpdaterDlg&)> fault;
+    int target = 0x4310;
   };
   const Case cases[] = {
       {"another version on the first interface", [this](auto&) { first_.version[3] = 4; }},
       {"another version on the second interface", [this](auto&) { second_.version[0] = 3; }},
+      {"another version on the second interface of the legacy-image product",
+       [this](auto&) { second_.version[0] = 3; }, 0x4210},
+      // The window still holds the recognised device's interfaces; the bus shows the other first.
+      {"another of the maker's products attached ahead of it",
+       [this](auto&) {
+         hid_.Remove(firstPath_);
+         hid_.Remove(secondPath_);
+         hid_.Add(io::HID_VENDOR_ID, 0x4350, io::HID_USAGE_PAGE_VENDOR, io::HID_USAGE_VENDOR,
+                  [this](const std::vector<uint8_t>& r) { return first_.Answer(r); });
+         AddInterfaces(0x4310);
+       }},
       // A device that does not answer must not pass for one recognised at 1.0.0.0.
       {"no answer to the version query",
        [this](auto& w) {
@@ -233,12 +255,12 @@ TEST_F(HidUpdateTest, ADeviceThatIsNotTheRecognisedOneGetsNothing) {
     SCOPED_TRACE(c.what);
     TearDown();
     SetUp();
-    app::CUpdaterDlg& w = OpenOnUpdatePage();
+    app::CUpdaterDlg& w = OpenOnUpdatePage(c.target);
     c.fault(w);
     PressUpdate(w, Image());
     EXPECT_FALSE(w.m_dlgFirmwareUpdate.IsTransferThreadRunning());
     ASSERT_TRUE(RunJob(w));
-    EXPECT_EQ(w.GetStatusMessage(), Failure(3, 0x4310, text::GetNotRecognizedDeviceText(0)));
+    EXPECT_EQ(w.GetStatusMessage(), Failure(3, c.target, text::GetNotRecognizedDeviceText(0)));
     EXPECT_FALSE(w.m_bStatusNormal) << "the error colour";
     EXPECT_EQ(w.m_nCurrentPage, 3);
     EXPECT_EQ(first_.Count(io::HID_CMD_BEGIN_SECTION) + second_.Count(io::HID_CMD_BEGIN_SECTION), 0);

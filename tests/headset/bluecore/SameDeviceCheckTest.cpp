@@ -22,28 +22,61 @@ TEST(SameDeviceCheck, ComparesAttachedDeviceModelAndVersion) {
   struct Case {
     const char* what;
     std::optional<sim::HeadsetProfile> attached;
-    device::CDeviceSettings record;
     SameDevice expected;
+    bool held = false;  // listed on the bus, but another program holds it
   };
   sim::HeadsetProfile otherModel;
   otherModel.modelId = 0x4D20;
   sim::HeadsetProfile newerFirmware;
   newerFirmware.firmwareVersion = {11, 0, 0, 0};
+  // Key order: byte 0 the version, byte 2 the secondary number, byte 3 its type.
+  sim::HeadsetProfile otherType;
+  otherType.firmwareVersion = {10, 0, 0, 1};
+  sim::HeadsetProfile otherSecondary;
+  otherSecondary.firmwareVersion = {10, 0, 1, 0};
   sim::HeadsetProfile emptyVersionKey;
   emptyVersionKey.firmwareVersion = {0, 0, 0, 0};  // reads as the model's default 1.0
   const Case cases[] = {
-      {"the recognised headset", sim::HeadsetProfile{}, Recognised(), SameDevice::kPass},
-      {"no headset", std::nullopt, Recognised(), SameDevice::kOtherAttached},
-      {"another model", otherModel, Recognised(), SameDevice::kOtherModel},
-      {"other firmware", newerFirmware, Recognised(), SameDevice::kOtherVersion},
-      {"empty version key", emptyVersionKey, Recognised(), SameDevice::kPass},
+      {"the recognised headset", sim::HeadsetProfile{}, SameDevice::kPass},
+      {"no headset", std::nullopt, SameDevice::kOtherAttached},
+      {"another model", otherModel, SameDevice::kOtherModel},
+      {"other firmware", newerFirmware, SameDevice::kOtherVersion},
+      {"the same version of another type", otherType, SameDevice::kOtherVersion},
+      {"the same version with another secondary number", otherSecondary, SameDevice::kOtherVersion},
+      {"empty version key", emptyVersionKey, SameDevice::kPass},
+      // Its store cannot be asked: nothing says it is the recognised one.
+      {"a headset nobody can connect to", sim::HeadsetProfile{}, SameDevice::kOtherModel, true},
   };
   for (const Case& c : cases) {
     recogtest::Rig rig;
     if (c.attached) rig.Attach(*c.attached);
-    EXPECT_EQ(headset::bluecore::CheckSameDevice(0x4D21, 0x4D21, c.record), c.expected) << c.what;
+    if (c.held) rig.bus.SetAccess("1-2", platform::DeviceAccess::kBusy);
+    EXPECT_EQ(headset::bluecore::CheckSameDevice(0x4D21, 0x4D21, Recognised()), c.expected) << c.what;
   }
   EXPECT_STREQ(headset::bluecore::SameDeviceTag(SameDevice::kOtherVersion), "[9][4]");
+}
+
+// Each version byte decodes into major and minor, and both take part in the comparison: every
+// pair of 1.1, 2.0 and 2.1 differs in one of them, or in both in opposite directions.
+TEST(SameDeviceCheck, AVersionPassesOnlyForItself) {
+  struct Version {
+    uint8_t stored;  // byte 0 of the version key
+    int major, minor;
+  };
+  const Version versions[] = {{11, 1, 1}, {20, 2, 0}, {21, 2, 1}};
+  for (const Version& attached : versions) {
+    for (const Version& recognised : versions) {
+      recogtest::Rig rig;
+      sim::HeadsetProfile profile;
+      profile.firmwareVersion = {attached.stored, 0, 0, 0};
+      rig.Attach(profile);
+      const SameDevice expected = &attached == &recognised ? SameDevice::kPass : SameDevice::kOtherVersion;
+      EXPECT_EQ(headset::bluecore::CheckSameDevice(0x4D21, 0x4D21,
+                                                   Recognised(0x4D21, recognised.major, recognised.minor)),
+                expected)
+          << "attached " << int{attached.stored} << ", recognised " << recognised.major << "." << recognised.minor;
+    }
+  }
 }
 
 TEST(SameDeviceCheck, InDfuModeOnlyTheUsbIdentityCounts) {
@@ -100,8 +133,15 @@ TEST(SameDeviceCheck, OldFirmwareKeysClearedOnlyForTheirTargetsAndChecked) {
   headset->SetKey(PSKEY_VOX_PHONE, {1, 0});
   EXPECT_TRUE(headset::bluecore::ClearOldFirmwareKeys(0x4D21, Recognised()));
   EXPECT_EQ(headset->Key(PSKEY_VOX_PHONE), (std::vector<uint8_t>{1, 0})) << "not a target that clears";
-  headset->FailKeyWrite(PSKEY_VOX_PHONE, 1);
-  EXPECT_FALSE(headset::bluecore::ClearOldFirmwareKeys(0x5010, Recognised(0x5010)));
+}
+
+TEST(SameDeviceCheck, AnyRefusedClearingWriteFailsTheClearing) {
+  for (const uint16_t key : {PSKEY_FIRMWARE_VERSION, PSKEY_VOX_INTERCOM, PSKEY_VOX_PHONE}) {
+    recogtest::Rig rig;
+    auto headset = rig.Attach();
+    headset->FailKeyWrite(key, 1);
+    EXPECT_FALSE(headset::bluecore::ClearOldFirmwareKeys(0x5010, Recognised(0x5010, 3, 2))) << std::hex << key;
+  }
 }
 
 }  // namespace

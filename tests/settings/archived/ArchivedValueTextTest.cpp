@@ -60,6 +60,7 @@ TEST(ArchivedValueText, RendersEachValueAsItsRowNamesIt) {
       {ROW_VOICE_PROMPT_FLAG, [](auto& s) { s.m_bVoicePromptOff = true; }, "Disabled"},
       {ROW_AUDIO_BOOST_FLAG, [](auto& s) { s.m_bAudioBoostOff = 0; }, "Enabled"},
       {ROW_AUDIO_BOOST_FLAG, [](auto& s) { s.m_bAudioBoostOff = 1; }, "Disabled"},
+      {ROW_AUDIO_BOOST_FLAG, [](auto& s) { s.m_bAudioBoostOff = 2; }, "Enabled"},
       {ROW_HD_INTERCOM_FLAG, [](auto& s) { s.m_bHdIntercom = 3; }, "Enabled"},
       {ROW_EIGHT_WAY_DUAL, [](auto& s) { s.m_anBasicSetting[2] = 0x40; }, "Enabled"},
       // bank words: bits above 15 are not settings; three bits of word 0 store "off"

@@ -16,6 +16,7 @@ TEST(TypedMegahertz, OrdinaryTextRoundsToTheTenthAndJunkLiesOutsideEveryBand) {
   };
   const Case cases[] = {
       {"95.04", 9500}, {"95.06", 9510}, {"88.25", 8830}, {"99.95", 9990}, {" 87.5 ", 8750}, {"108", 10800},
+      {"+99.5", 9950},
       {"1e30", kOutsideEveryBand}, {"abc", kOutsideEveryBand}, {"99999999999", kOutsideEveryBand},
       {"inf", kOutsideEveryBand}, {"nan", kOutsideEveryBand}, {"", kOutsideEveryBand},
       {"95,0", kOutsideEveryBand}, {"95.0x", kOutsideEveryBand},

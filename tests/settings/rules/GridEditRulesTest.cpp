@@ -170,6 +170,19 @@ TEST(GridEditRules, FeatureWordAndWordBankGates) {
   // A gate without followers in its list greys nothing.
   CDeviceSettings s;
   EXPECT_TRUE(ApplyCheckClick(ListFor(0x5410, 1, 0), 3, false, s).greys.empty());
+
+  // A row of a following kind that its list does not grey keeps the state it was built with,
+  // whichever way the gate goes.
+  const std::vector<CatalogueRow> rows = {{RowKind::ROW_CONCURRENT_AUDIO_FLAG, false},
+                                          {RowKind::ROW_HD_VOICE_FLAG, true},
+                                          {RowKind::ROW_HD_INTERCOM_FLAG, false}};
+  const RowList mixed{"mixed", rows};
+  for (bool disable : {false, true}) {
+    const CheckClickResult click = ApplyCheckClick(mixed, 0, disable, s);
+    ASSERT_EQ(click.greys.size(), 1u) << disable;
+    EXPECT_EQ(click.greys[0].row, 1);
+    EXPECT_EQ(click.greys[0].disabled, !disable);
+  }
 }
 
 TEST(GridEditRules, OptionChoicesStoreByTheirMapping) {
