@@ -52,6 +52,7 @@
 #include "localization/SharedTexts.h"
 #include "pages/recognition/ProgramUpdateCheck.h"
 #include "platform/Paths.h"
+#include "platform/ProcessSignals.h"
 
 namespace {
 
@@ -394,6 +395,7 @@ class FirstPageThenClose : public app::CUpdaterDlg {
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::IgnoreFileSizeLimitSignal();
   if (!fw::Application::HasDisplay(argc, argv)) {
     std::cerr << "corvale-manager-demo: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;

@@ -2,8 +2,10 @@
 
 #include "app/UpdaterApp.h"
 #include "framework/Application.h"
+#include "platform/ProcessSignals.h"
 
 int main(int argc, char** argv) {
+  platform::IgnoreFileSizeLimitSignal();
   if (!fw::Application::HasDisplay(argc, argv)) {
     std::cerr << "corvale-manager: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;

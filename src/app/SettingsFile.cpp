@@ -88,11 +88,12 @@ std::string FormatSettingsText(const ManagerPreferences& prefs) {
   return io::ToCrLf(out);
 }
 
-bool LoadSettingsFile(const std::string& imageFolder, ManagerPreferences& prefs) {
-  const auto contents = io::ReadWholeFile(FilePath(imageFolder), 1u << 20);
-  if (!contents) return false;
+SettingsFileLoad LoadSettingsFile(const std::string& imageFolder, ManagerPreferences& prefs) {
+  bool missing = false;
+  const auto contents = io::ReadWholeFile(FilePath(imageFolder), 1u << 20, &missing);
+  if (!contents) return missing ? SettingsFileLoad::kMissing : SettingsFileLoad::kUnreadable;
   ParseSettingsText(*contents, prefs);
-  return true;
+  return SettingsFileLoad::kRead;
 }
 
 bool SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs) {

@@ -22,9 +22,15 @@ void ParseSettingsText(const std::string& text, ManagerPreferences& prefs);
 // The file's contents, UTF-8 with CR LF line ends.
 std::string FormatSettingsText(const ManagerPreferences& prefs);
 
-// Both fail silently (false) when the IMG folder or the file is missing or unusable; loading then
-// leaves `prefs` as it was. Saving replaces the file atomically.
-bool LoadSettingsFile(const std::string& imageFolder, ManagerPreferences& prefs);
+enum class SettingsFileLoad {
+  kRead,
+  kMissing,     // no file (or no IMG folder): a save makes one
+  kUnreadable,  // a file is there but could not be read (no rights, too large): it must be kept
+};
+
+// Reads the file over `prefs`; unless it was read, `prefs` stays as it was.
+SettingsFileLoad LoadSettingsFile(const std::string& imageFolder, ManagerPreferences& prefs);
+// Replaces the file atomically; false when it cannot be written.
 bool SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs);
 
 // Decimal as the C run time's integer reader takes it: blanks, a sign, digits up to the first

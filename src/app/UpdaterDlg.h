@@ -271,6 +271,9 @@ class CUpdaterDlg : public fw::Dialog {
   void ShowArchiveKind(int index);
   // The frame's own picture back and the current page live again.
   void RestoreLivePage();
+
+  // The settings file is there but could not be read at start: the close must not replace it.
+  bool m_bKeepSettingsFile = false;
 };
 
 // A page's way to the main window: the parent of the page's parent window (pages are children of

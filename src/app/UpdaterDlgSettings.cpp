@@ -39,7 +39,9 @@ void CUpdaterDlg::LoadSettingsFile() {
   m_staticPercentNumber.ShowWindow(false);
 
   ManagerPreferences prefs;  // its defaults are the start values
-  if (!app::LoadSettingsFile(platform::Paths::Get().ImageFolder(), prefs)) return;
+  const SettingsFileLoad load = app::LoadSettingsFile(platform::Paths::Get().ImageFolder(), prefs);
+  m_bKeepSettingsFile = load == SettingsFileLoad::kUnreadable;
+  if (load != SettingsFileLoad::kRead) return;
   m_strManagerVersion = prefs.managerVersion;
   m_nLanguage = text::LanguageOrEnglish(prefs.language);
   m_bApplyToFirmwareLanguage = prefs.applyToFirmwareLanguage;
@@ -60,7 +62,11 @@ bool CUpdaterDlg::SaveSettingsFile() {
   // A file that cannot be written does not keep the program from closing, but the user hears why
   // the next start forgets the choices.
   const std::string folder = platform::Paths::Get().ImageFolder();
-  if (!app::SaveSettingsFile(folder, prefs)) {
+  if (m_bKeepSettingsFile) {
+    // This run started from the start values; writing them would lose what the file holds.
+    std::cerr << "corvale-manager: the settings file in " << folder
+              << " could not be read, so it is kept as it is and this run's settings are not saved\n";
+  } else if (!app::SaveSettingsFile(folder, prefs)) {
     std::cerr << "corvale-manager: cannot write the settings file in " << folder << '\n';
   }
   return true;

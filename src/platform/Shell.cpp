@@ -3,6 +3,8 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include "platform/ProcessSignals.h"
+
 extern char** environ;
 
 namespace platform {
@@ -16,8 +18,15 @@ class XdgShell : public Shell {
     // The opener detaches from us; we only wait for it to start, never for the browser.
     std::string program = "xdg-open";
     char* argv[] = {program.data(), const_cast<char*>(target.c_str()), nullptr};
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    const sigset_t defaults = SignalsToRestoreInChildren();
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) != 0) return false;
+    const int failed = posix_spawnp(&pid, "xdg-open", nullptr, &attributes, argv, environ);
+    posix_spawnattr_destroy(&attributes);
+    if (failed != 0) return false;
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;

@@ -1,5 +1,10 @@
 // Start-up, closing, the preferences file as the window uses it, and the HID handles.
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <ctime>
+#include <filesystem>
 #include <functional>
 
 #include "app/MainWindowFixture.h"
@@ -186,15 +191,20 @@ TEST_F(MainWindowTest, WithoutAnImageFolderBesideTheProgramTheUsersOwnIsMadeAndU
 
 // What a crash after writing the temporary file and before renaming it leaves behind: the old
 // file and a half-written temporary one. The old preferences are read; the next close writes a
-// whole new file under a temporary name of its own.
+// whole new file under a temporary name of its own, and removes a left-over nobody has written for
+// a minute (a younger one may be another running copy's save).
 TEST_F(MainWindowTest, AnInterruptedSaveLosesNothing) {
   WriteSettingsFile("keyManagerLanguage=Dutch\r\nkeyDeviceTarget=19728\r\n");
-  {
-    std::FILE* partial = std::fopen((SettingsPath() + ".tmp-Ab3dE9").c_str(), "wb");
+  const std::string stale = SettingsPath() + ".tmp-Ab3dE9";
+  const std::string fresh = SettingsPath() + ".tmp-Xy7Zw2";
+  for (const std::string& leftOver : {stale, fresh}) {
+    std::FILE* partial = std::fopen(leftOver.c_str(), "wb");
     ASSERT_NE(partial, nullptr);
     std::fputs("keyManagerVersion=v1.0\r\nkeyManagerLangu", partial);
     std::fclose(partial);
   }
+  const timespec twoMinutesAgo[2] = {{time(nullptr) - 120, 0}, {time(nullptr) - 120, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, stale.c_str(), twoMinutesAgo, 0), 0);
   app::CUpdaterDlg& w = Start();
   EXPECT_EQ(w.m_nLanguage, 7);
   EXPECT_EQ(w.m_nDeviceTarget, 0x4D10);
@@ -203,6 +213,8 @@ TEST_F(MainWindowTest, AnInterruptedSaveLosesNothing) {
   ASSERT_TRUE(w.HasEnded());
   const std::string saved = SettingsFile().value_or("");
   EXPECT_NE(saved.find("keyManagerLanguage=French\r\n"), std::string::npos) << saved;
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(fresh));
 }
 
 TEST_F(MainWindowTest, CountsModulesInHidDfuModeUpToTheLimit) {

@@ -1,11 +1,15 @@
 #include "app/SettingsFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "io/AtomicFile.h"
+#include "io/FilesBeside.h"
+#include "platform/ProcessSignals.h"
 
 namespace {
 
@@ -87,7 +91,8 @@ TEST(SettingsFile, AFileOfExactlyTheLargestSizeIsReadAndALargerOneIsNot) {
     ASSERT_TRUE(io::WriteFileAtomically(folder + "/" + app::kSettingsFileName,
                                         std::string(size - line.size(), '\n') + line));
     app::ManagerPreferences prefs;
-    EXPECT_EQ(app::LoadSettingsFile(folder, prefs), size == kLargest);
+    EXPECT_EQ(app::LoadSettingsFile(folder, prefs),
+              size == kLargest ? app::SettingsFileLoad::kRead : app::SettingsFileLoad::kUnreadable);
     EXPECT_EQ(prefs.deviceTarget, size == kLargest ? 0x4D10 : 0);
   }
   std::system(("rm -rf '" + folder + "'").c_str());
@@ -99,7 +104,7 @@ TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
   const std::string folder = pattern;
   app::ManagerPreferences prefs;
   EXPECT_FALSE(app::SaveSettingsFile(folder + "/IMG", prefs)) << "the IMG folder is never created";
-  EXPECT_FALSE(app::LoadSettingsFile(folder + "/IMG", prefs));
+  EXPECT_EQ(app::LoadSettingsFile(folder + "/IMG", prefs), app::SettingsFileLoad::kMissing);
   EXPECT_EQ(prefs.language, 0);
 
   ASSERT_EQ(mkdir((folder + "/IMG").c_str(), 0755), 0);
@@ -108,13 +113,41 @@ TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
   prefs.currentPath = "/data/images";
   ASSERT_TRUE(app::SaveSettingsFile(folder + "/IMG", prefs));
   app::ManagerPreferences read;
-  ASSERT_TRUE(app::LoadSettingsFile(folder + "/IMG", read));
+  ASSERT_EQ(app::LoadSettingsFile(folder + "/IMG", read), app::SettingsFileLoad::kRead);
   EXPECT_EQ(read.language, 4);
   EXPECT_EQ(read.deviceTarget, 0x4D10);
   EXPECT_EQ(read.currentPath, "/data/images");
   EXPECT_EQ(read.firmwareLanguage, "English");
   EXPECT_EQ(read.managerVersion, "v1.0");
   std::system(("rm -rf '" + folder + "'").c_str());
+}
+
+// The program ignores the signal of the file-size limit at start-up, so that a save beyond the
+// limit fails as on a full disk and keeps the old file instead of ending the program halfway. The
+// whole case runs in a child process: the limit and the signal are the process's.
+TEST(SettingsFile, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
+  const std::string style = GTEST_FLAG_GET(death_test_style);
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // the toolkit may run threads: no bare fork
+  EXPECT_EXIT(
+      {
+        char pattern[] = "/tmp/corvale-settings-XXXXXX";
+        if (!mkdtemp(pattern)) std::_Exit(10);
+        const std::string folder = pattern;
+        const std::string old = "keyManagerLanguage=Dutch\r\n";
+        if (!io::WriteFileAtomically(folder + "/" + app::kSettingsFileName, old)) std::_Exit(11);
+        platform::IgnoreFileSizeLimitSignal();
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 40;  // the new file needs more
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool saved = app::SaveSettingsFile(folder, app::ManagerPreferences{});
+        const bool kept = io::ReadWholeFile(folder + "/" + app::kSettingsFileName) == old &&
+                          testing_io::FilesBeside(folder + "/" + app::kSettingsFileName).empty();
+        std::filesystem::remove_all(folder);
+        std::_Exit(saved ? 12 : kept ? 0 : 13);
+      },
+      testing::ExitedWithCode(0), "");
+  GTEST_FLAG_SET(death_test_style, style);
 }
 
 }  // namespace

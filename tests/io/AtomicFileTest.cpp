@@ -1,11 +1,13 @@
 #include "io/AtomicFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -92,6 +94,88 @@ TEST_F(AtomicFileTest, FailedRenameLeavesNoTemporaryFile) {
   EXPECT_TRUE(testing_io::FilesBeside(path).empty());
   EXPECT_FALSE(io::WriteFileAtomically(path, "data"));
   EXPECT_TRUE(testing_io::FilesBeside(path).empty());
+}
+
+TEST_F(AtomicFileTest, AReplacedFileKeepsItsPermissions) {
+  const std::string path = dir_ + "/private";
+  ASSERT_TRUE(io::WriteFileAtomically(path, "old"));
+  ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+  ASSERT_TRUE(io::WriteFileAtomically(path, "new"));
+  struct stat info{};
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "new");
+}
+
+// A link to a link to a file in another folder: the links stay as they were and the file they
+// lead to is replaced, its temporary file made (and gone) in its own folder.
+TEST_F(AtomicFileTest, ATargetThatIsALinkStaysALinkAndItsFileIsReplaced) {
+  ASSERT_EQ(mkdir((dir_ + "/real").c_str(), 0755), 0);
+  ASSERT_TRUE(io::WriteFileAtomically(dir_ + "/real/file", "old"));
+  ASSERT_EQ(symlink("real/file", (dir_ + "/hop").c_str()), 0);
+  ASSERT_EQ(symlink((dir_ + "/hop").c_str(), (dir_ + "/link").c_str()), 0);
+  ASSERT_EQ(symlink("real/new", (dir_ + "/dangling").c_str()), 0);
+
+  ASSERT_TRUE(io::WriteFileAtomically(dir_ + "/link", "through two links"));
+  ASSERT_TRUE(io::WriteFileAtomically(dir_ + "/dangling", "made where it points"));
+  EXPECT_EQ(io::ReadWholeFile(dir_ + "/real/file").value_or(""), "through two links");
+  EXPECT_EQ(io::ReadWholeFile(dir_ + "/real/new").value_or(""), "made where it points");
+  for (const char* link : {"/hop", "/link", "/dangling"}) {
+    struct stat info{};
+    ASSERT_EQ(lstat((dir_ + link).c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode)) << link;
+  }
+  EXPECT_EQ(std::filesystem::read_symlink(dir_ + "/link"), dir_ + "/hop");
+  EXPECT_EQ(Entries(dir_ + "/real"), (std::vector<std::string>{"file", "new"}));
+  EXPECT_EQ(Entries(dir_), (std::vector<std::string>{"dangling", "hop", "link", "real"}));
+
+  // Links that lead round in a circle lead to no file.
+  ASSERT_EQ(symlink("loop-b", (dir_ + "/loop-a").c_str()), 0);
+  ASSERT_EQ(symlink("loop-a", (dir_ + "/loop-b").c_str()), 0);
+  EXPECT_FALSE(io::WriteFileAtomically(dir_ + "/loop-a", "x"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_ + "/loop-a"));
+}
+
+// A write killed before its rename leaves "<target>.tmp-XXXXXX". The next write of that target
+// removes those nobody has written for a minute, and nothing else.
+TEST_F(AtomicFileTest, AWriteRemovesItsTargetsOwnStaleTemporaryFilesOnly) {
+  struct LeftOver {
+    const char* name;
+    int ageSeconds;
+    bool removed;
+  };
+  const LeftOver leftOvers[] = {
+      {"a.txt.tmp-Ab3dE9", 120, true},
+      {"a.txt.tmp-zz0099", 3600 * 24, true},
+      {"a.txt.tmp-Zq81Kx", 5, false},  // another writer's, still being written
+      {"a.txt.tmp-Ab3dE", 120, false},
+      {"a.txt.tmp-Ab3dE9.bak", 120, false},
+      {"a.txt.tmp-Ab_dE9", 120, false},
+      {"b.txt.tmp-Ab3dE9", 120, false},  // another target's
+      {"xa.txt.tmp-Ab3dE9", 120, false},
+      {"a.txt.old", 120, false},
+  };
+  const auto age = [](const std::string& path, int seconds) {
+    const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+  };
+  for (const LeftOver& l : leftOvers) {
+    ASSERT_TRUE(io::WriteFileAtomically(dir_ + "/" + l.name, "left over"));
+    age(dir_ + "/" + l.name, l.ageSeconds);
+  }
+  // Only plain files: not a folder or a link that happens to have such a name.
+  ASSERT_EQ(mkdir((dir_ + "/a.txt.tmp-Dir123").c_str(), 0755), 0);
+  ASSERT_EQ(symlink("a.txt.old", (dir_ + "/a.txt.tmp-Lnk123").c_str()), 0);
+  age(dir_ + "/a.txt.tmp-Dir123", 120);
+  age(dir_ + "/a.txt.tmp-Lnk123", 120);
+
+  ASSERT_TRUE(io::WriteFileAtomically(dir_ + "/a.txt", "new"));
+  for (const LeftOver& l : leftOvers) {
+    EXPECT_EQ(std::filesystem::exists(dir_ + "/" + l.name), !l.removed) << l.name;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(dir_ + "/a.txt.tmp-Dir123"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_ + "/a.txt.tmp-Lnk123"));
+  EXPECT_EQ(io::ReadWholeFile(dir_ + "/a.txt").value_or(""), "new");
 }
 
 TEST(CrLf, NormalisesLineEnds) {

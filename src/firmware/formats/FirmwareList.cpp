@@ -10,14 +10,6 @@ namespace firmware {
 
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
-
 // Leading blanks, an optional sign and the digits up to the first other character; no digits
 // read as 0. Nothing when the number does not fit an int.
 std::optional<int> ReadNumber(std::string_view s) {
@@ -40,6 +32,7 @@ FirmwareListEntry ReadFirmwareList(std::string_view list, std::string_view model
   FirmwareListEntry entry;
   bool single = false;
   bool variants = false;
+  LanguagesSeen languages;
   std::string_view rest = list;
   std::string_view line;
   while (NextListLine(rest, line)) {
@@ -63,9 +56,7 @@ FirmwareListEntry ReadFirmwareList(std::string_view list, std::string_view model
         entry.version = std::string(VersionDigits(fields[1]));
         entry.fileName = fields[3];
       }
-      bool listed = false;
-      for (const FirmwareListVariant& v : entry.variants) listed = listed || EqualsIgnoringCase(v.language, language);
-      if (!listed) entry.variants.push_back({fields[3], language});
+      if (languages.Add(language)) entry.variants.push_back({fields[3], language});
     } else if (single || variants) {
       if (separators == 1 && ours) entry.sub = ReadNumber(fields[1]);
       break;

@@ -22,17 +22,12 @@ Version ParseListVersion(std::string_view field, bool fourParts) {
   return v;
 }
 
-bool SameLanguage(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 }  // namespace
 
 RevisionsMatch ScanRevisionsList(std::string_view text, const RevisionsQuery& q) {
   RevisionsMatch m;
   bool collecting = false;
+  LanguagesSeen languages;
   const auto takeVersion = [&m](const Version& v) {
     m.major = v.major;
     m.minor = v.minor;
@@ -64,9 +59,7 @@ RevisionsMatch ScanRevisionsList(std::string_view text, const RevisionsQuery& q)
         continue;
       }
       const std::string& language = f[2];
-      if (std::any_of(m.variants.begin(), m.variants.end(),
-                      [&](const RevisionVariant& r) { return SameLanguage(r.language, language); }))
-        continue;
+      if (!languages.Add(language)) continue;
       m.variants.push_back({f[3], language});
       if (!collecting) {
         collecting = true;

@@ -1,11 +1,16 @@
 #include "firmware/formats/ServerListLines.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "io/Blanks.h"
 
 namespace firmware {
 namespace {
 
 std::string Trimmed(std::string_view s) { return std::string(io::Trim(s)); }
+
+char Folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 }  // namespace
 
@@ -44,5 +49,16 @@ std::vector<std::string> SplitListLine(std::string_view line) {
 }
 
 std::string_view VersionDigits(std::string_view field) { return field.empty() ? field : field.substr(1); }
+
+bool SameLanguage(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Folded(x) == Folded(y); });
+}
+
+bool LanguagesSeen::Add(std::string_view language) {
+  std::string folded(language);
+  std::transform(folded.begin(), folded.end(), folded.begin(), Folded);
+  return folded_.insert(std::move(folded)).second;
+}
 
 }  // namespace firmware

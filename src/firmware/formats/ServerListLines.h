@@ -4,6 +4,7 @@
 // colons.
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace firmware {
@@ -19,5 +20,19 @@ std::vector<std::string> SplitListLine(std::string_view line);
 
 // The version field without its leading character ("v4.3" -> "4.3").
 std::string_view VersionDigits(std::string_view field);
+
+// Voice-prompt languages compare ignoring case, letter by letter as the C library folds them.
+bool SameLanguage(std::string_view a, std::string_view b);
+
+// The languages a list has named so far. A list may name a language many thousand times, so
+// telling whether one is new must not walk the earlier ones.
+class LanguagesSeen {
+ public:
+  // True the first time a language is named (in any case), false every later time.
+  bool Add(std::string_view language);
+
+ private:
+  std::unordered_set<std::string> folded_;
+};
 
 }  // namespace firmware

@@ -10,6 +10,7 @@
 
 #include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/ProcessSignals.h"
 
 extern char** environ;
 
@@ -49,10 +50,9 @@ class SpawnSetup {
     // Its own process group, so that a time-out ends whatever the tool started as well; default
     // signal handling and an empty mask whatever the calling thread had.
     posix_spawnattr_init(&attributes_);
-    sigset_t none, defaults;
+    sigset_t none;
     sigemptyset(&none);
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
+    const sigset_t defaults = SignalsToRestoreInChildren();
     posix_spawnattr_setsigmask(&attributes_, &none);
     posix_spawnattr_setsigdefault(&attributes_, &defaults);
     posix_spawnattr_setpgroup(&attributes_, 0);

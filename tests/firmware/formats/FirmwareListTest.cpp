@@ -83,6 +83,32 @@ TEST(FirmwareListTest, TakesTheModelsEntryAndEndsItWhereThePartsSay) {
   }
 }
 
+// A long list names each language many times: the first naming wins and keeps its place, however
+// far the later ones stand and in whatever case they are written.
+TEST(FirmwareListTest, EachLanguageIsTakenOnceInTheOrderOfItsFirstLine) {
+  std::string list;
+  std::vector<std::string> firstSeen;
+  for (int round = 0; round < 3; ++round) {
+    for (int i = 0; i < 500; ++i) {
+      const int n = round == 1 ? 499 - i : (i * 7) % 500;  // each round in another order
+      std::string language = "Lang" + std::to_string(n) + "x";
+      if (round == 0) firstSeen.push_back(language);
+      if (round == 2) language = "LANG" + std::to_string(n) + "X";
+      list += Line(": v4.0 : " + language + " : " + (round == 0 ? language : "later") + ".img");
+    }
+  }
+  list += Line(": v4.0 : Lang500x : Lang500x.img");  // a new one after every repeat
+  firstSeen.push_back("Lang500x");
+  const FirmwareListEntry entry = ReadFirmwareList(list, kKey);
+  std::vector<std::string> languages;
+  for (const auto& v : entry.variants) {
+    languages.push_back(v.language);
+    EXPECT_EQ(v.fileName, v.language + ".img");
+  }
+  EXPECT_EQ(languages, firstSeen);
+  EXPECT_EQ(entry.fileName, "Lang0x.img");
+}
+
 TEST(FirmwareListTest, AVariantFileMayHoldColons) {
   const FirmwareListEntry entry =
       ReadFirmwareList(std::string(kKey) + ": v1.5 : Dutch : dir:sub:nl.img \r\n", kKey);

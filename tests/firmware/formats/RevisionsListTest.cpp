@@ -73,6 +73,18 @@ TEST(RevisionsList, VariantLinesMustFollowOneAnother) {
   EXPECT_EQ(m.variants.size(), 1u);
 }
 
+TEST(RevisionsList, ALanguageNamedAgainFarLaterKeepsItsFirstFileAndPlace) {
+  std::string list = "M:v1.2:Dutch:d.img\n";
+  for (int i = 0; i < 300; ++i) list += "M:v1.2:L" + std::to_string(i) + ":l.img\n";
+  list += "M:v1.2:DUTCH:late.img\nM:v1.2:Finnish:f.img\n";
+  const auto m = ScanRevisionsList(list, Query("M", 1, 2, "dutch"));
+  ASSERT_EQ(m.variants.size(), 302u);
+  EXPECT_EQ(m.variants[0].file, "d.img");
+  EXPECT_EQ(m.variants[301].language, "Finnish");
+  EXPECT_EQ(m.selected, 0);
+  EXPECT_EQ(m.fileName, "d.img");
+}
+
 TEST(RevisionsList, WhatDoesNotMatch) {
   const std::pair<const char*, RevisionsQuery> cases[] = {
       {"tqg27n:v4.3:x.img\n", Query("TQG27N", 4, 3)},  // models compare case-sensitively
