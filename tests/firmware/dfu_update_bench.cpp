@@ -106,6 +106,7 @@ void BM_DfuUpdate1MiB(benchmark::State& state) {
           break;
         }
         fw::Application::ProcessPendingMessages();
+        page.FireTimer(firmware::TIMER_UPDATE_STEP);
         page.FireTimer(firmware::TIMER_DEVICE_BACK);
         if (page.ActiveJob().m_bFinished) page.FireTimer(firmware::TIMER_UPDATE_PROGRESS);
       }

@@ -16,7 +16,6 @@
 #include "localization/MainWindowTexts.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
-#include "platform/Clock.h"
 #include "platform/dfu/DFUTransport.h"
 
 namespace firmware {
@@ -34,20 +33,21 @@ constexpr fw::Size kHoldPromptSize = {400, 110};
 }  // namespace
 
 void CDialogFirmwareUpdate::StartDfuReconfigure() {
+  if (!MainWindow()) return;
+  ContinueAfter(kBeforeReconfigureMs, [this] { ListDfuDevices(1); });
+}
+
+void CDialogFirmwareUpdate::ListDfuDevices(int poll) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  platform::Clock::Get().SleepMs(kBeforeReconfigureMs);
   CFirmwareJob& job = ActiveJob();
   const int target = main->m_nDeviceTarget;
   const bool polled = device::IsPolledDfuProduct(target);
 
   dfu::CStringListX names;
-  int listed = dfu::DFUEngine::GetUSBDeviceNames(names);
-  if (polled) {
-    for (int poll = 1; poll < kDeviceListPolls && listed != 1; ++poll) {
-      platform::Clock::Get().SleepMs(kDeviceListPollMs);
-      listed = dfu::DFUEngine::GetUSBDeviceNames(names);
-    }
+  const int listed = dfu::DFUEngine::GetUSBDeviceNames(names);
+  if (polled && listed != 1 && poll < kDeviceListPolls) {
+    return ContinueAfter(kDeviceListPollMs, [this, poll] { ListDfuDevices(poll + 1); });
   }
   if (listed == 0) return FailJob(text::GetCannotGetDeviceText, polled ? "[8][0]" : "[8][2]");
 
@@ -166,10 +166,11 @@ void CDialogFirmwareUpdate::HandleDfuComplete(int, const dfu::DFUEngine::Status&
   CFirmwareJob& job = ActiveJob();
   const dfu::DfuResultCode code = status.result.GetCode();
   const bool deviceUnreachable = code == dfu::kResultDeviceLost || code == dfu::kResultNoDevice;
-  // The one failure another device may still mend: the first engine could not reach its device
-  // while a second engine is bound to another.
+  // The one failure another device may still mend: the first engine could not reach its device.
+  // The second engine is asked even when nothing was bound to it; its refusal then says that the
+  // device cannot be reached.
   if (status.operation == dfu::kOperationReconfigureAlternative && deviceUnreachable &&
-      main->m_nDeviceTarget != device::kTwoDeviceProduct && m_nActiveEngine == 1 && m_bEngine2Created) {
+      main->m_nDeviceTarget != device::kTwoDeviceProduct && m_nActiveEngine == 1) {
     if (!m_dfuEngine2.StartReconfigure(false, true, job.m_strImagePath)) {
       return FailJob(text::GetCannotGetDeviceText);
     }
@@ -182,6 +183,8 @@ void CDialogFirmwareUpdate::HandleDfuComplete(int, const dfu::DFUEngine::Status&
     job.m_nState = JOB_RECONFIGURING;
     return;
   }
+  // Any other failed step ends the job now: no timer would end a job left reconfiguring or
+  // transferring.
   FailJob(text::GetCannotUpdateFirmwareText);
 }
 

@@ -1,6 +1,7 @@
 #include "firmware/update/DialogFirmwareUpdate.h"
 
 #include <optional>
+#include <utility>
 
 #include "app/DiagnosticReport.h"
 #include "app/UpdaterDlg.h"
@@ -86,6 +87,7 @@ void CDialogFirmwareUpdate::ResetUpdatePage() {
   main->m_nProgress = -1;
   m_bAutoUpdate = false;
   m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
+  CancelPendingStep();
   DestroyEngines();
   m_editImagePath.SetWindowText("");
   m_comboVoicePrompt.ResetContent();
@@ -187,6 +189,7 @@ void CDialogFirmwareUpdate::OnTimer(unsigned id) {
     case TIMER_FIRMWARE_DOWNLOAD: OnFirmwareDownloadTimer(); break;
     case TIMER_UPDATE_PROGRESS: OnProgressTimer(); break;
     case TIMER_DEVICE_BACK: OnDeviceBackTimer(); break;
+    case TIMER_UPDATE_STEP: OnUpdateStepTimer(); break;
     default: CWizardPage::OnTimer(id); break;
   }
 }
@@ -403,6 +406,7 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
   m_bDeviceBackTimer = false;
   m_bTransferDone = false;
   m_nRestartWaitTicks = 0;
+  CancelPendingStep();
   DestroyEngines();
   m_job.m_nState = JOB_REQUESTED;
   m_job.m_astrMessages.Clear();
@@ -420,6 +424,24 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
     StartFirmwareUpdate();
   }
   SetTimer(TIMER_UPDATE_PROGRESS, kProgressPeriodMs);
+}
+
+// --- Waits between the steps of an update's start -------------------------------------------------
+
+void CDialogFirmwareUpdate::ContinueAfter(unsigned ms, std::function<void()> step) {
+  m_pendingStep = std::move(step);
+  SetTimer(TIMER_UPDATE_STEP, ms);
+}
+
+void CDialogFirmwareUpdate::CancelPendingStep() {
+  KillTimer(TIMER_UPDATE_STEP);
+  m_pendingStep = nullptr;
+}
+
+void CDialogFirmwareUpdate::OnUpdateStepTimer() {
+  KillTimer(TIMER_UPDATE_STEP);
+  // Taken out first: the step may wait again.
+  if (const std::function<void()> step = std::exchange(m_pendingStep, nullptr)) step();
 }
 
 }  // namespace firmware

@@ -4,6 +4,7 @@
 // and gets the image by download or Browse; ACTION then hands the job to the update.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -42,6 +43,7 @@ enum : int {
 enum : unsigned {
   TIMER_FIRMWARE_LIST = 201,
   TIMER_UPDATE_PROGRESS = 203,
+  TIMER_UPDATE_STEP = 204,  // the wait before the next step of an update's start
   TIMER_DEVICE_BACK = 205,
   TIMER_FIRMWARE_DOWNLOAD = 206,
 };
@@ -58,7 +60,6 @@ enum TransferEvent : uintptr_t {
   TRANSFER_GAVE_UP = 2,       // no automatic update follows
   TRANSFER_ARM_DEVICE_BACK = 3,
   TRANSFER_ARCHIVED = 4,      // lParam: the time the settings archive was written
-  TRANSFER_BOOT_LOADER_ENTERED = 5,  // the device has had time to start its boot loader
 };
 
 // The two files an image of the split-image product becomes, in the IMG folder.
@@ -135,7 +136,16 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // The job's image carries the tag of the device or of a model it accepts.
   bool IsDfuFileForDevice();
 
+  // The device needs seconds (for some products minutes) between the steps of an update's start.
+  // Each such wait is a one-shot timer of the page, so the window keeps painting and answering;
+  // `step` then runs on the UI thread. One step waits at a time; the end of the job, a new start
+  // and the page's destruction drop it.
+  void ContinueAfter(unsigned ms, std::function<void()> step);
+  void CancelPendingStep();
+
   // --- The DFU engine driver -------------------------------------------------------------------
+  // Waits for the device to settle, then lists, binds and reconfigures (after the wait: the caller
+  // has already moved the job on).
   void StartDfuReconfigure();
   void OnDfuNotice(int value, const dfu::DFUEngine::Status& status) override;
   void OnDfuProgress(int value, const dfu::DFUEngine::Status& status) override;
@@ -186,6 +196,9 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   void EstimateProgress(CFirmwareJob& job);
   void EndJob(CFirmwareJob& job);
   void OnDeviceBackTimer();
+  void OnUpdateStepTimer();
+  // One listing of the DFU devices (`poll` counts them from 1), then the engines are bound.
+  void ListDfuDevices(int poll);
   void RestartTimedOut(CFirmwareJob& job);
   void FinishSuccess(CFirmwareJob& job);
   // Whatever the product's end needs after the device came back; false with the failure written.
@@ -197,8 +210,9 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // The HID checks of the dispatch; each false has written the failure.
   bool CheckHidPresence(device::UpdateRoute route);
   bool CheckHidVersions(device::UpdateRoute route);
-  // The device restarts into the mode its transfer needs and is opened again there.
-  bool EnterHidUpdateMode();
+  // The device restarts into the mode its transfer needs and, after a wait, is opened again there
+  // and handed to its transfer.
+  void EnterHidUpdateMode(device::UpdateRoute route);
   // Into the boot loader over HID, then the DFU path once the device had time to start it.
   void PrepareBootLoaderThenDfu();
   void OnTransferEvent(uintptr_t event, intptr_t value);
@@ -219,6 +233,7 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // Writes still owed to the device once every check before the transfer has passed.
   bool m_bReidentifyPending = false;
   bool m_bDfuOnlyStart = false;  // inside StartDfuUpdate
+  std::function<void()> m_pendingStep;  // run by TIMER_UPDATE_STEP
   DfuCallbackQueue m_callbacks;
   dfu::DFUEngine m_dfuEngine1;
   dfu::DFUEngine m_dfuEngine2;

@@ -14,7 +14,6 @@
 #include "firmware/formats/FirmwareImageFile.h"
 #include "device/Version.h"
 #include "firmware/formats/SettingsArchive.h"
-#include "firmware/transfer/HidTransferRun.h"
 #include "firmware/update/DialogFirmwareUpdate.h"
 #include "firmware/update/HidTransferRoutes.h"
 #include "headset/RadioBatches.h"
@@ -28,7 +27,6 @@
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
-#include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/dfu/DFUEngine.h"
 
@@ -218,6 +216,9 @@ void CDialogFirmwareUpdate::StartFirmwareUpdate() {
     case device::UpdateRoute::kPreparationThenDfu:
       PrepareBootLoaderThenDfu();
       return;
+    case device::UpdateRoute::kHidUpdateMode:
+      EnterHidUpdateMode(route);
+      return;
     default:
       if (!CheckHidPresence(route) || !CheckHidVersions(route)) return;
       StartTransferForRoute(route);
@@ -238,10 +239,6 @@ bool CDialogFirmwareUpdate::CheckHidPresence(device::UpdateRoute route) {
     case device::UpdateRoute::kExternalTools:
       if (main->m_dlgDeviceRecognition.ProbeHidPair(0, 0, 0)) return true;
       FailJob(text::GetNotRecognizedDeviceText, "[0]");
-      return false;
-    case device::UpdateRoute::kHidUpdateMode:
-      if (EnterHidUpdateMode()) return true;
-      FailJob(text::GetNotRecognizedDeviceText);
       return false;
     default: {
       int productId = 0;
@@ -283,22 +280,21 @@ bool CDialogFirmwareUpdate::CheckHidVersions(device::UpdateRoute route) {
   return same;
 }
 
-bool CDialogFirmwareUpdate::EnterHidUpdateMode() {
+void CDialogFirmwareUpdate::EnterHidUpdateMode(device::UpdateRoute route) {
   app::CUpdaterDlg* main = MainWindow();
   headset::hid::OpenHidInterfacesFor(main->m_nDeviceTarget, main->m_hHidDevice, main->m_hHidDeviceSecond);
   SendEnterBootLoader(main->m_hHidDevice.get());
   main->ResetHidHandles();
-  platform::Clock::Get().SleepMs(kUpdateModeRestartMs);
-  return ReopenPresentHidDevice(*main);
+  ContinueAfter(kUpdateModeRestartMs, [this, route] {
+    if (!ReopenPresentHidDevice(*MainWindow())) return FailJob(text::GetNotRecognizedDeviceText);
+    if (CheckHidVersions(route)) StartTransferForRoute(route);
+  });
 }
 
 void CDialogFirmwareUpdate::PrepareBootLoaderThenDfu() {
   app::CUpdaterDlg* main = MainWindow();
-  if (device::IsDfuMode(main->m_nUsbStatus)) {
-    platform::Clock::Get().SleepMs(2 * kBootLoaderSettleMs);
-    RunDfuPath(true, true);
-    return;
-  }
+  const auto dfuPath = [this] { RunDfuPath(true, true); };
+  if (device::IsDfuMode(main->m_nUsbStatus)) return ContinueAfter(2 * kBootLoaderSettleMs, dfuPath);
   if (!ReopenPresentHidDevice(*main)) return FailJob(text::GetNotRecognizedDeviceText);
   const device::CDeviceSettings& record = main->m_deviceSettings;
   if (!HidVersionIs(main->m_hHidDevice.get(), {record.m_nVersionMajor, record.m_nVersionMinor,
@@ -308,15 +304,12 @@ void CDialogFirmwareUpdate::PrepareBootLoaderThenDfu() {
   SendEnterBootLoader(main->m_hHidDevice.get());
   // The device leaves for its boot loader: what was open of it is gone.
   main->ResetHidHandles();
-  // The boot loader takes seconds to start; the window stays responsive meanwhile and a window
-  // that closes ends the wait.
-  EndTransferThread();
-  const bool started = StartTransferThread([this](std::stop_token stop) {
-    if (PauseUnlessStopped(kBootLoaderStartMs + kBootLoaderSettleMs, stop)) {
-      PostMessage(WM_TRANSFER_EVENT, TRANSFER_BOOT_LOADER_ENTERED);
-    }
+  ContinueAfter(kBootLoaderStartMs, [this, dfuPath] {
+    // The device now answers under its boot loader's product id.
+    app::CUpdaterDlg& window = *MainWindow();
+    if (device::UpdateRouteOf(window.m_nUsbStatus) == device::UpdateRoute::kPreparationThenDfu) ++window.m_nUsbStatus;
+    ContinueAfter(kBootLoaderSettleMs, dfuPath);
   });
-  if (!started) FailJob(text::GetCannotUpdateFirmwareText);
 }
 
 void CDialogFirmwareUpdate::StartTransferForRoute(device::UpdateRoute route) {
@@ -385,14 +378,6 @@ void CDialogFirmwareUpdate::OnTransferEvent(uintptr_t event, intptr_t value) {
       break;
     case TRANSFER_ARCHIVED:
       main->m_deviceSettings.m_timeArchived = static_cast<int64_t>(value);
-      break;
-    case TRANSFER_BOOT_LOADER_ENTERED:
-      if (job.m_nState == JOB_IDLE || job.m_bFinished) break;
-      // The device now answers under its boot loader's product id.
-      if (device::UpdateRouteOf(main->m_nUsbStatus) == device::UpdateRoute::kPreparationThenDfu) {
-        ++main->m_nUsbStatus;
-      }
-      RunDfuPath(true, true);
       break;
     default:
       break;

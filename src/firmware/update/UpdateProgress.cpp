@@ -208,6 +208,7 @@ void CDialogFirmwareUpdate::EndJob(CFirmwareJob& job) {
   KillTimer(TIMER_DEVICE_BACK);
   m_bDeviceBackTimer = false;
   m_bTransferDone = false;
+  CancelPendingStep();
   DestroyEngines();
   EndTransferThread();
   ClosePopup(job);

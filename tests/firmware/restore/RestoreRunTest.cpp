@@ -123,6 +123,7 @@ class RestoreRunTest : public MainWindowTest {
     firmware::CDialogFirmwareUpdate& update = w.m_dlgFirmwareUpdate;
     for (int round = 0; round < 4000 && update.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS); ++round) {
       fw::Application::ProcessPendingMessages();
+      update.FireTimer(firmware::TIMER_UPDATE_STEP);
       update.FireTimer(firmware::TIMER_DEVICE_BACK);
       if (round % 4 == 0) {
         if (beforeTick) beforeTick(update.ActiveJob());

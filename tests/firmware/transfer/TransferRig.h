@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -85,16 +86,22 @@ struct SimFlashInterface {
   }
 };
 
-// The manual clock with a hook on every sleep, which runs on the thread that sleeps.
+// The manual clock with a hook on every sleep, which runs on the thread that sleeps. It notes the
+// longest single sleep of the thread that made it, which in a window's test is the window's.
 class HookedClock : public platform::ManualClock {
  public:
   std::function<void()> onSleep;
   uint64_t slept = 0;
+  std::atomic<uint32_t> longestWindowSleep{0};
   void SleepMs(uint32_t ms) override {
+    if (std::this_thread::get_id() == window_) longestWindowSleep = std::max(longestWindowSleep.load(), ms);
     ManualClock::SleepMs(ms);
     slept += ms;
     if (onSleep) onSleep();
   }
+
+ private:
+  const std::thread::id window_ = std::this_thread::get_id();
 };
 
 struct TransferRig {

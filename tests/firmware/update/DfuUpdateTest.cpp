@@ -19,6 +19,8 @@
 #include "app/MainWindowFixture.h"
 #include "device/FirmwareUpdateSets.h"
 #include "device/ModelNames.h"
+#include "firmware/transfer/TransferRig.h"
+#include "firmware/update/UpdateStepWaits.h"
 #include "device/PsKeys.h"
 #include "firmware/formats/SettingsArchive.h"
 #include "controls/DialogMessageBox.h"
@@ -133,6 +135,7 @@ class DfuUpdateTest : public MainWindowTest {
     firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
     for (int round = 0; round < 4000 && page.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS); ++round) {
       fw::Application::ProcessPendingMessages();
+      page.FireTimer(firmware::TIMER_UPDATE_STEP);
       page.FireTimer(firmware::TIMER_DEVICE_BACK);
       if (round % 4 == 0) {
         if (onTick) onTick(page.ActiveJob());
@@ -159,7 +162,7 @@ class DfuUpdateTest : public MainWindowTest {
   }
   std::string ArchivePath() const { return ImageFolder() + "/" + kArchiveName; }
 
-  platform::ManualClock clock_;
+  transfertest::HookedClock clock_;
   platform::Clock::Scoped useClock_{clock_};
   std::shared_ptr<sim::SimBlueCoreHeadset> headset_;
   FakeRecognition* recognition_ = nullptr;
@@ -221,6 +224,135 @@ TEST_F(DfuUpdateTest, UpdatesTheHeadsetAfterArchivingItsSettings) {
   EXPECT_EQ(recognition_->silentRuns, 1) << "recognition runs again";
   EXPECT_FALSE(w.m_dlgFirmwareUpdate.m_job.m_pPopup);
   EXPECT_EQ(w.m_dlgFirmwareUpdate.TimerArmings(firmware::TIMER_DEVICE_BACK), 1u) << "one poll for the device";
+}
+
+// The start waits for the device between its steps on the window's timer, never by sleeping on the
+// window's thread: a whole update, also of a polled product recognised in its boot loader, waits
+// as long as it always did while the window shows its progress.
+TEST_F(DfuUpdateTest, TheWindowKeepsAnsweringWhileTheStartWaitsForTheDevice) {
+  struct Case {
+    const char* what;
+    int target;
+    bool inDfuMode;
+    std::vector<unsigned> waits;
+  };
+  const Case cases[] = {
+      {"this edition's headset", 0x4D21, false, {3000}},
+      {"a polled product in its boot loader", 0x6020, true, {2000, 3000}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    sim::HeadsetProfile profile;
+    profile.startInDfuMode = c.inDfuMode;
+    app::CUpdaterDlg& w = OpenOnUpdatePage(profile);
+    w.m_nDeviceTarget = c.target;
+    const int usbStatus = w.m_nUsbStatus;
+    PressUpdate(w, Image());
+    EXPECT_TRUE(headset_->DfuRequests().empty()) << "nothing before the first wait";
+    EXPECT_EQ(RunStepWaits(w), c.waits);
+    ASSERT_TRUE(RunJob(w));
+    EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, usbStatus, 0));
+    EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+    EXPECT_LE(clock_.longestWindowSleep.load(), 100u);
+  }
+}
+
+// Only the family's DFU devices count, and exactly one of them must be there.
+TEST_F(DfuUpdateTest, AnotherMakersDfuDeviceIsPassedOverAndASecondHeadsetIsAMismatch) {
+  struct Case {
+    const char* what;
+    uint16_t vendorId;
+    bool updated;
+  };
+  const Case cases[] = {
+      {"another maker's device with a DFU interface", 0x0A12, true},
+      {"a second headset", 0x092B, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    app::CUpdaterDlg& w = OpenOnUpdatePage();
+    usb_.Remove("1-3");
+    sim::HeadsetProfile extraProfile;
+    extraProfile.vendorId = c.vendorId;
+    auto extra = std::make_shared<sim::SimBlueCoreHeadset>(extraProfile);
+    usb_.Attach("1-3", extra);
+    PressUpdate(w, Image());
+    RunStepWaits(w);
+    ASSERT_TRUE(RunJob(w));
+    EXPECT_TRUE(extra->DfuRequests().empty());
+    if (c.updated) {
+      EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x4D21, 0));
+      EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+    } else {
+      EXPECT_EQ(w.GetStatusMessage(),
+                text::GetPageFailureText(3, 0x4D21, 0) + ". " + text::GetUsbMismatchText(0) + "(2)");
+      EXPECT_TRUE(headset_->DfuRequests().empty());
+    }
+  }
+}
+
+// A polled product lists the DFU devices once a second until exactly one is there, 600 times at
+// most; then it goes on with what it found.
+TEST_F(DfuUpdateTest, APolledProductListsTheDevicesUntilExactlyOneIsThere) {
+  const std::string mismatch = text::GetUsbMismatchText(0) + "(2)";
+  const std::string noDevice = text::GetCannotGetDeviceText(0) + "[8][0]";
+  struct Case {
+    const char* what;
+    bool twoAtFirst;
+    bool oneComes;  // at the third listing
+    std::string reason;  // empty: updated
+  };
+  const Case cases[] = {
+      {"none at first", false, true, ""},
+      {"two at first", true, true, ""},
+      {"never one: none", false, false, noDevice},
+      {"never one: two", true, false, mismatch},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    sim::HeadsetProfile profile;
+    profile.startInDfuMode = true;  // recognised in its boot loader: the only preparation is a wait
+    app::CUpdaterDlg& w = OpenOnUpdatePage(profile);
+    w.m_nDeviceTarget = 0x6020;
+    usb_.Remove("1-3");
+    auto second = std::make_shared<sim::SimBlueCoreHeadset>(profile);
+    PressUpdate(w, Image());
+    // Wait 0 comes before the device checks, wait 1 before the first listing, wait n + 1 before
+    // listing n + 1.
+    const std::vector<unsigned> waits = RunStepWaits(w, 1000, [&](size_t wait) {
+      if (wait == 1) {
+        if (c.twoAtFirst) {
+          usb_.Attach("1-3", second);
+        } else {
+          usb_.Remove("1-2");
+        }
+      }
+      if (wait == 3 && c.oneComes) {
+        if (c.twoAtFirst) {
+          usb_.Remove("1-3");
+        } else {
+          usb_.Attach("1-2", headset_);
+        }
+      }
+    });
+    std::vector<unsigned> expected = {2000, 3000};
+    expected.resize(c.oneComes ? 4 : 601, 1000);
+    EXPECT_EQ(waits, expected);
+    ASSERT_TRUE(RunJob(w));
+    EXPECT_TRUE(second->DfuRequests().empty());
+    if (c.reason.empty()) {
+      EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0xCD21, 0));
+    } else {
+      EXPECT_EQ(w.GetStatusMessage(), text::GetPageFailureText(3, 0xCD21, 0) + ". " + c.reason);
+      EXPECT_TRUE(headset_->DfuRequests().empty());
+    }
+  }
 }
 
 // Writes past `bytes` fail (EFBIG) while the object lives.
@@ -479,6 +611,16 @@ TEST_F(DfuUpdateTest, ARestoreUsesTheSameDispatcherWithoutAnArchive) {
   EXPECT_EQ(recognition_->lastToWrite, &w.m_dlgFirmwareRestore.m_archivedSettings) << "settings written back";
   EXPECT_FALSE(io::ReadWholeFile(ArchivePath()).has_value());
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
+  EXPECT_LE(clock_.longestWindowSleep.load(), 100u);
+}
+
+TEST_F(DfuUpdateTest, ClosingTheWindowWhileTheStartWaitsForTheDeviceEndsIt) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage();
+  PressUpdate(w, Image());
+  ASSERT_TRUE(w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_STEP));
+  window_.reset();
+  fw::Application::ProcessPendingMessages();
+  EXPECT_TRUE(headset_->DfuRequests().empty());
 }
 
 

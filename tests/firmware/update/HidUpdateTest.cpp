@@ -11,6 +11,7 @@
 #include "app/MainWindowFixture.h"
 #include "controls/DialogMessageBox.h"
 #include "firmware/transfer/TransferRig.h"
+#include "firmware/update/UpdateStepWaits.h"
 #include "headset/hid/HidRecognition.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/MainWindowTexts.h"
@@ -103,6 +104,7 @@ class HidUpdateTest : public MainWindowTest {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (page.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS) && std::chrono::steady_clock::now() < deadline) {
       fw::Application::ProcessPendingMessages();
+      page.FireTimer(firmware::TIMER_UPDATE_STEP);
       page.FireTimer(firmware::TIMER_DEVICE_BACK);
       states_.push_back(page.ActiveJob().m_nState);
       page.FireTimer(firmware::TIMER_UPDATE_PROGRESS);
@@ -162,7 +164,11 @@ TEST_F(HidUpdateTest, SendsTheImageAndCompletesWhenTheDeviceIsBack) {
 TEST_F(HidUpdateTest, AnUpdateModeProductIsSwitchedAndOpenedAgainBeforeItsTransfer) {
   app::CUpdaterDlg& w = OpenOnUpdatePage(0x6010);
   PressUpdate(w, Image(0x6010, false));
+  EXPECT_EQ(first_.log.size(), 1u) << "the device restarts before it is asked anything";
+  // Its restart is waited for on the window's timer: the window keeps answering meanwhile.
+  EXPECT_EQ(RunStepWaits(w), std::vector<unsigned>{3000});
   ASSERT_TRUE(RunJob(w));
+  EXPECT_LE(clock_.longestWindowSleep.load(), 100u);
   ASSERT_GE(first_.log.size(), 3u);
   EXPECT_EQ(first_.log[0].command, io::HID_CMD_ENTER_BOOTLOADER);
   EXPECT_EQ(first_.log[1].command, io::HID_CMD_READ_VERSION) << "asked on the interface opened again";
@@ -302,29 +308,26 @@ TEST_F(HidUpdateTest, ADeviceThatDoesNotComeBackEndsAsAFailure) {
   }
 }
 
-TEST_F(HidUpdateTest, TheBootLoaderPreparationWaitsOffTheWindowThenTakesTheDfuPath) {
+TEST_F(HidUpdateTest, TheBootLoaderPreparationWaitsOnTheWindowsTimerThenTakesTheDfuPath) {
   app::CUpdaterDlg& w = OpenOnUpdatePage(0x6020);
   firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
   PressUpdate(w, Image());
   EXPECT_EQ(first_.Count(io::HID_CMD_READ_VERSION), 1);
   EXPECT_EQ(first_.Count(io::HID_CMD_ENTER_BOOTLOADER), 1);
   EXPECT_FALSE(w.m_hHidDevice) << "the device has left for its boot loader";
-  ASSERT_TRUE(Eventually([&] { return !page.IsTransferThreadRunning(); }));
-  EXPECT_EQ(clock_.slept, 11000u);
-  EXPECT_EQ(w.m_nUsbStatus, 0x6020);
-  fw::Application::ProcessPendingMessages();
+  std::vector<int> usbStatusAtWait;
+  EXPECT_EQ(RunStepWaits(w, 2, [&](size_t) { usbStatusAtWait.push_back(w.m_nUsbStatus); }),
+            (std::vector<unsigned>{10000, 1000}));
   // The DFU path looks for the device under its boot loader's product id.
-  EXPECT_EQ(w.m_nUsbStatus, 0x6021);
+  EXPECT_EQ(usbStatusAtWait, (std::vector<int>{0x6020, 0x6021}));
   EXPECT_TRUE(page.m_job.m_bFinished);
   EXPECT_NE(page.m_job.m_astrMessages.Peek()[0].find("[9]["), std::string::npos) << "a check of the DFU path";
+  EXPECT_EQ(clock_.slept, 0u) << "nothing slept";
+  EXPECT_FALSE(page.IsTransferThreadRunning());
 }
 
 TEST_F(HidUpdateTest, ClosingTheWindowStopsAndJoinsTheThread) {
-  std::atomic<int> sleeps{0};
-  clock_.onSleep = [&] {
-    ++sleeps;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  };
+  clock_.onSleep = [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); };
   const auto restore = [this](app::CUpdaterDlg& w, const std::string& image) {
     w.GoToFirmwareRestorePage(false);
     w.m_dlgFirmwareRestore.FireTimer(firmware::TIMER_RESTORE_LOOKUP);
@@ -356,15 +359,22 @@ TEST_F(HidUpdateTest, ClosingTheWindowStopsAndJoinsTheThread) {
     window_.reset();
     EXPECT_LT(first_.Count(io::HID_CMD_QUERY_READY), 100) << "the stop ended the poll";
   }
-  {
-    SCOPED_TRACE("the wait for the boot loader");
+}
+
+// A window closed while the start waits for the device takes the wait with it: nothing more reaches
+// the device.
+TEST_F(HidUpdateTest, ClosingTheWindowDuringAWaitEndsIt) {
+  for (const int target : {0x6020, 0x6010}) {
+    SCOPED_TRACE(target);
     TearDown();
     SetUp();
-    app::CUpdaterDlg& w = OpenOnUpdatePage(0x6020);
-    PressUpdate(w, Image());
-    ASSERT_TRUE(Eventually([&] { return sleeps > 0; }));
+    app::CUpdaterDlg& w = OpenOnUpdatePage(target);
+    PressUpdate(w, Image(uint32_t(target), false));
+    ASSERT_TRUE(w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_STEP));
+    const size_t sent = first_.log.size();
     window_.reset();
-    EXPECT_LT(clock_.slept, 11000u) << "the stop ended the wait";
+    fw::Application::ProcessPendingMessages();
+    EXPECT_EQ(first_.log.size(), sent);
   }
 }
 
