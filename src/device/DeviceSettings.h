@@ -57,17 +57,18 @@ class CDeviceSettings {
   int m_nHardwareMinor = 0;
   int64_t m_timeArchived = 0;  // seconds; zero until the settings archive was written
 
-  // --- the ten on/off settings
-  bool m_bHandsfreeVox = false;
-  bool m_bIntercomVox = false;
-  bool m_bEdrOff = false;
-  bool m_bVoicePromptOff = false;
-  bool m_bPlc = false;
-  bool m_bBitpoolRate = false;
-  bool m_bMicrophoneBoost = false;
-  bool m_bSidetone = false;
-  bool m_bNoiseControlOff = false;
-  bool m_bAutoGainControlOff = false;
+  // --- the ten on/off settings: 0 off, any other number on. Devices and the pages give 0 or 1;
+  // an archive may hold another number, which the restore summary tells apart from 1.
+  int m_bHandsfreeVox = 0;
+  int m_bIntercomVox = 0;
+  int m_bEdrOff = 0;
+  int m_bVoicePromptOff = 0;
+  int m_bPlc = 0;
+  int m_bBitpoolRate = 0;
+  int m_bMicrophoneBoost = 0;
+  int m_bSidetone = 0;
+  int m_bNoiseControlOff = 0;
+  int m_bAutoGainControlOff = 0;
 
   // --- radio values of product 0x5210
   int m_nRadioTransmitGain = 0;    // 12 Low, 15 Medium, 17 High

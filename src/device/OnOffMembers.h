@@ -22,7 +22,7 @@ enum OnOff : uint16_t {
 
 struct OnOffMember {
   OnOff flag;
-  bool CDeviceSettings::*member;
+  int CDeviceSettings::*member;
   int featureBit;  // its bit in the packed feature word
 };
 

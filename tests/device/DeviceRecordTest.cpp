@@ -102,7 +102,7 @@ TEST(DeviceRecord, CopyFromKeepsTheDestinationsOwnHardwareFields) {
 // Every on/off member and every word set to 1.
 CDeviceSettings AllOn(int productId, int major = 0, int minor = 0) {
   CDeviceSettings s = Record(productId, major, minor);
-  for (bool* m : {&s.m_bHandsfreeVox, &s.m_bIntercomVox, &s.m_bEdrOff, &s.m_bVoicePromptOff,
+  for (int* m : {&s.m_bHandsfreeVox, &s.m_bIntercomVox, &s.m_bEdrOff, &s.m_bVoicePromptOff,
                   &s.m_bPlc, &s.m_bBitpoolRate, &s.m_bMicrophoneBoost, &s.m_bSidetone,
                   &s.m_bNoiseControlOff, &s.m_bAutoGainControlOff}) {
     *m = true;

@@ -54,7 +54,7 @@ CDeviceSettings FilledRecord(int seed) {
   s.m_timeArchived = ++v;
   // Alternating on/off values, different for odd and even seeds.
   bool on = (seed % 2) == 0;
-  for (bool* member : {&s.m_bHandsfreeVox, &s.m_bIntercomVox, &s.m_bEdrOff, &s.m_bVoicePromptOff,
+  for (int* member : {&s.m_bHandsfreeVox, &s.m_bIntercomVox, &s.m_bEdrOff, &s.m_bVoicePromptOff,
                        &s.m_bPlc, &s.m_bBitpoolRate, &s.m_bMicrophoneBoost, &s.m_bSidetone,
                        &s.m_bNoiseControlOff, &s.m_bAutoGainControlOff}) {
     *member = on;

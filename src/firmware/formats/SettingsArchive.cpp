@@ -15,7 +15,7 @@ using Settings = CDeviceSettings;
 
 enum class Shape {
   kNumber,      // one int member
-  kFlag,        // one bool member
+  kFlag,        // one on/off member, read as 0 or 1
   kVersion,     // two int members joined by a dot
   kText,        // the device name
   kDate,        // the archive time
@@ -29,7 +29,7 @@ struct ArchiveKey {
   Shape shape;
   int Settings::*number = nullptr;
   int Settings::*second = nullptr;
-  bool Settings::*flag = nullptr;
+  int Settings::*flag = nullptr;
   int firstWord = 0;
   int written = 1;   // lines the writer gives an indexed key; 0: read only
   int readable = 1;  // block size the reader fills
@@ -37,7 +37,7 @@ struct ArchiveKey {
 };
 
 constexpr ArchiveKey Number(std::string_view key, int Settings::*member) { return {key, Shape::kNumber, member}; }
-constexpr ArchiveKey Flag(std::string_view key, bool Settings::*member) {
+constexpr ArchiveKey Flag(std::string_view key, int Settings::*member) {
   return {key, Shape::kFlag, nullptr, nullptr, member};
 }
 constexpr ArchiveKey Word(std::string_view key, int word, bool flag = false, int written = 1) {
@@ -64,8 +64,9 @@ const std::array<ArchiveKey, 37> kKeys = {{
     Flag("keyBitpoolRate", &Settings::m_bBitpoolRate),
     Flag("keyMicrophoneBoost", &Settings::m_bMicrophoneBoost),
     Flag("keySidetone", &Settings::m_bSidetone),
-    Flag("keyMutravo", &Settings::m_bNoiseControlOff),
-    Flag("keyAutoGainControl", &Settings::m_bAutoGainControlOff),
+    // These two keep their number: the restore summary reads "Disabled" only for 1.
+    Number("keyMutravo", &Settings::m_bNoiseControlOff),
+    Number("keyAutoGainControl", &Settings::m_bAutoGainControlOff),
     Block("keyBasicSettingP7E", Settings::kWordBasicSetting, 10, 10),
     Block("keyBasicSettingK4TVOXSensitivity", Settings::kWordVoxSensitivity, 2, 2),
     Block("keyBasicSettingVN4SmartVolumeControl", Settings::kWordSmartVolumeControl, 2, 2),
@@ -219,7 +220,7 @@ ArchiveReadResult ReadSettingsArchiveText(std::string_view text, CDeviceSettings
           s.*k.number = number;
           if (k.number == &CDeviceSettings::m_nProductId) result.hasProductId = true;
           break;
-        case Shape::kFlag: s.*k.flag = number != 0; break;
+        case Shape::kFlag: s.*k.flag = number != 0 ? 1 : 0; break;
         case Shape::kVersion:
           device::ParseTwoPartVersion(value, s.*k.number, s.*k.second);
           if (k.number == &CDeviceSettings::m_nVersionMajor) result.hasVersion = true;

@@ -30,7 +30,8 @@ struct ArchiveReadResult {
 // caller starts from the record the archive should amend. Lines end with LF or CR LF; keys compare
 // case-sensitively; unknown keys, lines without '=', indexed keys whose index lies outside their
 // block and dates that are not a valid "MM/DD/YYYY HH:MM:SS" are skipped. On/off values read as 0
-// or 1 whatever number the file holds, and an FM region outside 0..5 reads as 0.
+// or 1 whatever number the file holds, except keyMutravo and keyAutoGainControl, which keep their
+// number; an FM region outside 0..5 reads as 0.
 ArchiveReadResult ReadSettingsArchiveText(std::string_view text, device::CDeviceSettings& settings);
 
 // "MM/DD/YYYY HH:MM:SS" read by position as local time; nothing for a short, non-numeric or

@@ -88,8 +88,9 @@ PairText DescribePair(device::SummaryPair pair, const device::CDeviceSettings& s
     case P::kHighQualityA2dp: return {label(text::g_strHighQualityA2dp), OnOff(s.m_bBitpoolRate, lang)};
     case P::kMicrophoneBoost: return {label(text::g_strMicrophoneBoosting), OnOff(s.m_bMicrophoneBoost, lang)};
     case P::kSidetone: return {label(text::g_strSidetone), OnOff(s.m_bSidetone, lang)};
-    case P::kNoiseControl: return {label(text::g_strAmbientNoise), OnOff(!s.m_bNoiseControlOff, lang)};
-    case P::kAutoGainControl: return {label(text::g_strAutoGainControl), OnOff(!s.m_bAutoGainControlOff, lang)};
+    // Only 1 reads as switched off; any other number an archive holds reads as on.
+    case P::kNoiseControl: return {label(text::g_strAmbientNoise), OnOff(s.m_bNoiseControlOff != 1, lang)};
+    case P::kAutoGainControl: return {label(text::g_strAutoGainControl), OnOff(s.m_bAutoGainControlOff != 1, lang)};
     case P::kRadioTransmitGain:
       return {label(text::g_strRadioTransmitGain),
               text::VocabularyItem(text::g_strLowMediumHigh, lang, device::TransmitGainToIndex(s.m_nRadioTransmitGain))};
@@ -360,10 +361,13 @@ intptr_t CDialogFirmwareRestore::OnMessage(unsigned msg, uintptr_t wParam, intpt
 }
 
 intptr_t CDialogFirmwareRestore::OnRestoreDownloadDone(uintptr_t wParam, intptr_t lParam) {
+  // An earlier run's word is stale; the thread now running belongs to a later one, so it is not
+  // waited for here.
+  if (lParam != m_nDownloadRun) return 0;
   // The body posts as its last act, so this join is immediate.
   m_downloadThread.Wait(0);
   app::CUpdaterDlg* main = MainWindow();
-  if (!main || lParam != m_nDownloadRun) return 0;
+  if (!main) return 0;
   if (wParam == RESTORE_IMAGE_DOWNLOADED) {
     m_job.m_strImagePath = m_strDownloadPath;
     // Page 4 is current, so the update works on this page's job; the main window stays busy

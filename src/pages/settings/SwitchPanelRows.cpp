@@ -40,7 +40,7 @@ constexpr int kActiveIds[] = {1038, 1039, 1041, 1042, 1045, 1046, 1050, 1051, 10
 
 // Members that record a switched-off feature show and store Enable as 0.
 constexpr SwitchPair kPairs[] = {
-    {IDC_VOX_PHONE_ENABLE, IDC_VOX_PHONE_DISABLE, [](const CDeviceSettings& s) { return s.m_bHandsfreeVox; },
+    {IDC_VOX_PHONE_ENABLE, IDC_VOX_PHONE_DISABLE, [](const CDeviceSettings& s) { return s.m_bHandsfreeVox != 0; },
      [](CDeviceSettings& s, bool on, bool dual) {
        if (dual) {
          s.SetVoxPhone(on);
@@ -48,17 +48,17 @@ constexpr SwitchPair kPairs[] = {
          s.m_bHandsfreeVox = on;
        }
      }},
-    {IDC_VOX_INTERCOM_ENABLE, IDC_VOX_INTERCOM_DISABLE, [](const CDeviceSettings& s) { return s.m_bIntercomVox; },
+    {IDC_VOX_INTERCOM_ENABLE, IDC_VOX_INTERCOM_DISABLE, [](const CDeviceSettings& s) { return s.m_bIntercomVox != 0; },
      [](CDeviceSettings& s, bool on, bool) { s.m_bIntercomVox = on; }},
     {IDC_EDR_ENABLE, IDC_EDR_DISABLE, [](const CDeviceSettings& s) { return !s.m_bEdrOff; },
      [](CDeviceSettings& s, bool on, bool) { s.m_bEdrOff = !on; }},
-    {IDC_PLC_ENABLE, IDC_PLC_DISABLE, [](const CDeviceSettings& s) { return s.m_bPlc; },
+    {IDC_PLC_ENABLE, IDC_PLC_DISABLE, [](const CDeviceSettings& s) { return s.m_bPlc != 0; },
      [](CDeviceSettings& s, bool on, bool) { s.m_bPlc = on; }},
-    {IDC_A2DP_ENABLE, IDC_A2DP_DISABLE, [](const CDeviceSettings& s) { return s.m_bBitpoolRate; },
+    {IDC_A2DP_ENABLE, IDC_A2DP_DISABLE, [](const CDeviceSettings& s) { return s.m_bBitpoolRate != 0; },
      [](CDeviceSettings& s, bool on, bool) { s.m_bBitpoolRate = on; }},
-    {IDC_MIC_BOOST_ENABLE, IDC_MIC_BOOST_DISABLE, [](const CDeviceSettings& s) { return s.m_bMicrophoneBoost; },
+    {IDC_MIC_BOOST_ENABLE, IDC_MIC_BOOST_DISABLE, [](const CDeviceSettings& s) { return s.m_bMicrophoneBoost != 0; },
      [](CDeviceSettings& s, bool on, bool) { s.m_bMicrophoneBoost = on; }},
-    {IDC_SIDETONE_ENABLE, IDC_SIDETONE_DISABLE, [](const CDeviceSettings& s) { return s.m_bSidetone; },
+    {IDC_SIDETONE_ENABLE, IDC_SIDETONE_DISABLE, [](const CDeviceSettings& s) { return s.m_bSidetone != 0; },
      [](CDeviceSettings& s, bool on, bool dual) {
        if (dual) {
          s.SetSidetone(on);

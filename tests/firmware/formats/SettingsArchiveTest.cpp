@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "firmware/formats/SettingsArchive.h"
 
@@ -148,10 +151,47 @@ TEST_F(SettingsArchive, ReaderSkipsWhatWouldWriteOutsideABlock) {
 
 TEST_F(SettingsArchive, DatesOnlyInTheirExactForm) {
   EXPECT_EQ(firmware::ParseArchiveDate("03/05/2024 07:04:09"), kMarch5th2024);
+  // The last second of a day and of a year, and the first the format allows, read back as written.
+  for (const char* good : {"12/31/2023 23:59:59", "01/01/1900 00:00:00", "02/29/2024 12:00:00"}) {
+    const auto time = firmware::ParseArchiveDate(good);
+    ASSERT_TRUE(time.has_value()) << good;
+    EXPECT_EQ(firmware::FormatArchiveDate(*time), good);
+  }
   for (const char* bad : {"", "03/05/2024", "13/05/2024 07:04:09", "03/32/2024 07:04:09", "03/05/1899 07:04:09",
                           "03/05/2024 24:00:00", "0x/05/2024 07:04:09", "03-05-2024 07:04:09"})
     EXPECT_FALSE(firmware::ParseArchiveDate(bad).has_value()) << bad;
   EXPECT_EQ(firmware::FormatArchiveDate(kMarch5th2024), "03/05/2024 07:04:09");
+}
+
+// A line break in the device's name must not end its line: the name is written on one line and
+// every key after it still reads.
+TEST_F(SettingsArchive, ALineBreakInTheDeviceNameStaysOnItsLine) {
+  for (const char* name : {"Rider\rone", "Rider\none", "Rider\r\none"}) {
+    SCOPED_TRACE(testing::Message() << '"' << name << '"');
+    CDeviceSettings written = FilledRecord();
+    written.m_strDeviceName = name;
+    const std::string text = firmware::FormatSettingsArchive(written, kMarch5th2024);
+    size_t breaks = 0;
+    for (size_t at = 0; at < text.size(); ++at) {
+      if (text[at] == '\r' || text[at] == '\n') ++breaks;
+    }
+    EXPECT_EQ(breaks, 2u * 57) << "CR LF ends each line and nothing else breaks one";
+    CDeviceSettings read;
+    const auto result = firmware::ReadSettingsArchiveText(text, read);
+    EXPECT_TRUE(result.complete);
+    EXPECT_EQ(read.m_strDeviceName.find_first_of("\r\n"), std::string::npos);
+    EXPECT_EQ(read.m_strDeviceName.substr(0, 5), "Rider");
+    EXPECT_EQ(read.m_nVersionMajor, 4);
+    EXPECT_EQ(read.m_timeArchived, kMarch5th2024);
+  }
+}
+
+TEST_F(SettingsArchive, AnFmRegionOutsideTheSixRegionsReadsAsZero) {
+  for (const auto& [stored, read] : std::vector<std::pair<int, int>>{{6, 0}, {-1, 0}, {5, 5}, {0, 0}}) {
+    CDeviceSettings s;
+    firmware::ReadSettingsArchiveText("keyFMRadioRegion=" + std::to_string(stored) + "\n", s);
+    EXPECT_EQ(s.m_nFmRegion, read) << stored;
+  }
 }
 
 }  // namespace

@@ -240,6 +240,49 @@ TEST_F(RestorePageTest, VoicePromptVariantsAreOfferedAndTheUiLanguageIsPreselect
   EXPECT_EQ(Status(), "Press the [RESTORE] button after selecting voice prompt language");
 }
 
+// The variant the lookup leaves chosen: the user's own language when the language choice applies to
+// the firmware and the server offers it (first in the list or not), else the firmware's language.
+TEST_F(RestorePageTest, TheUsersOwnLanguageIsPreselectedWhereverItStands) {
+  archived_.m_nVersionMinor = 2;
+  WriteArchive();
+  server_.Serve(firmware::kRevisionsListName, "VKT_TQG27N:v1.2:English:e.img\nVKT_TQG27N:v1.2:French:f.img\n");
+  struct Case {
+    int uiLanguage;
+    const char* firmwareLanguage;
+    bool apply;
+    int selected;
+    const char* file;
+  };
+  const Case cases[] = {
+      {0, "French", true, 0, "e.img"},
+      {kFrench, "English", true, 1, "f.img"},
+      {0, "French", false, 1, "f.img"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.uiLanguage << " " << c.firmwareLanguage << " " << c.apply);
+    window_->m_nLanguage = c.uiLanguage;
+    window_->m_strFirmwareLanguage = c.firmwareLanguage;
+    window_->m_bApplyToFirmwareLanguage = c.apply;
+    EnterPage();
+    EXPECT_EQ(page_->m_comboVoicePrompt.GetCurSel(), c.selected);
+    EXPECT_EQ(page_->m_job.m_strFileName, c.file);
+  }
+}
+
+TEST_F(RestorePageTest, RestoreTakesTheChosenVariantAndRemembersItsLanguage) {
+  archived_.m_nVersionMinor = 2;
+  WriteArchive();
+  server_.Serve(firmware::kRevisionsListName, "VKT_TQG27N:v1.2:English:e.img\nVKT_TQG27N:v1.2:French:f.img\n");
+  window_->m_strFirmwareLanguage = "English";
+  EnterPage();
+  ASSERT_EQ(page_->m_comboVoicePrompt.GetCurSel(), 0);
+  page_->m_comboVoicePrompt.SetCurSel(1);
+  window_->SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_ACTION, fw::BN_CLICKED), 0);
+  EXPECT_TRUE(window_->m_bBusy);
+  EXPECT_EQ(window_->m_strFirmwareLanguage, "French");
+  EXPECT_EQ(page_->m_job.m_strFileName, "f.img");
+}
+
 // --- What the page shows ------------------------------------------------------------------------------
 
 // The page as the lookup leaves it for a found archive of `target` showing settings-page `kind`.
@@ -260,16 +303,48 @@ class RestoreSummaryTest : public RestorePageTest {
   device::CDeviceSettings& Archived() { return page_->m_archivedSettings; }
 };
 
+// The EDR flag means "EDR off" on every firmware band, below 4.0 too: recognition reads it so from
+// the device, the settings panel shows it so and the save writes it back so.
 TEST_F(RestoreSummaryTest, EdrReadsDisabledForASetFlagOnEveryBand) {
-  Archived().m_bEdrOff = true;
-  for (const auto& [major, minor] : std::vector<std::pair<int, int>>{{3, 9}, {4, 0}, {5, 0}}) {
-    Show(0x4D10, major, minor, device::SETTINGS_PAGE_BASIC);
-    EXPECT_EQ(Label(3), "EDR (Enhanced Data Rate):");
-    EXPECT_EQ(Value(3), "Disabled") << major << "." << minor;
+  struct Case {
+    int target, major, minor;
+  };
+  for (const Case& c : {Case{0x4D10, 3, 9}, Case{0x4D10, 4, 0}, Case{0x4D10, 5, 0}, Case{0x4D20, 3, 0},
+                        Case{0x5020, 3, 0}}) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.target << std::dec << " " << c.major << "." << c.minor);
+    for (const auto& [flag, text] : {std::pair{1, "Disabled"}, std::pair{0, "Enabled"}}) {
+      Archived().m_bEdrOff = flag;
+      Show(c.target, c.major, c.minor, device::SETTINGS_PAGE_BASIC);
+      EXPECT_EQ(Label(3), "EDR (Enhanced Data Rate):");
+      EXPECT_EQ(Value(3), text);
+    }
   }
-  Archived().m_bEdrOff = false;
-  Show(0x4D10, 3, 9, device::SETTINGS_PAGE_BASIC);
-  EXPECT_EQ(Value(3), "Enabled");
+}
+
+// Mutravo and Auto Gain Control read "Disabled" only for an archived 1: a 2 reads "Enabled", as 0 does.
+TEST_F(RestoreSummaryTest, MutravoAndAutoGainControlReadDisabledOnlyForOne) {
+  constexpr int kProduct = 0x4120;
+  window_->m_nDeviceTarget = kProduct;
+  archived_.m_nProductId = kProduct;
+  struct Case {
+    int noise, agc;
+    const char* noiseText;
+    const char* agcText;
+  };
+  for (const Case& c : {Case{2, 0, "Enabled", "Enabled"}, Case{0, 2, "Enabled", "Enabled"},
+                        Case{1, 2, "Disabled", "Enabled"}, Case{2, 1, "Enabled", "Disabled"}}) {
+    SCOPED_TRACE(testing::Message() << "keyMutravo=" << c.noise << " keyAutoGainControl=" << c.agc);
+    archived_.m_bNoiseControlOff = c.noise;
+    archived_.m_bAutoGainControlOff = c.agc;
+    ASSERT_TRUE(io::WriteFileAtomically(ImageFolder() + "/GZ23.kelnuarch",
+                                        firmware::FormatSettingsArchive(archived_, kArchivedAt)));
+    ASSERT_EQ(page_->ReadSettingsArchive(), 1);
+    Show(kProduct, 1, 0, device::SETTINGS_PAGE_BASIC);
+    EXPECT_EQ(Label(4), "Mutravo™:");
+    EXPECT_EQ(Value(4), c.noiseText);
+    EXPECT_EQ(Label(5), "Auto Gain Control:");
+    EXPECT_EQ(Value(5), c.agcText);
+  }
 }
 
 TEST_F(RestoreSummaryTest, BandsAndKindsChooseThePairsAndTheRowsShown) {

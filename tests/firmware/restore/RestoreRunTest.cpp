@@ -233,6 +233,39 @@ TEST_F(RestoreRunTest, AFailedDownloadSaysWhyAndOffersRestoreAgainWithNothingFla
   EXPECT_FALSE(io::ReadWholeFile("/VKT_TQG27N.img").has_value());
 }
 
+// The word of a failed download arrives while the next one still runs: it neither flashes nor
+// waits for that download, which goes on to restore the headset.
+TEST_F(RestoreRunTest, ADownloadMessageOfAnEarlierRunStartsNoFlash) {
+  app::CUpdaterDlg& w = OpenRecognised();
+  UpdateToNewerFirmware(w);
+  EnterRestorePage(w);
+  firmware::CDialogFirmwareRestore& page = w.m_dlgFirmwareRestore;
+  server_.SetReachable(false);
+  ASSERT_TRUE(PressRestoreAndWaitForDownload(w));
+  ASSERT_FALSE(w.m_bBusy);
+  server_.SetReachable(true);
+  server_.Hold("old.img");
+  Press(w, app::IDC_ACTION);
+  ASSERT_TRUE(page.IsDownloadRunning());
+  const auto requestsBefore = headset_->DfuRequests().size();
+
+  const auto start = std::chrono::steady_clock::now();
+  page.SendMessage(firmware::WM_RESTORE_DOWNLOAD_DONE, firmware::RESTORE_IMAGE_DOWNLOADED, 1);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(sim::SimUpdateServer::kHoldLimitMs / 2000));
+  EXPECT_FALSE(w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS));
+  EXPECT_TRUE(page.IsDownloadRunning());
+  EXPECT_TRUE(w.m_bBusy);
+  EXPECT_EQ(headset_->DfuRequests().size(), requestsBefore);
+
+  server_.Release("old.img");
+  for (int round = 0; round < 2000 && !w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS); ++round) {
+    fw::Application::ProcessPendingMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  ASSERT_TRUE(RunJob(w));
+  EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{10, 0, 0, 0}));
+}
+
 TEST_F(RestoreRunTest, AHeadsetUnpluggedDuringTheFlashIsNeverReportedRestored) {
   app::CUpdaterDlg& w = OpenRecognised();
   ArchiveAsIs(w);

@@ -1,6 +1,7 @@
 // Saving over the persistent store: which devices are written, and what each key holds.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -78,6 +79,76 @@ TEST(PsStoreSave, OnlyARecognisedDeviceThatConnectedCountsAsWritten) {
     rig.Attach({}, "1-3");
     const SaveRun run = Save(RecordOf(0x4D21, 1, 0));
     EXPECT_EQ(run.writeCalls, 1) << "only the first of two headsets";
+  }
+}
+
+TEST(PsStoreSave, AListedDeviceThatDoesNotConnectIsNotReached) {
+  // In DFU mode the library lists it, but it has no command channel to connect to.
+  recogtest::Rig rig;
+  sim::HeadsetProfile profile;
+  profile.startInDfuMode = true;
+  rig.Attach(profile);
+  const SaveRun run = Save(RecordOf(0x4D21, 1, 0), 0xCD21);
+  EXPECT_EQ(run.result, PsSaveResult::kNotReached);
+  EXPECT_EQ(run.writeCalls, 0);
+  EXPECT_EQ(run.deinits, 1);
+}
+
+// The version key holds the release as major * 10 + minor in byte 0, the sub-number in byte 2
+// and the type in byte 3; the four-number model keeps major, minor, type and sub-number in bytes
+// 3 down to 0.
+TEST(PsStoreSave, TheVersionKeysSecondaryBytesAreMatchedInTheirOrder) {
+  struct Case {
+    int model;
+    std::array<uint8_t, 4> key;
+    int major, minor, type, secondary;
+    PsSaveResult result;
+  };
+  const Case cases[] = {
+      {0x4D21, {12, 0, 5, 2}, 1, 2, 2, 5, PsSaveResult::kWritten},
+      {0x4D21, {12, 0, 5, 2}, 1, 2, 5, 2, PsSaveResult::kOtherDevice},
+      {0x3020, {7, 3, 2, 1}, 1, 2, 3, 7, PsSaveResult::kWritten},
+      {0x3020, {7, 3, 2, 1}, 2, 1, 7, 3, PsSaveResult::kOtherDevice},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.model << std::dec << " " << c.major << "." << c.minor << "."
+                                    << c.type << "." << c.secondary);
+    recogtest::Rig rig;
+    sim::HeadsetProfile profile;
+    profile.modelId = static_cast<uint16_t>(c.model);
+    profile.firmwareVersion = c.key;
+    rig.Attach(profile);
+    device::CDeviceSettings record = RecordOf(c.model, c.major, c.minor);
+    record.m_nSecondaryVersionType = c.type;
+    record.m_nSecondaryVersion = c.secondary;
+    EXPECT_EQ(Save(record).result, c.result);
+  }
+}
+
+TEST(PsStoreSave, TheTwoUnitProductNeedsBothUnitsUnderTheRecognisedUsbId) {
+  struct Case {
+    const char* what;
+    bool secondInDfuMode;
+    bool secondAttached;
+    PsSaveResult result;
+    int writeCalls;
+  };
+  const Case cases[] = {
+      {"both units as recognised", false, true, PsSaveResult::kWritten, 2},
+      {"the second unit under another USB id", true, true, PsSaveResult::kNotPresent, 0},
+      {"one unit", false, false, PsSaveResult::kNotPresent, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    recogtest::Rig rig;
+    sim::HeadsetProfile profile;
+    profile.modelId = 0x5310;
+    rig.Attach(profile, "1-2");
+    profile.startInDfuMode = c.secondInDfuMode;
+    if (c.secondAttached) rig.Attach(profile, "1-3");
+    const SaveRun run = Save(RecordOf(0x5310, 1, 0));
+    EXPECT_EQ(run.result, c.result);
+    EXPECT_EQ(run.writeCalls, c.writeCalls);
   }
 }
 

@@ -76,6 +76,76 @@ TEST_F(HidSettingsSaveTest, AnotherVersionOrAMissingInterfaceFails) {
   }
 }
 
+// A write the device took but whose commit it refused is a failed save, and nothing after it is sent.
+TEST_F(HidSettingsSaveTest, ARefusedCommitFailsTheSave) {
+  struct Case {
+    int product;
+    bool fm;  // the FM page's block, else the basic settings
+    uint8_t refused;
+    uint8_t neverWritten;  // the parameter that would have followed, 0 when none
+  };
+  const Case cases[] = {
+      {0x6010, false, io::HID_PARAM_FEATURES, io::HID_PARAM_VOX_SENSITIVITY},
+      {0x5410, false, io::HID_PARAM_VOX_SENSITIVITY, io::HID_PARAM_SMART_VOLUME},
+      {0x5412, true, io::HID_PARAM_FM, 0},
+      {0x6010, true, io::HID_PARAM_FM, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.product << (c.fm ? " FM" : " basic"));
+    SimHidHeadset device;
+    device.refusedCommits = {c.refused};
+    const HidHandles handles = Open(device);
+    const device::CDeviceSettings record = Record(c.product);
+    EXPECT_FALSE(c.fm ? WriteHidFmBlock(c.product, handles, record)
+                      : WriteHidBasicSettings(c.product, handles, record, record));
+    EXPECT_EQ(device.Count(io::HID_CMD_COMMIT_PARAM, c.refused), 1);
+    if (c.neverWritten) {
+      EXPECT_EQ(device.Count(io::HID_CMD_WRITE_PARAM, c.neverWritten), 0);
+    }
+    rig.hid.Clear();
+  }
+}
+
+// The dual-interface family keeps its settings and FM block behind the second interface and its
+// speed dials behind the first.
+TEST_F(HidSettingsSaveTest, DualInterfaceFamilyWritesEachBlockToItsInterface) {
+  struct Case {
+    const char* what;
+    bool (*write)(HidHandles, const device::CDeviceSettings&);
+    uint8_t param;
+    bool second;
+  };
+  const Case cases[] = {
+      {"basic settings",
+       [](HidHandles h, const device::CDeviceSettings& s) { return WriteHidBasicSettings(0x4310, h, s, s); },
+       io::HID_PARAM_FEATURES, true},
+      {"FM block", [](HidHandles h, const device::CDeviceSettings& s) { return WriteHidFmBlock(0x4310, h, s); },
+       io::HID_PARAM_FM, true},
+      {"speed dials", [](HidHandles h, const device::CDeviceSettings& s) { return WriteHidSpeedDials(0x4310, h, s); },
+       io::HID_PARAM_SPEED_DIAL_1, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SimHidHeadset one, two;
+    const HidHandles handles = Open(one, &two);
+    device::CDeviceSettings record = Record(0x4310);
+    record.m_nFmRegion = 4;
+    ASSERT_TRUE(c.write(handles, record));
+    SimHidHeadset& taker = c.second ? two : one;
+    SimHidHeadset& other = c.second ? one : two;
+    EXPECT_EQ(taker.Count(io::HID_CMD_WRITE_PARAM, c.param), 1);
+    EXPECT_TRUE(other.log.empty());
+    if (c.param == io::HID_PARAM_FM) {
+      const std::vector<uint16_t>& words = taker.params[io::HID_PARAM_FM];
+      ASSERT_EQ(words.size(), 15u);
+      EXPECT_EQ(words[0], 0x66E9);
+      EXPECT_EQ(words[14], 4) << "region last";
+      EXPECT_EQ(taker.Count(io::HID_CMD_COMMIT_PARAM, io::HID_PARAM_FM), 0);
+    }
+    rig.hid.Clear();
+  }
+}
+
 TEST_F(HidSettingsSaveTest, ShortFmBlockCarriesSixPresetsAndIsCommitted) {
   SimHidHeadset device;
   const HidHandles handles = Open(device);

@@ -21,7 +21,8 @@ struct SimHidHeadset {
   std::array<uint8_t, 6> address{};
   bool answersVersion = true;
   bool answersAddress = true;
-  std::vector<uint8_t> refusedWrites;  // parameters whose write it refuses
+  std::vector<uint8_t> refusedWrites;   // parameters whose write it refuses
+  std::vector<uint8_t> refusedCommits;  // parameters whose commit it refuses
   std::map<uint8_t, std::vector<uint16_t>> params;
   std::vector<std::pair<uint8_t, uint8_t>> log;  // command, argument byte
 
@@ -64,6 +65,9 @@ struct SimHidHeadset {
         if (ok) params[request[2]] = words;
         break;
       }
+      case io::HID_CMD_COMMIT_PARAM:
+        ok = std::find(refusedCommits.begin(), refusedCommits.end(), request[2]) == refusedCommits.end();
+        break;
       default: break;
     }
     std::vector<uint8_t> reply(io::HID_REPORT_IN_SIZE, 0);

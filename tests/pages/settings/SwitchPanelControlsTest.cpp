@@ -79,9 +79,9 @@ TEST_F(DeviceSettingPageTest, RadioPairsStoreTheirSettingWithItsPolarity) {
   };
   const Case cases[] = {
       {0x4D10, IDC_EDR_ENABLE, [](const device::CDeviceSettings& s) { return !s.m_bEdrOff; }},
-      {0x4D10, IDC_EDR_DISABLE, [](const device::CDeviceSettings& s) { return s.m_bEdrOff; }},
-      {0x4D10, IDC_VOX_PHONE_ENABLE, [](const device::CDeviceSettings& s) { return s.m_bHandsfreeVox; }},
-      {0x4120, IDC_NOISE_DISABLE, [](const device::CDeviceSettings& s) { return s.m_bNoiseControlOff; }},
+      {0x4D10, IDC_EDR_DISABLE, [](const device::CDeviceSettings& s) { return s.m_bEdrOff == 1; }},
+      {0x4D10, IDC_VOX_PHONE_ENABLE, [](const device::CDeviceSettings& s) { return s.m_bHandsfreeVox == 1; }},
+      {0x4120, IDC_NOISE_DISABLE, [](const device::CDeviceSettings& s) { return s.m_bNoiseControlOff == 1; }},
       {0x4120, IDC_AGC_ENABLE, [](const device::CDeviceSettings& s) { return !s.m_bAutoGainControlOff; }},
       {0x4D10, IDC_AUDIO_BOOST_DISABLE, [](const device::CDeviceSettings& s) { return s.m_bAudioBoostOff == 1; }},
       {0x4D10, IDC_CONCURRENT_ENABLE, [](const device::CDeviceSettings& s) { return s.GetConcurrentAudio() == 1; }},
