@@ -14,6 +14,8 @@
 //                                          the FM presets page with its two message boxes, of
 //                                          page 5's grid for a few grid products (English, German),
 //                                          and of a test settings grid with every cell kind, to DIR
+//   corvale-manager-demo --first-page      starts as usual and closes as the user would a moment
+//                                          after page 1 shows: start-up measured as a whole process
 #include <stdlib.h>
 
 #include <cstdlib>
@@ -216,6 +218,12 @@ bool ShootGrid(const fs::path& dir) {
 }
 
 
+// A DFU file as the server's body, with nothing else kept.
+std::string DfuFileBody(const sim::SimImageSpec& spec) {
+  const std::vector<uint8_t> file = sim::MakeDfuFile(spec);
+  return {file.begin(), file.end()};
+}
+
 // The firmware list the demo's server offers: one image for every voice prompt, newer than the
 // simulated headset's firmware (1.0; the simulator's image carries 1.1); and, for the pictures,
 // one image per voice-prompt language.
@@ -391,6 +399,23 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
   return ok ? 0 : 1;
 }
 
+// The main window that closes itself as the user's close does, a moment after page 1 shows.
+class FirstPageThenClose : public app::CUpdaterDlg {
+ public:
+  void OnTimer(unsigned id) override {
+    app::CUpdaterDlg::OnTimer(id);
+    if (id == app::TIMER_STARTUP) SetTimer(kCloseTimer, kShownMs);
+    if (id == kCloseTimer) {
+      KillTimer(kCloseTimer);
+      OnClose();
+    }
+  }
+
+ private:
+  static constexpr unsigned kCloseTimer = 90;
+  static constexpr unsigned kShownMs = 250;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -434,15 +459,19 @@ int main(int argc, char** argv) {
   spec.description = "VKT_TQG27N#4D21";
   spec.version = {11, 0, 0, 0};
   spec.imageBytes = 256 * 1024;
-  const std::vector<uint8_t> image = sim::MakeDfuFile(spec);
-  server.Serve(kDemoImageName, std::string(image.begin(), image.end()));
+  server.Serve(kDemoImageName, DfuFileBody(spec));
   // The headset's own firmware, which RESTORE on page 4 puts back after an update.
   spec.version = {10, 0, 0, 0};
-  const std::vector<uint8_t> previous = sim::MakeDfuFile(spec);
-  server.Serve("VKT_TQG27N_v1.0.img", std::string(previous.begin(), previous.end()));
+  server.Serve("VKT_TQG27N_v1.0.img", DfuFileBody(spec));
   platform::Http::Scoped useServer(server);
 
   if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, server, argv[2]);
+  if (argc >= 2 && std::string(argv[1]) == "--first-page") {
+    fw::Application application(argc, argv);
+    FirstPageThenClose window;
+    application.Run(window);
+    return 0;
+  }
 
   app::CUpdaterApp application(argc, argv);
   application.InitInstance();

@@ -65,7 +65,7 @@ CUpdaterDlg::CUpdaterDlg(Pages pages)
       m_dlgDeviceSetting(*m_pages.deviceSetting),
       m_dlgDeviceSettingSecond(*m_pages.deviceSettingSecond),
       m_dlgDeviceSettingSpeedDial(*m_pages.deviceSettingSpeedDial) {
-  LoadBitmaps();
+  LoadFlags();
   m_brushWhite = fw::Brush::Solid(kColourWhite);
   m_brushNavigation = fw::Brush::Solid(kColourNavigation);
   m_brushTitle = fw::Brush::Solid(kColourTitle);
@@ -84,18 +84,19 @@ CUpdaterDlg::~CUpdaterDlg() {
 
 CUpdaterDlg* CUpdaterDlg::Running() { return g_running.load(); }
 
-void CUpdaterDlg::LoadBitmaps() {
-  for (size_t i = 0; i < kBitmapIds.size(); ++i) {
-    const int id = kBitmapIds[i];
-    m_bitmaps[i] = fw::Bitmap::Load(id, id == res::IDB_PAGE_FRAME ? kPageFrameSize : kModelPictureSize);
-  }
+void CUpdaterDlg::LoadFlags() {
   for (size_t i = 0; i < kFlagIds.size(); ++i) m_bmpFlags[i] = fw::Bitmap::Load(kFlagIds[i], kFlagSize);
 }
 
 const fw::Bitmap& CUpdaterDlg::GetBitmap(int id) const {
   static const fw::Bitmap kNone;
   for (size_t i = 0; i < kBitmapIds.size(); ++i) {
-    if (kBitmapIds[i] == id) return m_bitmaps[i];
+    if (kBitmapIds[i] != id) continue;
+    // Decoded when first asked for: page 1 keeps the product pictures hidden.
+    if (m_bitmaps[i].IsNull()) {
+      m_bitmaps[i] = fw::Bitmap::Load(id, id == res::IDB_PAGE_FRAME ? kPageFrameSize : kModelPictureSize);
+    }
+    return m_bitmaps[i];
   }
   return kNone;
 }

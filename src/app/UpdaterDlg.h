@@ -89,11 +89,12 @@ class CUpdaterDlg : public fw::Dialog {
   fw::Brush m_brushStatusNormal;
   fw::Brush m_brushStatusError;
   static constexpr int kBitmapCount = 51;
-  std::array<fw::Bitmap, kBitmapCount> m_bitmaps;
+  mutable std::array<fw::Bitmap, kBitmapCount> m_bitmaps;  // each loaded by its first GetBitmap
   std::array<fw::Bitmap, text::kLanguageCount> m_bmpFlags;  // by UI language
   fw::ToolTip m_toolTip;
 
-  // The loaded resource bitmap `id` (a null bitmap when the window did not load it).
+  // The resource bitmap `id`, loaded at the first call (a null bitmap when it is none of the
+  // window's). Window's thread only.
   const fw::Bitmap& GetBitmap(int id) const;
 
   // --- Controls of the window ----------------------------------------------------------------
@@ -250,7 +251,7 @@ class CUpdaterDlg : public fw::Dialog {
 
  private:
   void DoDataExchange();
-  void LoadBitmaps();
+  void LoadFlags();
   void SetStartValues();
   // Every page operation: leave the current settings page (when `leavingCurrent`), forget or
   // require the device, show and enter the page.

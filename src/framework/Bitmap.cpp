@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <atomic>
+#include <mutex>
 
 #include "framework/DeviceContext.h"
 #include "framework/Window.h"
@@ -14,17 +16,54 @@
 
 namespace fw {
 
+namespace {
+std::atomic<int> g_resourceDecodes{0};
+
+QString ResourcePath(int id) { return QStringLiteral(":/bitmaps/%1.png").arg(id); }
+QString FineResourcePath(int id) { return QStringLiteral(":/bitmaps/%1@2x.png").arg(id); }
+
+// A resource picture's copy at twice the size. Most screens never show it, so it is decoded only
+// the first time one that does asks for it; copies of the loaded picture share it, so it is decoded
+// once however many windows show the picture.
+class FineCopy {
+ public:
+  FineCopy(int id, QSize plainSize) : id_(id), plainSize_(plainSize) {}
+
+  // Empty when the resource has no such copy, or one that is not twice the size.
+  const QImage& Image() {
+    std::lock_guard lock(mutex_);
+    if (!decoded_) {
+      decoded_ = true;
+      QImage fine(FineResourcePath(id_));
+      if (!fine.isNull()) ++g_resourceDecodes;
+      if (fine.size() == plainSize_ * 2) {
+        fine.convertTo(QImage::Format_RGB32);
+        image_ = std::move(fine);
+      }
+    }
+    return image_;
+  }
+
+  bool Decoded() {
+    std::lock_guard lock(mutex_);
+    return decoded_;
+  }
+
+ private:
+  std::mutex mutex_;
+  const int id_;
+  const QSize plainSize_;
+  bool decoded_ = false;
+  QImage image_;
+};
+}  // namespace
+
 struct Bitmap::Impl {
   QImage image;
-  QImage fine;  // twice the size; empty when there is none
+  std::shared_ptr<FineCopy> fine;  // null when there is none (or the picture was changed)
   int resourceId = 0;
   bool placeholder = false;
 };
-
-namespace {
-QString ResourcePath(int id) { return QStringLiteral(":/bitmaps/%1.png").arg(id); }
-QString FineResourcePath(int id) { return QStringLiteral(":/bitmaps/%1@2x.png").arg(id); }
-}  // namespace
 
 Bitmap::Bitmap() = default;
 Bitmap::Bitmap(const Bitmap& o) : impl_(o.impl_ ? std::make_unique<Impl>(*o.impl_) : nullptr) {}
@@ -46,16 +85,19 @@ Bitmap Bitmap::Load(int id, Size placeholder) {
     image = QImage(size, QImage::Format_RGB32);
     image.fill(QColor(192, 192, 192));
     b.impl_->placeholder = true;
+  } else {
+    ++g_resourceDecodes;
   }
-  b.impl_->image = image.convertToFormat(QImage::Format_RGB32);
-  const QImage fine(FineResourcePath(id));
-  if (!b.impl_->placeholder && fine.size() == image.size() * 2) {
-    b.impl_->fine = fine.convertToFormat(QImage::Format_RGB32);
-  }
+  // In place: a second copy of a large picture would only raise the peak.
+  image.convertTo(QImage::Format_RGB32);
+  if (!b.impl_->placeholder) b.impl_->fine = std::make_shared<FineCopy>(id, image.size());
+  b.impl_->image = std::move(image);
   return b;
 }
 
 bool Bitmap::Exists(int id) { return QFile::exists(ResourcePath(id)); }
+
+int Bitmap::ResourceDecodes() { return g_resourceDecodes.load(); }
 
 Bitmap Bitmap::Create(Size size, Colour fill) {
   Bitmap b;
@@ -117,8 +159,12 @@ Bitmap Bitmap::FromBackground(const Window& window) {
 }
 
 bool Bitmap::IsNull() const { return !impl_ || impl_->image.isNull(); }
-bool Bitmap::HasFineImage() const { return impl_ && !impl_->fine.isNull(); }
-Bitmap Bitmap::FineImage() const { return HasFineImage() ? detail::BitmapFromImage(impl_->fine) : Bitmap(); }
+bool Bitmap::HasFineImage() const { return detail::FineImageOf(*this) != nullptr; }
+bool Bitmap::FineImageDecoded() const { return impl_ && impl_->fine && impl_->fine->Decoded(); }
+Bitmap Bitmap::FineImage() const {
+  const QImage* fine = detail::FineImageOf(*this);
+  return fine ? detail::BitmapFromImage(*fine) : Bitmap();
+}
 bool Bitmap::IsPlaceholder() const { return impl_ && impl_->placeholder; }
 int Bitmap::ResourceId() const { return impl_ ? impl_->resourceId : 0; }
 int Bitmap::Width() const { return impl_ ? impl_->image.width() : 0; }
@@ -132,7 +178,7 @@ Colour Bitmap::GetPixel(int x, int y) const {
 void Bitmap::SetPixel(int x, int y, Colour c) {
   if (!impl_ || !impl_->image.valid(x, y)) return;
   impl_->image.setPixel(x, y, qRgb(c.r, c.g, c.b));
-  impl_->fine = QImage();  // no longer the same picture
+  impl_->fine.reset();  // no longer the same picture
 }
 
 Bitmap Bitmap::Copy(const Rect& region) const {
@@ -154,7 +200,9 @@ const QImage& ImageOf(const Bitmap& bitmap) {
 }
 
 const QImage* FineImageOf(const Bitmap& bitmap) {
-  return bitmap.impl() && !bitmap.impl()->fine.isNull() ? &bitmap.impl()->fine : nullptr;
+  if (!bitmap.impl() || !bitmap.impl()->fine) return nullptr;
+  const QImage& fine = bitmap.impl()->fine->Image();
+  return fine.isNull() ? nullptr : &fine;
 }
 
 Bitmap BitmapFromImage(const QImage& image) {

@@ -24,6 +24,9 @@ class Bitmap {
   // pixels (1 x 1 when empty) and IsPlaceholder() tells so.
   static Bitmap Load(int id, Size placeholder = {});
   static bool Exists(int id);
+  // How many resource pictures (of either size) the process has decoded so far: tests pin with it
+  // that a picture drawn again is not decoded again.
+  static int ResourceDecodes();
   // A picture of `size` filled with one colour.
   static Bitmap Create(Size size, Colour fill);
   // Reads a PNG (or another format the toolkit reads) from a file; null on failure.
@@ -39,10 +42,14 @@ class Bitmap {
 
   bool IsNull() const;
   // Whether the picture also comes drawn at twice the size (resource "<id>@2x.png"), which a
-  // screen with a device pixel ratio of 2 shows instead.
+  // screen with a device pixel ratio of 2 shows instead. That copy is decoded the first time such
+  // a screen draws the picture (or these calls ask for it), and then kept for every copy of this
+  // loaded picture.
   bool HasFineImage() const;
   // That picture at twice the size; null when there is none.
   Bitmap FineImage() const;
+  // Whether that copy has been decoded yet.
+  bool FineImageDecoded() const;
   bool IsPlaceholder() const;
   int ResourceId() const;  // 0 when not loaded from a resource
   int Width() const;

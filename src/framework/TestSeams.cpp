@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <optional>
 
 #include "framework/Dialog.h"
+#include "framework/detail/BitmapAccess.h"
 #include "framework/detail/Convert.h"
 #include "framework/detail/Host.h"
 #include "framework/detail/Usable.h"
@@ -377,6 +379,17 @@ bool RenderToPng(Window& window, const std::string& path) {
   QWidget* widget = detail::WidgetOf(&window);
   if (!widget) return false;
   return widget->grab().save(detail::ToQt(path), "PNG");
+}
+
+Bitmap RenderAtPixelRatio(Window& window, int ratio) {
+  QWidget* widget = detail::WidgetOf(&window);
+  if (!widget || ratio < 1) return {};
+  QImage image(widget->size() * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::white);
+  widget->render(&image);
+  image.setDevicePixelRatio(1);
+  return detail::BitmapFromImage(image);
 }
 
 }  // namespace fw

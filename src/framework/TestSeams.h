@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Bitmap.h"
 #include "framework/DialogTemplate.h"
 #include "framework/FileDialog.h"
 #include "framework/Geometry.h"
@@ -144,5 +145,8 @@ void TypeText(Window& window, const std::string& text);
 void RequestClose(Window& window);
 // Renders `window` as it shows on screen to a PNG file; false on failure.
 bool RenderToPng(Window& window, const std::string& path);
+// What `window` shows on a screen with device pixel ratio `ratio`: `ratio` pixels across and down
+// for each of its own. Null for a window that is not created or a ratio below 1.
+Bitmap RenderAtPixelRatio(Window& window, int ratio);
 
 }  // namespace fw

@@ -1,5 +1,6 @@
 #include "platform/Shell.h"
 
+#include <cerrno>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -15,20 +16,29 @@ class XdgShell : public Shell {
  public:
   bool Open(const std::string& target) override {
     if (target.empty()) return false;
-    // The opener detaches from us; we only wait for it to start, never for the browser.
-    std::string program = "xdg-open";
-    char* argv[] = {program.data(), const_cast<char*>(target.c_str()), nullptr};
+    // Without a desktop the opener runs the browser itself until it is closed, and it is called on
+    // the window's thread: a short-lived shell starts it in the background instead, so we wait
+    // only for that shell, which says whether the opener exists.
+    std::string shell = "/bin/sh";
+    std::string option = "-c";
+    std::string script =
+        "command -v xdg-open >/dev/null 2>&1 || exit 127; "
+        "xdg-open \"$1\" </dev/null >/dev/null 2>&1 & exit 0";
+    std::string name = "sh";
+    char* argv[] = {shell.data(), option.data(), script.data(), name.data(), const_cast<char*>(target.c_str()),
+                    nullptr};
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     const sigset_t defaults = SignalsToRestoreInChildren();
     posix_spawnattr_setsigdefault(&attributes, &defaults);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    const int failed = posix_spawnp(&pid, "xdg-open", nullptr, &attributes, argv, environ);
+    const int failed = posix_spawn(&pid, shell.c_str(), nullptr, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     if (failed != 0) return false;
     int status = 0;
-    waitpid(pid, &status, 0);
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
   }
 };

@@ -194,6 +194,32 @@ TEST(Bitmaps, EveryShippedPictureComesAtTwiceTheSizeAsTheSamePicture) {
   EXPECT_GT(pictures, 0);
 }
 
+// The copy at twice the size is decoded only for a screen that shows it, once for every copy of the
+// loaded picture, and what such a screen shows is that copy pixel for pixel.
+TEST(Bitmaps, TheFineCopyIsDecodedOnlyWhereItIsDrawn) {
+  static const fw::DialogTemplate tmpl{
+      0, {60, 40}, "Arial", 10, fw::DS_POPUP, "Picture",
+      {{10, fw::ControlKind::Picture, fw::Du(0, 0, 60, 40), 0, "", 0}}};
+  fw::Dialog dialog(tmpl);
+  ASSERT_TRUE(dialog.Create(nullptr));
+  const fw::Bitmap logo = fw::Bitmap::Load(res::IDB_LOGO);
+  dialog.Control<fw::Static>(10)->SetBitmap(logo);  // a copy: it shares the fine copy with `logo`
+
+  const fw::Bitmap plain = fw::RenderAtPixelRatio(dialog, 1);
+  EXPECT_FALSE(logo.FineImageDecoded()) << "a screen at ratio 1 never needs it";
+  EXPECT_EQ(plain.GetPixel(20, 30), logo.GetPixel(20, 30));
+
+  const fw::Bitmap sharp = fw::RenderAtPixelRatio(dialog, 2);
+  EXPECT_TRUE(logo.FineImageDecoded());
+  const fw::Bitmap fine = fw::Bitmap::Load(res::IDB_LOGO).FineImage();
+  ASSERT_EQ(fine.GetSize(), (fw::Size{128, 128}));
+  int differing = 0;
+  for (int y = 0; y < fine.Height(); ++y) {
+    for (int x = 0; x < fine.Width(); ++x) differing += sharp.GetPixel(x, y) != fine.GetPixel(x, y);
+  }
+  EXPECT_EQ(differing, 0) << "the plain picture scaled up is not what a ratio-2 screen should show";
+}
+
 TEST(Bitmaps, ImageListCutsAStripIntoEqualImages) {
   fw::Bitmap strip = fw::Bitmap::Create({30, 10}, fw::colours::kWhite);
   strip.SetPixel(10, 0, fw::RGB(255, 0, 0));

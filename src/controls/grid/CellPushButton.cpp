@@ -1,5 +1,7 @@
 #include "controls/grid/CellPushButton.h"
 
+#include <map>
+
 #include "framework/Bitmap.h"
 #include "framework/SystemMetrics.h"
 
@@ -10,6 +12,15 @@ using fw::GetSystemMetrics;
 namespace {
 // The face sits this far inside the cell; rows lower than twice this have no face to click.
 constexpr int kFaceInset = 15;
+
+// Every button of every grid shows the same picture or two: each is decoded once and kept. Cells
+// draw on the window's thread only.
+const fw::Bitmap& Picture(int bitmapId) {
+  static std::map<int, fw::Bitmap> pictures;
+  auto [at, added] = pictures.try_emplace(bitmapId);
+  if (added) at->second = fw::Bitmap::Load(bitmapId);
+  return at->second;
+}
 }  // namespace
 
 CCellPushButton::CCellPushButton(fw::Window* target, unsigned message, uintptr_t wParam, intptr_t lParam)
@@ -70,8 +81,7 @@ void CCellPushButton::Draw(fw::DeviceContext& dc, const fw::Rect* subItemRect, u
     }
     dc.SetBkMode(fw::BkMode::Transparent);
     dc.DrawText(m_strText, text, fw::DT_CENTER | fw::DT_VCENTER | fw::DT_SINGLELINE | fw::DT_END_ELLIPSIS);
-  } else if (m_nBitmapId != 0 && fw::Bitmap::Exists(m_nBitmapId)) {
-    const fw::Bitmap bitmap = fw::Bitmap::Load(m_nBitmapId);
+  } else if (const fw::Bitmap& bitmap = Picture(m_nBitmapId); !bitmap.IsPlaceholder()) {
     dc.DrawTransparent(bitmap, fw::Rect::FromXYWH(rect.left + 3, rect.top + 2, bitmap.Width(), bitmap.Height()),
                        fw::colours::kWhite);
   }

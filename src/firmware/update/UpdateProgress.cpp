@@ -87,7 +87,9 @@ void CDialogFirmwareUpdate::OnProgressTimer() {
   for (int i = 0; i < text::kLanguageCount; ++i) {
     if (!messages[static_cast<size_t>(i)].empty()) main->SetStatusMessage(messages[static_cast<size_t>(i)], i);
   }
-  main->ShowStatusMessage(main->GetStatusMessage(), job.m_nError != JOB_ERROR_NONE);
+  // A job starts as failed until its transfer begins; while it waits between its first steps it has
+  // not failed, and the window, which now paints during those waits, must not say so.
+  main->ShowStatusMessage(main->GetStatusMessage(), job.m_nError != JOB_ERROR_NONE && !m_pendingStep);
   main->RefreshControls();
 }
 

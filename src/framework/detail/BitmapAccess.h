@@ -10,7 +10,8 @@ namespace fw::detail {
 const QImage& ImageOf(const Bitmap& bitmap);
 Bitmap BitmapFromImage(const QImage& image);
 // The same picture drawn at twice the size for screens with a device pixel ratio of 2 (the
-// resource "<id>@2x.png"), or nullptr when there is none or the picture was changed since.
+// resource "<id>@2x.png"), decoded on the first call, or nullptr when there is none or the picture
+// was changed since.
 const QImage* FineImageOf(const Bitmap& bitmap);
 
 }  // namespace fw::detail

@@ -317,11 +317,16 @@ Colour QtDeviceContext::SetBkColor(Colour c) { return std::exchange(state_.backg
 BkMode QtDeviceContext::SetBkMode(BkMode mode) { return std::exchange(state_.mode, mode); }
 
 // The picture to draw: the one drawn at twice the size on a screen of device pixel ratio 2 or more,
-// where it lands pixel for pixel; else the plain one, so that other screens show exactly that.
+// where it lands pixel for pixel; else the plain one, so that other screens show exactly that (and
+// never decode the fine one).
 const QImage& QtDeviceContext::PictureFor(const Bitmap& bitmap) {
-  const QImage* fine = FineImageOf(bitmap);
-  QPaintDevice* device = P().device();
-  return fine && device && device->devicePixelRatioF() >= 2 ? *fine : ImageOf(bitmap);
+  // The pixels the painter writes: the backing store, or the picture a grab renders into.
+  QPainter& p = P();
+  QPaintDevice* device = p.paintEngine() ? p.paintEngine()->paintDevice() : p.device();
+  if (device && device->devicePixelRatioF() >= 2) {
+    if (const QImage* fine = FineImageOf(bitmap)) return *fine;
+  }
+  return ImageOf(bitmap);
 }
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point at) {

@@ -139,7 +139,9 @@ void CDialogDeviceSelection::OnDrawItem(int id, const fw::DrawItemStruct& item) 
   if (!item.dc) return;
   fw::DeviceContext& dc = *item.dc;
   if (id == IDC_SELECTION_PICTURE) {
-    dc.DrawBitmap(fw::Bitmap::Load(kPictureBitmap, kPictureSize), {0, 0});
+    // Decoded at the first paint, not at start-up, and kept for every repaint.
+    if (m_bmpPicture.IsNull()) m_bmpPicture = fw::Bitmap::Load(kPictureBitmap, kPictureSize);
+    dc.DrawBitmap(m_bmpPicture, {0, 0});
     return;
   }
   const ProductButton* product = nullptr;

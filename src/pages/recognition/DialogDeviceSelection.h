@@ -6,6 +6,7 @@
 #include <string>
 
 #include "device/ProductTraits.h"
+#include "framework/Bitmap.h"
 #include "framework/Button.h"
 #include "io/Download.h"
 #include "io/Worker.h"
@@ -72,6 +73,8 @@ class CDialogDeviceSelection : public CWizardPage {
   void OnUpdateDownloadTimer();
   void FinishInstallerDownload(bool succeeded, int failure);
   void EndUpdateCheck();
+
+  fw::Bitmap m_bmpPicture;  // the page's picture, once it has been drawn
 
   // Set by the download thread once the installer is in place.
   std::atomic<bool> m_bDownloadComplete{false};

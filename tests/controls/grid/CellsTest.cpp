@@ -223,6 +223,12 @@ TEST(GridCells, RowsAre27PixelsAndAnEmptyHelpButtonDrawsItsBitmap) {
   EXPECT_EQ(pictures[0].colour, fw::colours::kWhite);
   // A row lower than 30 pixels leaves no button face to click.
   EXPECT_TRUE(help->GetHotRect()->IsRectEmpty());
+
+  // Another button and another paint show the picture already decoded.
+  const int decodes = fw::Bitmap::ResourceDecodes();
+  rig.Add<CCellPushButton>(1, 0, "")->SetBitmapId(188);
+  EXPECT_EQ(rig.PaintRows().Calls("DrawTransparent").size(), 2u);
+  EXPECT_EQ(fw::Bitmap::ResourceDecodes(), decodes);
 }
 
 TEST(GridCells, ComboBoxIsSunkenWithItsArrowAtTheRight) {

@@ -133,11 +133,15 @@ class DfuUpdateTest : public MainWindowTest {
   // at each progress tick. False when the job has not ended in time.
   bool RunJob(app::CUpdaterDlg& w, const std::function<void(CFirmwareJob&)>& onTick = nullptr) {
     firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
+    int engineAtTick = page.m_nActiveEngine;
     for (int round = 0; round < 4000 && page.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS); ++round) {
       fw::Application::ProcessPendingMessages();
       page.FireTimer(firmware::TIMER_UPDATE_STEP);
       page.FireTimer(firmware::TIMER_DEVICE_BACK);
-      if (round % 4 == 0) {
+      // A tick also follows the start of the second engine at once: the simulated unit can take
+      // its whole image before the next regular tick, and the window must have shown it started.
+      if (round % 4 == 0 || page.m_nActiveEngine != engineAtTick) {
+        engineAtTick = page.m_nActiveEngine;
         if (onTick) onTick(page.ActiveJob());
         const int state = page.ActiveJob().m_nState;
         // An open prompt holds the estimate where it stood, whichever state the job has reached.

@@ -27,6 +27,7 @@ inline std::vector<unsigned> RunStepWaits(app::CUpdaterDlg& w, size_t limit = 10
     EXPECT_TRUE(w.m_bBusy);
     EXPECT_TRUE(w.m_progress.IsWindowVisible());
     EXPECT_GE(w.m_nProgress, 0);
+    EXPECT_TRUE(w.m_bStatusNormal) << "a wait is shown as a failure";
     EXPECT_EQ(w.GetStatusMessage().rfind(text::GetPageProgressText(w.m_nCurrentPage, w.m_nUsbStatus, 0), 0), 0u)
         << w.GetStatusMessage();
     const unsigned armings = page.TimerArmings(firmware::TIMER_UPDATE_STEP);

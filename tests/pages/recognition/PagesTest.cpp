@@ -3,6 +3,8 @@
 
 #include "app/UpdaterDlg.h"
 #include "controls/HyperEdit.h"
+#include "framework/Bitmap.h"
+#include "framework/TestSeams.h"
 #include "localization/RecognitionPageTexts.h"
 #include "app/MainWindowFixture.h"
 
@@ -33,6 +35,18 @@ TEST_F(PagesTest, SelectionPageShowsOnlyItsPictureWhichAlwaysTargetsTheEditionPr
   page.RedrawSelection();
   EXPECT_FALSE(page.m_btnPicture.IsWindowVisible());
   EXPECT_EQ(page.QueryCursor(), fw::CursorShape::Wait);
+}
+
+// The page's picture is decoded at its first paint and kept for every later one.
+TEST_F(PagesTest, SelectionPictureIsDecodedOnceForEveryPaint) {
+  pages::CDialogDeviceSelection& page = W().m_dlgDeviceSelection;
+  const fw::Bitmap picture = fw::Bitmap::Load(389);
+  fw::RenderAtPixelRatio(page, 1);
+  const int decodes = fw::Bitmap::ResourceDecodes();
+  const fw::Bitmap shown = fw::RenderAtPixelRatio(page, 1);
+  EXPECT_EQ(fw::Bitmap::ResourceDecodes(), decodes);
+  const fw::Point at = page.m_btnPicture.GetWindowRect().TopLeft();
+  EXPECT_EQ(shown.GetPixel(at.x + 200, at.y + 100), picture.GetPixel(200, 100));
 }
 
 TEST_F(PagesTest, RecognitionPageShowsTheConnectionStepsInTheCurrentLanguageOnly) {
