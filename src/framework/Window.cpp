@@ -1,10 +1,13 @@
 #include "framework/Window.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <atomic>
+#include <memory>
 
 #include "framework/RecordingDeviceContext.h"
 #include "framework/detail/Convert.h"
@@ -16,6 +19,55 @@
 namespace fw {
 
 namespace detail {
+
+namespace {
+
+// A posted message travels as an event of its own to one receiver on the UI thread. The posting
+// thread writes the event and the UI thread reads it; the toolkit's queue orders the two behind
+// locks that the thread checker cannot see, so the hand-over is also published through this
+// atomic once the event is complete, and acquired before it is read.
+std::atomic<unsigned> g_handOver{0};
+
+QEvent::Type PostedMessageType() {
+  static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+  return type;
+}
+
+struct PostedMessage : QEvent {
+  PostedMessage(std::shared_ptr<Mailbox> m, unsigned message, uintptr_t w, intptr_t l)
+      : QEvent(PostedMessageType()), mailbox(std::move(m)), msg(message), wParam(w), lParam(l) {}
+  std::shared_ptr<Mailbox> mailbox;
+  unsigned msg;
+  uintptr_t wParam;
+  intptr_t lParam;
+};
+
+class PostedMessageReceiver : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() != PostedMessageType()) return QObject::event(e);
+    g_handOver.load(std::memory_order_acquire);
+    const auto& posted = *static_cast<PostedMessage*>(e);
+    // Dropped when the window has gone since.
+    if (Window* target = posted.mailbox->window.load()) target->SendMessage(posted.msg, posted.wParam, posted.lParam);
+    return true;
+  }
+};
+
+}  // namespace
+
+void PostToUiThread(std::shared_ptr<Mailbox> mailbox, unsigned msg, uintptr_t wParam, intptr_t lParam) {
+  // Made by whichever thread posts first, then handed to the UI thread, whose loop delivers the
+  // events in the order they were posted. It lives as long as the process.
+  static QObject* const receiver = [] {
+    auto* made = new PostedMessageReceiver;
+    made->moveToThread(QCoreApplication::instance()->thread());
+    return made;
+  }();
+  auto* event = new PostedMessage(std::move(mailbox), msg, wParam, lParam);
+  g_handOver.fetch_add(1, std::memory_order_release);
+  QCoreApplication::postEvent(receiver, event);
+}
 
 WindowImpl::WindowImpl(Window* o) : owner(o) {}
 
@@ -283,15 +335,7 @@ bool Window::PostMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) {
   QCoreApplication* app = QCoreApplication::instance();
   std::shared_ptr<detail::Mailbox> mailbox = impl_->mailbox;
   if (!app || !mailbox->window.load()) return false;
-  mailbox->posted.fetch_add(1, std::memory_order_release);
-  // Functors queued on the application object are run by the UI thread in the order posted.
-  QMetaObject::invokeMethod(
-      app,
-      [mailbox, msg, wParam, lParam] {
-        mailbox->posted.load(std::memory_order_acquire);
-        if (Window* target = mailbox->window.load()) target->SendMessage(msg, wParam, lParam);
-      },
-      Qt::QueuedConnection);
+  detail::PostToUiThread(std::move(mailbox), msg, wParam, lParam);
   return true;
 }
 

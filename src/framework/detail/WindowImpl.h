@@ -24,10 +24,10 @@ namespace fw::detail {
 // The target of posted messages; outlives the window so that late messages find it empty.
 struct Mailbox {
   std::atomic<Window*> window{nullptr};
-  // Released by every post and acquired by its delivery, so that what a worker wrote before
-  // posting is visibly ordered before the handler, not only through the toolkit's own locks.
-  std::atomic<unsigned> posted{0};
 };
+
+// Queues `msg` for the mailbox's window on the UI thread; safe from any thread.
+void PostToUiThread(std::shared_ptr<Mailbox> mailbox, unsigned msg, uintptr_t wParam, intptr_t lParam);
 
 struct WindowImpl {
   explicit WindowImpl(Window* owner);
