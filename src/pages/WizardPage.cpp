@@ -14,4 +14,9 @@ fw::Brush CWizardPage::OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw
   return fw::Brush::Solid(app::kColourWhite);
 }
 
+intptr_t CWizardPage::OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) {
+  if (m_serverFetch.OnMessage(msg, lParam)) return 0;
+  return fw::Dialog::OnMessage(msg, wParam, lParam);
+}
+
 }  // namespace pages

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/Dialog.h"
+#include "pages/ServerFetch.h"
 
 namespace app {
 class CUpdaterDlg;
@@ -34,6 +35,12 @@ class CWizardPage : public fw::Dialog {
   void OnCancel() override {}
   // Every page and its controls stand on white, with transparent text backgrounds.
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
+  intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
+
+  // The page's one fetch from the update server at a time; the main window drops it when the page
+  // is left or entered again and when the window closes. Last member: its worker is joined before
+  // the page's window goes.
+  ServerFetch m_serverFetch{*this};
 
  protected:
   // The main window, or nullptr while the page is not placed in its frame.

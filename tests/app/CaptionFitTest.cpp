@@ -49,10 +49,12 @@ void PressNext(app::CUpdaterDlg& w) {
   w.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
 }
 
-// Fires the timers of the firmware page on show until the window takes commands again.
-void Settle(app::CUpdaterDlg& w, fw::Window& page) {
+// Fires the timers of the firmware page on show, and lets it take the server's answers, until the
+// window takes commands again.
+void Settle(app::CUpdaterDlg& w, pages::CWizardPage& page) {
   for (int tick = 0; w.m_bBusy && tick < 20; ++tick) {
     for (unsigned timer : page.ArmedTimers()) page.FireTimer(timer);
+    ASSERT_TRUE(testing_app::AwaitServer(page));
   }
   ASSERT_FALSE(w.m_bBusy);
 }

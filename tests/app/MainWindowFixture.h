@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "SimHidBus.h"
 #include "SimUpdateServer.h"
@@ -24,6 +28,17 @@
 #include "platform/Shell.h"
 
 namespace testing_app {
+
+// Runs the window's messages until `page` no longer waits for the update server, so that what it
+// does with the answer has run. False when the answer has not come within 10 s.
+inline bool AwaitServer(pages::CWizardPage& page) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (page.m_serverFetch.IsPending() && std::chrono::steady_clock::now() < until) {
+    fw::Application::ProcessPendingMessages();
+    if (page.m_serverFetch.IsPending()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return !page.m_serverFetch.IsPending();
+}
 
 // Recognition whose result the test chooses. A successful silent run moves on as the engine does.
 class FakeRecognition : public pages::CDialogDeviceRecognition {
@@ -112,6 +127,7 @@ class MainWindowTest : public ::testing::Test {
     Open(std::move(pages));
     window_->FireTimer(app::TIMER_STARTUP);
     window_->m_dlgDeviceSelection.FireTimer(pages::TIMER_UPDATE_CHECK);
+    EXPECT_TRUE(AwaitServer(window_->m_dlgDeviceSelection));
     return *window_;
   }
 
@@ -138,6 +154,43 @@ class MainWindowTest : public ::testing::Test {
       }
     }
     return shown;
+  }
+
+  // Fires `timer` of `page` while the server holds the request for `name`: the handler returns
+  // with the request on the server and unanswered, the window busy (its X refused as before) and
+  // its messages still handled.
+  void ExpectAnsweringWhileHeld(pages::CWizardPage& page, unsigned timer, const std::string& name) {
+    server_.Hold(name);
+    const int answered = server_.Answered();
+    ASSERT_TRUE(page.FireTimer(timer));
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto asked = [&] {
+      const std::vector<std::string> requests = server_.Requests();
+      return std::find(requests.begin(), requests.end(), name) != requests.end();
+    };
+    while (!asked() && std::chrono::steady_clock::now() < until) fw::Application::ProcessMessagesFor(2);
+    ASSERT_TRUE(asked());
+    fw::Application::ProcessMessagesFor(20);
+    EXPECT_TRUE(page.m_serverFetch.IsPending());
+    EXPECT_EQ(server_.Answered(), answered);
+    EXPECT_TRUE(window_->m_bBusy);
+    EXPECT_FALSE(window_->m_btnClose.IsWindowEnabled());
+  }
+
+  // The desktop closes the window while the server holds `name`: the window ends at once, saves
+  // its settings, and what the page would have done with the answer never runs.
+  void ExpectClosesWhileHeld(pages::CWizardPage& page, const std::string& name) {
+    window_->SendMessage(fw::WM_CLOSE, 0, 0);
+    EXPECT_TRUE(window_->HasEnded());
+    EXPECT_FALSE(page.m_serverFetch.IsPending());
+    EXPECT_TRUE(SettingsFile().has_value());
+    const auto start = std::chrono::steady_clock::now();
+    window_.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start,
+              std::chrono::milliseconds(sim::SimUpdateServer::kHoldLimitMs / 2))
+        << "stopped, not waited out";
+    server_.Release(name);
+    fw::Application::ProcessMessagesFor(20);
   }
 
   std::string ImageFolder() const { return folder_ + "/IMG"; }

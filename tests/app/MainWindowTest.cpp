@@ -50,6 +50,7 @@ TEST_F(MainWindowTest, AFirstRunShowsTheWindowAndClosesCleanly) {
     // Busy until the update check has asked the server.
     EXPECT_TRUE(w.m_bBusy);
     w.m_dlgDeviceSelection.FireTimer(pages::TIMER_UPDATE_CHECK);
+    EXPECT_TRUE(AwaitServer(w.m_dlgDeviceSelection));
     EXPECT_EQ(w.m_staticPageFrame.GetBitmap().ResourceId(), 218);
     if (const char* folder = std::getenv("CORVALE_SCREENSHOTS")) {
       EXPECT_TRUE(fw::RenderToPng(w, std::string(folder) + "/mainwindow-first-run.png"));

@@ -93,6 +93,7 @@ void BM_DfuUpdate1MiB(benchmark::State& state) {
       w.m_deviceSettings.m_nVersionMinor = 0;
       w.GoToFirmwareUpdatePage(false);
       page.FireTimer(firmware::TIMER_FIRMWARE_LIST);
+      while (page.m_serverFetch.IsPending()) fw::Application::ProcessMessagesFor(1);
       page.m_editImagePath.SetWindowText(image);
       state.ResumeTiming();
 

@@ -18,7 +18,6 @@
 #include "io/AtomicFile.h"
 #include "io/Blanks.h"
 #include "io/Download.h"
-#include "io/UpdateServer.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/LanguageNames.h"
 #include "localization/MainWindowTexts.h"
@@ -218,54 +217,71 @@ void CDialogFirmwareRestore::OnTimer(unsigned id) {
 void CDialogFirmwareRestore::LookUpArchivedFirmware() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  const int page = main->m_nCurrentPage;
-  const int usb = main->m_nUsbStatus;
-  const auto failure = [&](std::string (*reason)(int)) {
-    main->m_strStatus = text::InEveryLanguage([&](int language) {
-      return text::Format("%s. %s", text::GetPageFailureText(page, usb, language), reason(language));
-    });
-  };
-
   m_job.m_nState = JOB_IDLE;
   m_job.m_bFound = ReadSettingsArchive() != 0;
   if (!m_job.m_bFound) {
-    failure(text::GetNoBackupFirmwareText);
-  } else {
-    m_job.m_bFound = false;
-    std::string list;
-    if (io::DownloadUrl(io::UpdateServerAddress(kRevisionsListName), &list, nullptr, nullptr) < 1) {
-      failure(text::GetCannotConnectToServerText);
-    } else {
-      // The list is text up to its first zero byte.
-      list.resize(std::min(list.size(), list.find('\0')));
-      RevisionsQuery query;
-      query.model = device::GetModelName(main->m_nDeviceTarget, true);
-      query.archivedMajor = m_archivedSettings.m_nVersionMajor;
-      query.archivedMinor = m_archivedSettings.m_nVersionMinor;
-      query.fourPartVersions = device::UsesFourPartVersion(main->m_nDeviceTarget);
-      query.archivedType = m_archivedSettings.m_nSecondaryVersionType;
-      query.archivedSub = m_archivedSettings.m_nSecondaryVersion;
-      query.firmwareLanguage = main->m_strFirmwareLanguage;
-      TakeRevisions(ScanRevisionsList(list, query));
-      if (!m_job.m_bFound) {
-        failure(text::GetNoBackupOnServerText);
-      } else {
-        if (m_comboVoicePrompt.GetCount() > 0 && main->m_bApplyToFirmwareLanguage) {
-          const int own = m_job.FindLanguage(text::GetLanguageName(main->m_nLanguage, 0));
-          if (own >= 0) {
-            m_comboVoicePrompt.SetCurSel(own);
-            m_job.m_strFileName = m_job.m_astrFileNames[size_t(own)];
-          }
-        }
-        if (m_bShowStatus) {
-          main->m_strStatus = text::InEveryLanguage(m_comboVoicePrompt.GetCount() > 0
-                                                        ? text::GetRestoreAfterLanguageText
-                                                        : text::GetPressRestoreButtonText);
-        }
-      }
+    ShowLookupFailure(text::GetNoBackupFirmwareText);
+    FinishLookup();
+    return;
+  }
+  m_job.m_bFound = false;
+  // The lookup again after a language change is busy too, so that nothing starts while it waits.
+  if (!main->m_bBusy) {
+    main->m_bBusy = true;
+    main->RefreshControls();
+  }
+  m_serverFetch.FetchList(kRevisionsListName, [this](const pages::FetchResult& list) {
+    TakeRevisionsList(list);
+    FinishLookup();
+  });
+}
+
+void CDialogFirmwareRestore::ShowLookupFailure(std::string (*reason)(int)) {
+  app::CUpdaterDlg* main = MainWindow();
+  const int page = main->m_nCurrentPage;
+  const int usb = main->m_nUsbStatus;
+  main->m_strStatus = text::InEveryLanguage([&](int language) {
+    return text::Format("%s. %s", text::GetPageFailureText(page, usb, language), reason(language));
+  });
+}
+
+void CDialogFirmwareRestore::TakeRevisionsList(const pages::FetchResult& fetched) {
+  app::CUpdaterDlg* main = MainWindow();
+  if (fetched.received < 1) {
+    ShowLookupFailure(text::GetCannotConnectToServerText);
+    return;
+  }
+  // The list is text up to its first zero byte.
+  const std::string list = fetched.body.substr(0, fetched.body.find('\0'));
+  RevisionsQuery query;
+  query.model = device::GetModelName(main->m_nDeviceTarget, true);
+  query.archivedMajor = m_archivedSettings.m_nVersionMajor;
+  query.archivedMinor = m_archivedSettings.m_nVersionMinor;
+  query.fourPartVersions = device::UsesFourPartVersion(main->m_nDeviceTarget);
+  query.archivedType = m_archivedSettings.m_nSecondaryVersionType;
+  query.archivedSub = m_archivedSettings.m_nSecondaryVersion;
+  query.firmwareLanguage = main->m_strFirmwareLanguage;
+  TakeRevisions(ScanRevisionsList(list, query));
+  if (!m_job.m_bFound) {
+    ShowLookupFailure(text::GetNoBackupOnServerText);
+    return;
+  }
+  if (m_comboVoicePrompt.GetCount() > 0 && main->m_bApplyToFirmwareLanguage) {
+    const int own = m_job.FindLanguage(text::GetLanguageName(main->m_nLanguage, 0));
+    if (own >= 0) {
+      m_comboVoicePrompt.SetCurSel(own);
+      m_job.m_strFileName = m_job.m_astrFileNames[size_t(own)];
     }
   }
+  if (m_bShowStatus) {
+    main->m_strStatus = text::InEveryLanguage(m_comboVoicePrompt.GetCount() > 0 ? text::GetRestoreAfterLanguageText
+                                                                                : text::GetPressRestoreButtonText);
+  }
+}
 
+void CDialogFirmwareRestore::FinishLookup() {
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main) return;
   device::GetSettingsPages(m_archivedSettings.m_nProductId, m_archivedSettings.m_nVersionMajor,
                            m_archivedSettings.m_nVersionMinor, m_nSettingsPageCount, m_anSettingsPages,
                            m_nSettingsPageSel);
@@ -311,7 +327,7 @@ std::string CDialogFirmwareRestore::RestoreImagePath(int target) {
 void CDialogFirmwareRestore::StartRestore() {
   app::CUpdaterDlg* main = MainWindow();
   // RESTORE is offered only once the archived version was found on the server.
-  if (!main || !m_job.m_bFound || m_downloadThread.IsRunning()) return;
+  if (!main || !m_job.m_bFound || m_serverFetch.IsPending()) return;
   m_job.m_nState = JOB_REQUESTED;
   m_job.m_astrMessages.Clear();
   main->m_bBusy = true;
@@ -333,51 +349,27 @@ void CDialogFirmwareRestore::StartRestore() {
   m_job.m_astrMessages.Set(started);
   main->ShowStatusMessage(main->GetStatusMessage(), false);
 
-  m_strDownloadPath = RestoreImagePath(main->m_nDeviceTarget);
-  const intptr_t run = ++m_nDownloadRun;
-  // A body that has posted its result may not have returned yet.
-  m_downloadThread.Wait(0);
-  m_downloadThread.Start([this, url = io::UpdateServerAddress(m_job.m_strFileName), path = m_strDownloadPath,
-                          run](std::stop_token stop) { DownloadRestoreImageThread(url, path, run, stop); });
-}
-
-void CDialogFirmwareRestore::DownloadRestoreImageThread(const std::string& url, const std::string& path,
-                                                        intptr_t run, std::stop_token stop) {
+  // No path (the program's folder is unknown) fails as a file that cannot be made.
+  const std::string path = RestoreImagePath(main->m_nDeviceTarget);
   m_job.m_nState = JOB_DOWNLOADING;
-  uintptr_t result = RESTORE_FILE_NOT_CREATED;
-  if (!path.empty()) {
-    const int received = io::DownloadUrl(url, nullptr, &path, nullptr, stop);
-    result = received > 0                               ? RESTORE_IMAGE_DOWNLOADED
-             : received == io::kDownloadFileNotCreated ? RESTORE_FILE_NOT_CREATED
-                                                        : RESTORE_NOT_DOWNLOADED;
-  }
-  // A stop comes from the page going away: nobody waits for the result then.
-  if (!stop.stop_requested()) PostMessage(WM_RESTORE_DOWNLOAD_DONE, result, run);
+  m_serverFetch.FetchFile(m_job.m_strFileName, path, [this, path](const pages::FetchResult& image) {
+    OnRestoreImageDownloaded(image.received, path);
+  });
 }
 
-intptr_t CDialogFirmwareRestore::OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) {
-  if (msg == WM_RESTORE_DOWNLOAD_DONE) return OnRestoreDownloadDone(wParam, lParam);
-  return CWizardPage::OnMessage(msg, wParam, lParam);
-}
-
-intptr_t CDialogFirmwareRestore::OnRestoreDownloadDone(uintptr_t wParam, intptr_t lParam) {
-  // An earlier run's word is stale; the thread now running belongs to a later one, so it is not
-  // waited for here.
-  if (lParam != m_nDownloadRun) return 0;
-  // The body posts as its last act, so this join is immediate.
-  m_downloadThread.Wait(0);
+void CDialogFirmwareRestore::OnRestoreImageDownloaded(int received, const std::string& path) {
   app::CUpdaterDlg* main = MainWindow();
-  if (!main) return 0;
-  if (wParam == RESTORE_IMAGE_DOWNLOADED) {
-    m_job.m_strImagePath = m_strDownloadPath;
+  if (!main) return;
+  if (received > 0) {
+    m_job.m_strImagePath = path;
     // Page 4 is current, so the update works on this page's job; the main window stays busy
     // until its progress timer ends the job.
     main->m_dlgFirmwareUpdate.StartFirmwareUpdate();
     main->m_dlgFirmwareUpdate.SetTimer(TIMER_UPDATE_PROGRESS, kUpdateProgressPeriodMs);
-    return 0;
+    return;
   }
-  const auto reason = wParam == RESTORE_FILE_NOT_CREATED ? text::GetCannotOpenFileText
-                                                         : text::GetCannotConnectToServerText;
+  const auto reason = received == io::kDownloadFileNotCreated ? text::GetCannotOpenFileText
+                                                              : text::GetCannotConnectToServerText;
   main->m_strStatus = text::InEveryLanguage([&](int language) {
     return text::Format("%s. %s", text::GetDownloadFailedText(language), reason(language));
   });
@@ -386,7 +378,6 @@ intptr_t CDialogFirmwareRestore::OnRestoreDownloadDone(uintptr_t wParam, intptr_
   main->m_bBusy = false;
   main->RefreshControls();
   RefreshRestorePage();
-  return 0;
 }
 
 // --- Refresh ------------------------------------------------------------------------------------

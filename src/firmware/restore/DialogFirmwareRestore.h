@@ -4,7 +4,6 @@
 // in the server's "Revisions" list and shows what the archive holds.
 #include <array>
 #include <cstdint>
-#include <stop_token>
 #include <string>
 
 #include "controls/grid/ConfigListCtrl.h"
@@ -12,7 +11,6 @@
 #include "firmware/update/FirmwareJob.h"
 #include "framework/ComboBox.h"
 #include "framework/Static.h"
-#include "io/Worker.h"
 #include "pages/WizardPage.h"
 
 namespace firmware {
@@ -31,15 +29,6 @@ enum : int {
   IDC_RESTORE_ARCHIVED_SETTINGS = 1202,
 };
 enum : unsigned { TIMER_RESTORE_LOOKUP = 202 };
-
-// Posted by the image download when it has ended. wParam is its result, lParam the number of the
-// download it ends (a message of an earlier one is not acted on).
-inline constexpr unsigned WM_RESTORE_DOWNLOAD_DONE = 0x0400 + 1000;
-enum : uintptr_t {
-  RESTORE_IMAGE_DOWNLOADED = 0,  // at least one byte, in place at the image path
-  RESTORE_FILE_NOT_CREATED = 1,  // the local file could not be made (or no folder is known)
-  RESTORE_NOT_DOWNLOADED = 2,    // no server, no file there, nothing received, or cancelled
-};
 
 // The server's list of earlier firmware images.
 inline constexpr const char* kRevisionsListName = "Revisions";
@@ -80,11 +69,8 @@ class CDialogFirmwareRestore : public pages::CWizardPage {
   virtual void FillArchiveSummary();
   // The read-only list of every archived setting (products with a settings grid).
   virtual void FillArchivedSettingsList();
-  // ACTION on page 4: downloads the chosen image on the page's own thread.
+  // ACTION on page 4: downloads the chosen image on the page's own worker.
   virtual void StartRestore();
-  // The download has ended: the image goes to the update's dispatcher, or the failure shows.
-  intptr_t OnRestoreDownloadDone(uintptr_t wParam, intptr_t lParam);
-  bool IsDownloadRunning() const { return m_downloadThread.IsRunning(); }
   // Where the archived image of `target` is downloaded to; empty when no folder is known.
   static std::string RestoreImagePath(int target);
   // Reads the model's archive into m_archivedSettings: 1 it may be restored, 0 otherwise.
@@ -95,12 +81,17 @@ class CDialogFirmwareRestore : public pages::CWizardPage {
 
   bool OnInitDialog() override;
   void OnTimer(unsigned id) override;
-  intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
 
  private:
+  // The lookup's steps: the archive, then the "Revisions" list once it has come, then the page.
   void LookUpArchivedFirmware();
+  void TakeRevisionsList(const pages::FetchResult& list);
   void TakeRevisions(const RevisionsMatch& match);
+  void FinishLookup();
+  void ShowLookupFailure(std::string (*reason)(int));
+  // The image download has ended: the image goes to the update's dispatcher, or the failure shows.
+  void OnRestoreImageDownloaded(int received, const std::string& path);
   void ResetPages();
   void HideArchiveControls();
   void ShowSummaryPairs(bool show);
@@ -110,16 +101,6 @@ class CDialogFirmwareRestore : public pages::CWizardPage {
   void FillFmView();
   int Language() const;
   int Target() const;
-  // The body of the download thread: touches nothing of the page but the job's state and the
-  // message it posts.
-  void DownloadRestoreImageThread(const std::string& url, const std::string& path, intptr_t run,
-                                  std::stop_token stop);
-
-  // UI thread only: the file the latest download writes, and its number.
-  std::string m_strDownloadPath;
-  intptr_t m_nDownloadRun = 0;
-  // Last: joined (its transfer cancelled) before anything it uses goes.
-  io::Worker m_downloadThread;
 };
 
 }  // namespace firmware

@@ -17,7 +17,6 @@
 #include "framework/Font.h"
 #include "io/Download.h"
 #include "io/ExternalTool.h"
-#include "io/UpdateServer.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/LanguageNames.h"
 #include "localization/PageNumbers.h"
@@ -203,11 +202,21 @@ void CDialogFirmwareUpdate::OnFirmwareListTimer() {
   KillTimer(TIMER_FIRMWARE_LIST);
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  std::string list;
-  if (io::DownloadUrl(io::UpdateServerAddress(kFirmwareListName), &list, nullptr, nullptr) <= 0) {
+  // The read again after a language change is busy too, so that nothing starts while it waits.
+  if (!main->m_bBusy) {
+    main->m_bBusy = true;
+    main->RefreshControls();
+  }
+  m_serverFetch.FetchList(kFirmwareListName, [this](const pages::FetchResult& list) { OnFirmwareList(list); });
+}
+
+void CDialogFirmwareUpdate::OnFirmwareList(const pages::FetchResult& list) {
+  app::CUpdaterDlg* main = MainWindow();
+  if (!main) return;
+  if (list.received <= 0) {
     m_job.m_nServerMajor = m_job.m_nServerMinor = m_job.m_nServerType = m_job.m_nServerSub = 0;
   } else {
-    TakeFirmwareList(ReadFirmwareList(list, FirmwareListKey()));
+    TakeFirmwareList(ReadFirmwareList(list.body, FirmwareListKey()));
     if (m_comboVoicePrompt.GetCount() > 0 && main->m_bApplyToFirmwareLanguage) {
       const int own = m_job.FindLanguage(text::GetLanguageName(main->m_nLanguage, 0));
       if (own >= 0) {
@@ -360,10 +369,14 @@ void CDialogFirmwareUpdate::OnDownload() {
 
 void CDialogFirmwareUpdate::OnFirmwareDownloadTimer() {
   KillTimer(TIMER_FIRMWARE_DOWNLOAD);
+  // The window stays busy, and the job downloading, until the image has come.
+  m_serverFetch.FetchFile(m_job.m_strFileName, m_job.m_strImagePath,
+                          [this](const pages::FetchResult& image) { OnFirmwareDownloaded(image.received); });
+}
+
+void CDialogFirmwareUpdate::OnFirmwareDownloaded(int result) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  const int result =
-      io::DownloadUrl(io::UpdateServerAddress(m_job.m_strFileName), nullptr, &m_job.m_strImagePath, nullptr);
   const bool failed = result <= 0;
   if (failed) {
     main->m_strStatus = text::InEveryLanguage([result](int language) {

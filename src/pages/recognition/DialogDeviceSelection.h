@@ -68,6 +68,7 @@ class CDialogDeviceSelection : public CWizardPage {
   void FocusNext();
   // The update check's steps.
   void OnUpdateCheckTimer();
+  void TakeSoftwareList(const FetchResult& list);
   void OfferUpdate(int major, int minor, int build);
   void StartInstallerDownload(const std::string& path);
   void OnUpdateDownloadTimer();

@@ -137,14 +137,18 @@ void CDialogDeviceSelection::OnTimer(unsigned id) {
 
 void CDialogDeviceSelection::OnUpdateCheckTimer() {
   KillTimer(TIMER_UPDATE_CHECK);
-  std::string list;
+  // The window stays busy until the list has come.
+  m_serverFetch.FetchList(kSoftwareListName, [this](const FetchResult& list) { TakeSoftwareList(list); });
+}
+
+void CDialogDeviceSelection::TakeSoftwareList(const FetchResult& list) {
   // No answer, or an empty list: asked again on the next entry of the page.
-  if (io::DownloadUrl(io::UpdateServerAddress(kSoftwareListName), &list, nullptr, nullptr) <= 0) {
+  if (list.received <= 0) {
     EndUpdateCheck();
     return;
   }
   m_bUpdateChecked = true;
-  const SoftwareOffer offer = ReadSoftwareList(list);
+  const SoftwareOffer offer = ReadSoftwareList(list.body);
   m_strUpdateFileName = offer.fileName;
   if (!IsNewerThanRunning(offer.major, offer.minor, offer.build)) {
     EndUpdateCheck();

@@ -46,6 +46,7 @@ class RestorePageTest : public MainWindowTest {
     ASSERT_TRUE(window_->m_bBusy) << "busy until the lookup has run";
     EXPECT_FALSE(page_->m_staticVersion.IsWindowVisible());
     ASSERT_TRUE(page_->FireTimer(firmware::TIMER_RESTORE_LOOKUP));
+    ASSERT_TRUE(testing_app::AwaitServer(*page_));
     EXPECT_FALSE(window_->m_bBusy);
   }
   std::string Status() const { return window_->m_staticStatusText.GetWindowText(); }
@@ -187,6 +188,24 @@ TEST_F(RestorePageTest, TheArchivedVersionFoundOnTheServerEnablesRestoreAndShows
   EXPECT_EQ(dc.GetTextColor(), fw::RGB(56, 117, 215));
 }
 
+TEST_F(RestorePageTest, AListTheServerHoldsLeavesTheWindowAnsweringAndClosable) {
+  WriteArchive();
+  server_.Serve(firmware::kRevisionsListName, "VKT_TQG27N: v1.0 : old.img\n");
+  window_->GoToFirmwareRestorePage(true);
+  ExpectAnsweringWhileHeld(*page_, firmware::TIMER_RESTORE_LOOKUP, firmware::kRevisionsListName);
+  EXPECT_FALSE(RestoreEnabled());
+  server_.Release(firmware::kRevisionsListName);
+  ASSERT_TRUE(testing_app::AwaitServer(*page_));
+  EXPECT_FALSE(window_->m_bBusy);
+  EXPECT_TRUE(RestoreEnabled());
+  EXPECT_EQ(Status(), "Press the [RESTORE] button");
+
+  window_->GoToFirmwareRestorePage(true);
+  ExpectAnsweringWhileHeld(*page_, firmware::TIMER_RESTORE_LOOKUP, firmware::kRevisionsListName);
+  ExpectClosesWhileHeld(*page_, firmware::kRevisionsListName);
+  page_ = nullptr;  // gone with the window
+}
+
 TEST_F(RestorePageTest, FailuresOfTheListLeaveOnlyTheTitle) {
   WriteArchive();
   struct Case {
@@ -234,6 +253,7 @@ TEST_F(RestorePageTest, VoicePromptVariantsAreOfferedAndTheUiLanguageIsPreselect
   english.m_bApplyToFirmwareLanguage = true;
   window_->ApplyLanguageChoice(english);
   ASSERT_TRUE(page_->FireTimer(firmware::TIMER_RESTORE_LOOKUP));
+  ASSERT_TRUE(testing_app::AwaitServer(*page_));
   EXPECT_EQ(page_->m_comboVoicePrompt.GetCurSel(), 0);
   EXPECT_EQ(page_->m_job.m_strFileName, "e.img");
   EXPECT_EQ(page_->m_comboVoicePrompt.GetLBText(1), "French");

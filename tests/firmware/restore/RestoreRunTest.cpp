@@ -62,6 +62,7 @@ class RestoreRunTest : public MainWindowTest {
     EXPECT_EQ(w.m_nCurrentPage, 3);
     EXPECT_EQ(w.m_nDeviceTarget, kModel);
     w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST);
+    EXPECT_TRUE(AwaitServer(w.m_dlgFirmwareUpdate));
     return w;
   }
 
@@ -77,6 +78,7 @@ class RestoreRunTest : public MainWindowTest {
     ASSERT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{11, 0, 0, 0}));
     // Page 3 entered again reads the server's list before it takes commands.
     w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST);
+    ASSERT_TRUE(AwaitServer(w.m_dlgFirmwareUpdate));
     headset_->SetKey(PSKEY_FEATURE_FLAGS, {0, 0, 0, 0});
     headset_->SetKey(PSKEY_SPEED_DIAL_1, SpeedDialKey(""));
     headset_->SetKey(PSKEY_SPEED_DIAL_2, SpeedDialKey(""));
@@ -93,27 +95,18 @@ class RestoreRunTest : public MainWindowTest {
     Press(w, app::IDC_NAV_FIRMWARE_RESTORE);
     ASSERT_EQ(w.m_nCurrentPage, 4);
     w.m_dlgFirmwareRestore.FireTimer(firmware::TIMER_RESTORE_LOOKUP);
+    ASSERT_TRUE(AwaitServer(w.m_dlgFirmwareRestore));
     ASSERT_TRUE(w.m_dlgFirmwareRestore.m_job.m_bFound);
     ASSERT_TRUE(w.m_btnAction.IsWindowEnabled());
   }
 
-  // RESTORE, then the download's message once the thread has posted it. False when it never came.
+  // RESTORE, then what the page does once the image has come. False when it never came.
   bool PressRestoreAndWaitForDownload(app::CUpdaterDlg& w) {
     Press(w, app::IDC_ACTION);
     EXPECT_TRUE(w.m_bBusy);
     EXPECT_EQ(w.GetStatusMessage(), text::GetPageProgressText(4, kModel, 0) + " " +
                                         text::GetAboutToDownloadBackupText(0));
-    firmware::CDialogFirmwareRestore& page = w.m_dlgFirmwareRestore;
-    for (int round = 0; round < 2000; ++round) {
-      fw::Application::ProcessPendingMessages();
-      if (!page.IsDownloadRunning() && page.m_job.m_nState != firmware::JOB_DOWNLOADING &&
-          page.m_job.m_nState != firmware::JOB_REQUESTED) {
-        return true;
-      }
-      if (!w.m_bBusy) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return false;
+    return AwaitServer(w.m_dlgFirmwareRestore);
   }
 
   // Runs the job as the window would: the library's reports, timer 205 while armed and timer 203
@@ -148,6 +141,7 @@ class RestoreRunTest : public MainWindowTest {
   void ExpectBackOnRestorePage(app::CUpdaterDlg& w, const std::string& status, bool error) {
     EXPECT_EQ(w.m_nCurrentPage, 4);
     w.m_dlgFirmwareRestore.FireTimer(firmware::TIMER_RESTORE_LOOKUP);
+    EXPECT_TRUE(AwaitServer(w.m_dlgFirmwareRestore));
     EXPECT_FALSE(w.m_bBusy);
     EXPECT_EQ(w.GetStatusMessage(), status);
     EXPECT_EQ(w.m_staticStatusText.GetWindowText(), status);
@@ -166,7 +160,7 @@ TEST_F(RestoreRunTest, UpdateThenRestorePutsBackTheArchivedFirmwareAndSettings) 
   UpdateToNewerFirmware(w);
   EnterRestorePage(w);
   ASSERT_TRUE(PressRestoreAndWaitForDownload(w));
-  EXPECT_FALSE(w.m_dlgFirmwareRestore.IsDownloadRunning()) << "joined";
+  EXPECT_FALSE(w.m_dlgFirmwareRestore.m_serverFetch.IsPending());
   EXPECT_EQ(w.m_dlgFirmwareRestore.m_job.m_strImagePath, ImageFolder() + "/VKT_TQG27N.img");
   ASSERT_TRUE(RunJob(w));
 
@@ -218,7 +212,7 @@ TEST_F(RestoreRunTest, AFailedDownloadSaysWhyAndOffersRestoreAgainWithNothingFla
     const auto requestsBefore = headset_->DfuRequests().size();
     ASSERT_TRUE(PressRestoreAndWaitForDownload(w));
     firmware::CDialogFirmwareRestore& page = w.m_dlgFirmwareRestore;
-    EXPECT_FALSE(page.IsDownloadRunning()) << "joined";
+    EXPECT_FALSE(page.m_serverFetch.IsPending());
     EXPECT_EQ(w.GetStatusMessage(), text::GetDownloadFailedText(0) + ". " + c.reason(0));
     EXPECT_FALSE(w.m_bStatusNormal) << "the error colour";
     EXPECT_FALSE(w.m_bBusy);
@@ -233,35 +227,30 @@ TEST_F(RestoreRunTest, AFailedDownloadSaysWhyAndOffersRestoreAgainWithNothingFla
   EXPECT_FALSE(io::ReadWholeFile("/VKT_TQG27N.img").has_value());
 }
 
-// The word of a failed download arrives while the next one still runs: it neither flashes nor
-// waits for that download, which goes on to restore the headset.
-TEST_F(RestoreRunTest, ADownloadMessageOfAnEarlierRunStartsNoFlash) {
+// Page 4 entered again while the image is held: the download is dropped at once, its answer
+// starts no flash, and RESTORE after the new lookup restores the headset.
+TEST_F(RestoreRunTest, ADownloadDroppedByEnteringThePageAgainStartsNoFlash) {
   app::CUpdaterDlg& w = OpenRecognised();
   UpdateToNewerFirmware(w);
   EnterRestorePage(w);
   firmware::CDialogFirmwareRestore& page = w.m_dlgFirmwareRestore;
-  server_.SetReachable(false);
-  ASSERT_TRUE(PressRestoreAndWaitForDownload(w));
-  ASSERT_FALSE(w.m_bBusy);
-  server_.SetReachable(true);
   server_.Hold("old.img");
   Press(w, app::IDC_ACTION);
-  ASSERT_TRUE(page.IsDownloadRunning());
+  ASSERT_TRUE(page.m_serverFetch.IsPending());
   const auto requestsBefore = headset_->DfuRequests().size();
 
   const auto start = std::chrono::steady_clock::now();
-  page.SendMessage(firmware::WM_RESTORE_DOWNLOAD_DONE, firmware::RESTORE_IMAGE_DOWNLOADED, 1);
+  w.GoToFirmwareRestorePage(true);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(sim::SimUpdateServer::kHoldLimitMs / 2000));
-  EXPECT_FALSE(w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS));
-  EXPECT_TRUE(page.IsDownloadRunning());
-  EXPECT_TRUE(w.m_bBusy);
-  EXPECT_EQ(headset_->DfuRequests().size(), requestsBefore);
-
+  EXPECT_FALSE(page.m_serverFetch.IsPending());
   server_.Release("old.img");
-  for (int round = 0; round < 2000 && !w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS); ++round) {
-    fw::Application::ProcessPendingMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
+  page.FireTimer(firmware::TIMER_RESTORE_LOOKUP);
+  ASSERT_TRUE(AwaitServer(page));
+  EXPECT_FALSE(w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS));
+  EXPECT_EQ(headset_->DfuRequests().size(), requestsBefore);
+  EXPECT_FALSE(w.m_bBusy);
+
+  ASSERT_TRUE(PressRestoreAndWaitForDownload(w));
   ASSERT_TRUE(RunJob(w));
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{10, 0, 0, 0}));
 }
@@ -352,7 +341,7 @@ TEST_F(RestoreRunTest, ClosingTheWindowDuringTheDownloadStopsAndJoinsIt) {
   EnterRestorePage(w);
   server_.Hold("old.img");
   Press(w, app::IDC_ACTION);
-  ASSERT_TRUE(w.m_dlgFirmwareRestore.IsDownloadRunning());
+  ASSERT_TRUE(w.m_dlgFirmwareRestore.m_serverFetch.IsPending());
   const auto start = std::chrono::steady_clock::now();
   window_.reset();
   const auto took = std::chrono::steady_clock::now() - start;

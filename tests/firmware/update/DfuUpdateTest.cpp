@@ -63,6 +63,7 @@ class DfuUpdateTest : public MainWindowTest {
     w.m_deviceSettings.m_strDeviceName = profile.name;
     w.GoToFirmwareUpdatePage(false);
     w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST);
+    EXPECT_TRUE(AwaitServer(w.m_dlgFirmwareUpdate));
     return w;
   }
 
@@ -157,7 +158,10 @@ class DfuUpdateTest : public MainWindowTest {
     fw::Application::ProcessPendingMessages();
     const bool ended = !page.IsTimerArmed(firmware::TIMER_UPDATE_PROGRESS);
     // A success enters page 3 again, which reads the server's list before it is ready.
-    if (w.m_nCurrentPage == 3) page.FireTimer(firmware::TIMER_FIRMWARE_LIST);
+    if (w.m_nCurrentPage == 3) {
+      page.FireTimer(firmware::TIMER_FIRMWARE_LIST);
+      EXPECT_TRUE(AwaitServer(page));
+    }
     return ended;
   }
 
@@ -602,6 +606,7 @@ TEST_F(DfuUpdateTest, ARestoreUsesTheSameDispatcherWithoutAnArchive) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
   w.GoToFirmwareRestorePage(false);
   w.m_dlgFirmwareRestore.FireTimer(firmware::TIMER_RESTORE_LOOKUP);
+  ASSERT_TRUE(AwaitServer(w.m_dlgFirmwareRestore));
   ASSERT_EQ(w.m_nCurrentPage, 4);
   firmware::CFirmwareJob& job = w.m_dlgFirmwareRestore.m_job;
   job.m_strImagePath = Image();

@@ -88,6 +88,7 @@ class FirmwareUpdatePageTest : public MainWindowTest {
     window_->GoToPage(3);
     ASSERT_TRUE(window_->m_bBusy) << "busy until the list is read";
     ASSERT_TRUE(page_->FireTimer(firmware::TIMER_FIRMWARE_LIST));
+    ASSERT_TRUE(testing_app::AwaitServer(*page_));
   }
   // Posted commands (the offer's Download, the download's ACTION) arrive.
   static void Deliver() { fw::Application::ProcessPendingMessages(); }
@@ -128,6 +129,7 @@ TEST_F(FirmwareUpdatePageTest, WhileTheListIsReadTheLabelClaimsNoFailure) {
   EXPECT_NE(LabelColour(), kOrange);
   EXPECT_FALSE(page_->m_btnDownload.IsWindowEnabled());
   ASSERT_TRUE(page_->FireTimer(firmware::TIMER_FIRMWARE_LIST));
+  ASSERT_TRUE(testing_app::AwaitServer(*page_));
   EXPECT_EQ(Label(), "Latest Version: v10.0 (one.img)");
 }
 
@@ -208,6 +210,7 @@ TEST_F(FirmwareUpdatePageTest, AcceptingTheOfferDownloadsTheImageAndPressesActio
   EXPECT_EQ(Status(), "On updating firmware. about to download latest firmware");
 
   ASSERT_TRUE(page_->FireTimer(firmware::TIMER_FIRMWARE_DOWNLOAD));
+  ASSERT_TRUE(testing_app::AwaitServer(*page_));
   EXPECT_EQ(ReadFile(ImagePath("saved.img")), "IMAGE-BYTES");
   EXPECT_EQ(page_->m_editImagePath.GetWindowText(), ImagePath("saved.img"));
   EXPECT_EQ(page_->starts, 0) << "ACTION is posted, not called";
@@ -215,6 +218,30 @@ TEST_F(FirmwareUpdatePageTest, AcceptingTheOfferDownloadsTheImageAndPressesActio
   EXPECT_EQ(page_->starts, 1);
   EXPECT_EQ(page_->m_job.m_strImagePath, ImagePath("saved.img"));
   EXPECT_EQ(page_->m_job.m_nState, firmware::JOB_REQUESTED);
+}
+
+TEST_F(FirmwareUpdatePageTest, AListOrImageTheServerHoldsLeavesTheWindowAnsweringAndClosable) {
+  server_.Serve(firmware::kFirmwareListName, "VKT_TQG27N: v11.0 : one.img\n");
+  window_->m_strCurrentPath = ImageFolder() + "/";
+  ASSERT_TRUE(io::WriteFileAtomically(ImagePath("saved.img"), "OLD"));
+  fw::ModalScript script;
+  fw::FileDialogScript files;
+  script.Press(fw::IDOK);
+  files.Choose(ImagePath("saved.img"));
+  window_->GoToPage(3);
+  ExpectAnsweringWhileHeld(*page_, firmware::TIMER_FIRMWARE_LIST, firmware::kFirmwareListName);
+  EXPECT_TRUE(script.Dialogs().empty()) << "no offer before the list";
+  server_.Release(firmware::kFirmwareListName);
+  ASSERT_TRUE(testing_app::AwaitServer(*page_));
+  EXPECT_EQ(Label(), "Latest Version: v11.0 (one.img)");
+  Deliver();
+  ASSERT_EQ(files.Requests().size(), 1u) << "the offer was accepted";
+  EXPECT_EQ(page_->m_job.m_nState, firmware::JOB_DOWNLOADING);
+
+  ExpectAnsweringWhileHeld(*page_, firmware::TIMER_FIRMWARE_DOWNLOAD, "one.img");
+  ExpectClosesWhileHeld(*page_, "one.img");
+  EXPECT_EQ(ReadFile(ImagePath("saved.img")), "OLD");
+  page_ = nullptr;  // gone with the window
 }
 
 TEST_F(FirmwareUpdatePageTest, AFailedDownloadSaysWhyLeavesTheFileAndPressesNothing) {
@@ -246,6 +273,7 @@ TEST_F(FirmwareUpdatePageTest, AFailedDownloadSaysWhyLeavesTheFileAndPressesNoth
     std::optional<platform::Http::Scoped> useShort;
     if (c.shortBody) useShort.emplace(shortServer);
     ASSERT_TRUE(page_->FireTimer(firmware::TIMER_FIRMWARE_DOWNLOAD));
+    ASSERT_TRUE(testing_app::AwaitServer(*page_));
     Deliver();
     EXPECT_EQ(Status(), c.status);
     EXPECT_FALSE(window_->m_bStatusNormal) << "shown in the error colour";
@@ -314,6 +342,7 @@ TEST_F(FirmwareUpdatePageTest, TheReadAfterALanguageChangeTakesTheUiLanguageAndO
   dutch.m_bApplyToFirmwareLanguage = true;
   window_->ApplyLanguageChoice(dutch);
   ASSERT_TRUE(page_->FireTimer(firmware::TIMER_FIRMWARE_LIST));
+  ASSERT_TRUE(testing_app::AwaitServer(*page_));
   EXPECT_TRUE(script.Dialogs().empty());
   EXPECT_TRUE(firmware::g_bOfferNewerFirmware) << "the next entry offers again";
   EXPECT_EQ(page_->m_comboVoicePrompt.GetCurSel(), 2);

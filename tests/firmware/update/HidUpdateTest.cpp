@@ -57,6 +57,7 @@ class HidUpdateTest : public MainWindowTest {
     headset::hid::OpenHidInterfacesFor(target, w.m_hHidDevice, w.m_hHidDeviceSecond);
     w.GoToFirmwareUpdatePage(false);
     w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST);
+    EXPECT_TRUE(AwaitServer(w.m_dlgFirmwareUpdate));
     return w;
   }
 
@@ -200,6 +201,7 @@ TEST_F(HidUpdateTest, ARestoreWritesNoArchiveAndDoesNotWait) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
   w.GoToFirmwareRestorePage(false);
   w.m_dlgFirmwareRestore.FireTimer(firmware::TIMER_RESTORE_LOOKUP);
+  ASSERT_TRUE(AwaitServer(w.m_dlgFirmwareRestore));
   ASSERT_EQ(w.m_nCurrentPage, 4);
   headset::hid::OpenHidInterfacesFor(0x4310, w.m_hHidDevice, w.m_hHidDeviceSecond);
   // An archive could not be written either: a restore that tried would wait for the user.
@@ -331,6 +333,7 @@ TEST_F(HidUpdateTest, ClosingTheWindowStopsAndJoinsTheThread) {
   const auto restore = [this](app::CUpdaterDlg& w, const std::string& image) {
     w.GoToFirmwareRestorePage(false);
     w.m_dlgFirmwareRestore.FireTimer(firmware::TIMER_RESTORE_LOOKUP);
+    EXPECT_TRUE(AwaitServer(w.m_dlgFirmwareRestore));
     CFirmwareJob& job = w.m_dlgFirmwareRestore.m_job;
     job.m_strImagePath = image;
     job.m_nState = firmware::JOB_DOWNLOADING;

@@ -41,6 +41,7 @@ class UpdateJobTest : public testing_app::MainWindowTest {
     Recognise(w, 0x4D21);
     w.GoToFirmwareUpdatePage(false);
     Page().FireTimer(firmware::TIMER_FIRMWARE_LIST);
+    ASSERT_TRUE(testing_app::AwaitServer(Page()));
   }
 
   firmware::CDialogFirmwareUpdate& Page() { return window_->m_dlgFirmwareUpdate; }

@@ -47,6 +47,7 @@ class ProgramUpdateCheckTest : public MainWindowTest {
     window_->GoToRecognitionPage(true, nullptr, 0);
     window_->GoToSelectionPage();
     Page().FireTimer(pages::TIMER_UPDATE_CHECK);
+    EXPECT_TRUE(testing_app::AwaitServer(Page()));
   }
   // Waits (a bounded time) until the download thread has got as far as `done` says.
   static void WaitFor(const std::function<bool()>& done) {
@@ -81,6 +82,7 @@ TEST_F(ProgramUpdateCheckTest, NothingNewerShowsNothingAndIsAskedOncePerRun) {
     EXPECT_EQ(Page().TimerInterval(pages::TIMER_UPDATE_CHECK), 100u);
     const std::string status = window_->GetStatusMessage();
     Page().FireTimer(pages::TIMER_UPDATE_CHECK);
+    ASSERT_TRUE(testing_app::AwaitServer(Page()));
     ExpectIdle();
     EXPECT_TRUE(Page().m_bUpdateChecked) << list;
     EXPECT_EQ(window_->GetStatusMessage(), status) << "no message of its own";
@@ -110,10 +112,28 @@ TEST_F(ProgramUpdateCheckTest, AnUnreachableServerOrEmptyListIsAskedAgainOnTheNe
     server_.SetReachable(true);
     server_.Serve(pages::kSoftwareListName, SoftwareList("v1.0", 0, "same.exe"));
     Page().FireTimer(pages::TIMER_UPDATE_CHECK);
+    ASSERT_TRUE(testing_app::AwaitServer(Page()));
     ExpectIdle();
     EXPECT_TRUE(Page().m_bUpdateChecked);
     EXPECT_EQ(SoftwareRequests(), 2);
     server_.Clear();
+  }
+}
+
+TEST_F(ProgramUpdateCheckTest, AListTheServerHoldsLeavesTheWindowAnsweringAndClosable) {
+  for (const bool close : {false, true}) {
+    SCOPED_TRACE(close ? "closed meanwhile" : "answered");
+    Open();
+    window_->FireTimer(app::TIMER_STARTUP);
+    ExpectAnsweringWhileHeld(Page(), pages::TIMER_UPDATE_CHECK, pages::kSoftwareListName);
+    if (close) {
+      ExpectClosesWhileHeld(Page(), pages::kSoftwareListName);
+      continue;
+    }
+    server_.Release(pages::kSoftwareListName);
+    ASSERT_TRUE(testing_app::AwaitServer(Page()));
+    ExpectIdle();
+    EXPECT_TRUE(Page().m_bUpdateChecked);
   }
 }
 

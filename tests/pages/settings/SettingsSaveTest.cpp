@@ -96,6 +96,7 @@ TEST_F(SettingsSaveTest, SideToneSavedEndToEndShowsTheHeadsetAsReadAgain) {
   // Page 3 reads its firmware list, busy meanwhile; the server is away, so it offers nothing.
   server_.SetReachable(false);
   ASSERT_TRUE(w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST));
+  ASSERT_TRUE(testing_app::AwaitServer(w.m_dlgFirmwareUpdate));
   ASSERT_FALSE(w.m_bBusy);
   press(app::IDC_NAV_DEVICE_SETTING);
   ASSERT_EQ(ShownPage(w), 5);
