@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,15 +30,28 @@
 
 namespace testing_app {
 
+// Runs the window's messages until `done`, for at most `limit`; whether it is done. It stops as
+// soon as `done`, so what the handlers posted meanwhile is still queued.
+inline bool PumpUntil(const std::function<bool()>& done,
+                      std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  const auto until = std::chrono::steady_clock::now() + limit;
+  while (!done() && std::chrono::steady_clock::now() < until) {
+    fw::Application::ProcessPendingMessages();
+    if (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return done();
+}
+
 // Runs the window's messages until `page` no longer waits for the update server, so that what it
 // does with the answer has run. False when the answer has not come within 10 s.
 inline bool AwaitServer(pages::CWizardPage& page) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (page.m_serverFetch.IsPending() && std::chrono::steady_clock::now() < until) {
-    fw::Application::ProcessPendingMessages();
-    if (page.m_serverFetch.IsPending()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return !page.m_serverFetch.IsPending();
+  return PumpUntil([&page] { return !page.m_serverFetch.IsPending(); });
+}
+
+// How many requests for `name` the server has had.
+inline int RequestsFor(const sim::SimUpdateServer& server, const std::string& name) {
+  const std::vector<std::string> requests = server.Requests();
+  return static_cast<int>(std::count(requests.begin(), requests.end(), name));
 }
 
 // Recognition whose result the test chooses. A successful silent run moves on as the engine does.
@@ -163,13 +177,7 @@ class MainWindowTest : public ::testing::Test {
     server_.Hold(name);
     const int answered = server_.Answered();
     ASSERT_TRUE(page.FireTimer(timer));
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    const auto asked = [&] {
-      const std::vector<std::string> requests = server_.Requests();
-      return std::find(requests.begin(), requests.end(), name) != requests.end();
-    };
-    while (!asked() && std::chrono::steady_clock::now() < until) fw::Application::ProcessMessagesFor(2);
-    ASSERT_TRUE(asked());
+    ASSERT_TRUE(PumpUntil([&] { return RequestsFor(server_, name) > 0; }));
     fw::Application::ProcessMessagesFor(20);
     EXPECT_TRUE(page.m_serverFetch.IsPending());
     EXPECT_EQ(server_.Answered(), answered);

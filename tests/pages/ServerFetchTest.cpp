@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "SimUpdateServer.h"
+#include "app/MainWindowFixture.h"
 #include "framework/Application.h"
 #include "framework/TestDialogs.h"
 #include "io/AtomicFile.h"
@@ -20,6 +20,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using testing_app::PumpUntil;
 
 class FetchingDialog : public fwtest::RecordingDialog {
  public:
@@ -38,17 +39,7 @@ class ServerFetchTest : public ::testing::Test {
     server_.Serve("List", "line\n");
   }
 
-  // Runs the window's messages until `done`, for at most 5 s.
-  static bool PumpUntil(const std::function<bool()>& done) {
-    const auto until = Clock::now() + std::chrono::seconds(5);
-    while (!done() && Clock::now() < until) fw::Application::ProcessMessagesFor(2);
-    return done();
-  }
-  bool Asked(const std::string& name, size_t times = 1) const {
-    size_t count = 0;
-    for (const std::string& asked : server_.Requests()) count += asked == name;
-    return count >= times;
-  }
+  bool Asked(const std::string& name, int times = 1) const { return testing_app::RequestsFor(server_, name) >= times; }
 
   sim::SimUpdateServer server_;
   platform::Http::Scoped useServer_{server_};

@@ -37,11 +37,7 @@ class ProgramUpdateCheckTest : public MainWindowTest {
   std::string target_;
 
   pages::CDialogDeviceSelection& Page() { return window_->m_dlgDeviceSelection; }
-  int SoftwareRequests() {
-    int count = 0;
-    for (const std::string& name : server_.Requests()) count += name == pages::kSoftwareListName;
-    return count;
-  }
+  int SoftwareRequests() { return testing_app::RequestsFor(server_, pages::kSoftwareListName); }
   // Page 1 entered again, its check given the time it asks for.
   void ReenterPageOne() {
     window_->GoToRecognitionPage(true, nullptr, 0);
