@@ -1,6 +1,5 @@
 // The DFU steps driven by a device whose status, state and poll time-outs are fuzzed: whatever it
 // reports, each step ends with a result, within a bounded time on the clock.
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -39,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bus.Attach("1-2", std::make_shared<FuzzedUsbDevice>(data + 1, size - 1, 0x4D21, (data[0] & 1) != 0));
 
   dfu::DfuTarget target{0x092B, 0x4D21, 0xCD21, "1-2"};
-  std::atomic<bool> stop{false};
-  dfu::DfuSteps steps(target, stop, [](int, int, int) {});
+  dfu::DfuSteps steps(target, {}, [](int, int, int) {});
   const uint32_t start = clock.TickCount();
   const dfu::StepOutcome reconfigure = steps.Reconfigure(false, ImagePath());
   if (reconfigure.result) {

@@ -3,7 +3,6 @@
 // clock.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -102,8 +101,7 @@ TEST(BoundedWaits, ADfuStepWhoseDeviceNeverLeavesBusyFailsAfterThirtySeconds) {
     rig.bus.Remove(dfutest::HeadsetRig::kPath);
     rig.bus.Attach(dfutest::HeadsetRig::kPath, std::make_shared<ForeverBusyDfuDevice>(c.idleAnswers, c.busyState));
     dfu::DfuTarget target{0x092B, 0x4D21, 0xCD21, dfutest::HeadsetRig::kPath};
-    std::atomic<bool> stop{false};
-    dfu::DfuSteps steps(target, stop, [](int, int, int) {});
+    dfu::DfuSteps steps(target, {}, [](int, int, int) {});
     const uint32_t start = rig.clock.TickCount();
     const dfu::StepOutcome outcome = c.idleAnswers ? steps.Download(image) : steps.Manifest();
     const uint32_t took = rig.clock.TickCount() - start;

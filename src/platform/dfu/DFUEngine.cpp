@@ -1,9 +1,9 @@
 #include "platform/dfu/DFUEngine.h"
 
-#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 
 #include "platform/dfu/DeviceNames.h"
@@ -26,9 +26,9 @@ class DFUEngine::Impl {
     std::lock_guard lock(mutex_);
     target_ = {ref->vendorId, static_cast<uint16_t>(ref->productId & ~DFU_MODE_FLAG),
                static_cast<uint16_t>(ref->productId | DFU_MODE_FLAG), ref->location};
-    stop_ = false;
+    stop_ = std::stop_source();
     bound_ = true;
-    thread_ = std::thread([this] { Run(); });
+    thread_ = std::thread([this, stop = stop_.get_token()] { Run(stop); });
     return {};
   }
 
@@ -51,7 +51,8 @@ class DFUEngine::Impl {
   void Stop() {
     {
       std::lock_guard lock(mutex_);
-      stop_ = true;
+      // Also wakes a step that waits for the device, at once.
+      stop_.request_stop();
       bound_ = false;
       busy_ = false;
       pending_ = nullptr;
@@ -67,16 +68,16 @@ class DFUEngine::Impl {
  private:
   enum class Kind { kProgress, kComplete };
 
-  void Run() {
-    DfuSteps steps(target_, stop_, [this](int value, int operation, int activity) {
+  void Run(const std::stop_token& stop) {
+    DfuSteps steps(target_, stop, [this](int value, int operation, int activity) {
       Deliver(Kind::kProgress, value, {operation, {}, activity});
     });
     for (;;) {
       Step step;
       {
         std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return stop_ || pending_; });
-        if (stop_) return;
+        wake_.wait(lock, [&] { return stop.stop_requested() || pending_; });
+        if (stop.stop_requested()) return;
         step = std::move(pending_);
         pending_ = nullptr;
       }
@@ -92,14 +93,15 @@ class DFUEngine::Impl {
 
   void Deliver(Kind kind, int value, const Status& status) {
     std::lock_guard lock(callbackMutex_);
-    if (stop_ || !callback_) return;
+    if (stop_.stop_requested() || !callback_) return;
     if (kind == Kind::kProgress) callback_->OnDfuProgress(value, status);
     else callback_->OnDfuComplete(value, status);
   }
 
   std::mutex mutex_;  // guards the fields below up to the thread
   std::condition_variable wake_;
-  std::atomic<bool> stop_{false};
+  // Replaced by Bind while no thread runs; requesting its stop is safe from any thread.
+  std::stop_source stop_;
   bool bound_ = false;
   bool busy_ = false;  // a step is pending or running
   Step pending_;

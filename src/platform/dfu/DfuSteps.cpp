@@ -27,7 +27,6 @@ constexpr int kMaxStatusPolls = 1000;
 // the polls of one wait for the device (a block, the manifestation) together no longer than that.
 constexpr uint32_t kMaxPollWaitMs = 10000;
 constexpr uint32_t kMaxBusyWaitMs = 30000;
-constexpr uint32_t kWaitSliceMs = 100;
 
 const Result kCancelled{kResultCancelled, "engine stopped"};
 
@@ -86,16 +85,7 @@ bool IsOneOf(uint8_t state, std::initializer_list<uint8_t> states) {
 
 }  // namespace
 
-bool DfuSteps::Wait(uint32_t ms) {
-  auto& clock = platform::Clock::Get();
-  while (ms > 0) {
-    if (stop_) return false;
-    const uint32_t slice = std::min(ms, kWaitSliceMs);
-    clock.SleepMs(slice);
-    ms -= slice;
-  }
-  return !stop_;
-}
+bool DfuSteps::Wait(uint32_t ms) { return platform::Clock::Get().SleepUnlessStopped(ms, stop_); }
 
 namespace {
 
@@ -223,7 +213,7 @@ StepOutcome DfuSteps::Download(const std::string& imagePath) {
   int reported = -1;
   size_t block = 0;
   for (size_t offset = 0; offset < image.size(); offset += blockSize, ++block) {
-    if (stop_) return {kOperationDownload, kCancelled};
+    if (stop_.stop_requested()) return {kOperationDownload, kCancelled};
     if (Result result = PollUntil(requests, {kStateDfuIdle, kStateDnloadIdle},
                                   {kStateDnloadSync, kStateDnBusy}, wait, reply);
         !result)

@@ -2,9 +2,9 @@
 // The three steps of a firmware job on one device: reconfigure into DFU mode, download the image,
 // manifest it. They run on the engine's thread, report progress through a function and end with
 // the operation code of the route they took and their result.
-#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <stop_token>
 #include <string>
 
 #include "platform/UsbBus.h"
@@ -29,8 +29,8 @@ class DfuSteps {
  public:
   using Report = std::function<void(int value, int operation, int activity)>;
 
-  DfuSteps(DfuTarget& target, const std::atomic<bool>& stop, Report report)
-      : target_(target), stop_(stop), report_(std::move(report)) {}
+  DfuSteps(DfuTarget& target, std::stop_token stop, Report report)
+      : target_(target), stop_(std::move(stop)), report_(std::move(report)) {}
 
   StepOutcome Reconfigure(bool checkImage, const std::string& imagePath);
   StepOutcome Download(const std::string& imagePath);
@@ -44,11 +44,11 @@ class DfuSteps {
   // only; one the engine has lost track of may turn up at any port.
   Result AwaitDevice(uint16_t productId, int rescans, int operation, bool afterReset, bool reportWaiting,
                      DfuResultCode absent);
-  // Sleeps on the platform clock in short slices; false when the engine is stopping.
+  // Sleeps on the platform clock until the time is up or the engine stops; false when it stopped.
   bool Wait(uint32_t ms);
 
   DfuTarget& target_;
-  const std::atomic<bool>& stop_;
+  std::stop_token stop_;
   Report report_;
 };
 
