@@ -16,6 +16,9 @@ namespace firmware {
 struct HidTransferHooks {
   // Writes the settings archive of the attached device; true when it was written.
   std::function<bool()> writeSettingsArchive;
+  // The archive failed and the thread waits for the user's OK, its flag already set: the window
+  // shows the job waiting for the user, whose box asks for it.
+  std::function<void()> askForOk;
   // The transfer begins: the page restarts its progress estimate for the step.
   std::function<void()> transferStarted;
   // The device restarts with the new image: arm the device-back timer unless it is armed.
@@ -33,7 +36,8 @@ struct HidTransferContext {
   // The first and second vendor interface, owned by the caller and kept open while the thread runs.
   platform::HidDevice* first = nullptr;
   platform::HidDevice* second = nullptr;
-  // Set by the thread when the archive failed, cleared by the OK of the box that says so.
+  // Set by the thread when the archive failed (before it asks the window for the box), cleared by
+  // the OK of the box that says so.
   std::atomic<bool>& waitForUserOk;
   HidTransferHooks hooks;
   io::HidExchangeLimits limits;

@@ -84,8 +84,10 @@ bool HidTransferRun::ArchiveSettings(const char* tag) {
   SetProgressMessage(text::GetAboutToMakeBackupText, tag);
   const bool archived = m_context.hooks.writeSettingsArchive && m_context.hooks.writeSettingsArchive();
   if (!archived) {
-    m_context.job.m_nState = JOB_WAITING_USER;
+    // The flag goes first: the box that clears it shows only once the window has been asked, so an
+    // OK pressed the moment it shows is never lost.
     m_context.waitForUserOk = true;
+    if (m_context.hooks.askForOk) m_context.hooks.askForOk();
     if (!Pause(kAfterFailedArchiveMs)) return GiveUpStopped();
   }
   while (m_context.waitForUserOk) {

@@ -49,8 +49,9 @@ class HidTransferRun {
   // nothing it needs, and an update that sends nothing is no success: it counts as corrupted.
   // False after giving up with "Firmware corrupted".
   bool LoadImage(ImageLayout layout, const ImageProductTest& test, size_t minSections = 1);
-  // On an update, the settings archive, and when it failed the wait for the user's OK. `tag`
-  // follows the step's message. False after giving up on the stop request.
+  // On an update, the settings archive, and when it failed the wait for the user's OK, which the
+  // window is asked for once the flag is set. `tag` follows the step's message. False after giving
+  // up on the stop request.
   bool ArchiveSettings(const char* tag = "");
   // The job enters JOB_TRANSFERRING with its error cleared and its ticks at 0; without
   // `enterTransferring` the caller changes the state when it has prepared the transfer.

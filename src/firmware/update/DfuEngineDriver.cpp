@@ -104,6 +104,10 @@ intptr_t CDialogFirmwareUpdate::OnMessage(unsigned msg, uintptr_t wParam, intptr
     OnTransferEvent(wParam, lParam);
     return 0;
   }
+  if (msg == WM_ARCHIVE_WRITTEN) {
+    OnArchiveWritten(wParam != 0, lParam);
+    return 0;
+  }
   return CWizardPage::OnMessage(msg, wParam, lParam);
 }
 

@@ -446,12 +446,15 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
 // --- Waits between the steps of an update's start -------------------------------------------------
 
 void CDialogFirmwareUpdate::ContinueAfter(unsigned ms, std::function<void()> step) {
+  ++m_nStep;
   m_pendingStep = std::move(step);
   SetTimer(TIMER_UPDATE_STEP, ms);
 }
 
 void CDialogFirmwareUpdate::CancelPendingStep() {
   KillTimer(TIMER_UPDATE_STEP);
+  // An archive write under way goes on to its end, but its word no longer finds a step.
+  ++m_nStep;
   m_pendingStep = nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "device/FirmwareUpdateSets.h"
 #include "firmware/update/DfuCallbackQueue.h"
@@ -55,12 +56,15 @@ inline constexpr unsigned WM_DFU_CALLBACK = 0x0400 + 1;
 inline constexpr unsigned WM_START_CONFIRMED_DFU = 0x0400 + 2;
 // The transfer thread asks the UI thread for something (wParam a TransferEvent, lParam its value).
 inline constexpr unsigned WM_TRANSFER_EVENT = 0x0400 + 3;
+// The settings archive's worker is done: wParam 1 when it was written, lParam the step it is for.
+inline constexpr unsigned WM_ARCHIVE_WRITTEN = 0x0400 + 4;
 
 enum TransferEvent : uintptr_t {
   TRANSFER_STARTED = 1,       // the step starts: the estimate of its progress starts again
   TRANSFER_GAVE_UP = 2,       // no automatic update follows
   TRANSFER_ARM_DEVICE_BACK = 3,
   TRANSFER_ARCHIVED = 4,      // lParam: the time the settings archive was written
+  TRANSFER_ASK_FOR_OK = 5,    // the archive failed: the job waits for the user's OK
 };
 
 // The two files an image of the split-image product becomes, in the IMG folder.
@@ -129,9 +133,8 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   virtual void StartFirmwareUpdate();
   // The DFU path alone, without the archive and without location tags.
   virtual void StartDfuUpdate();
-  // The archive of the device's settings, written atomically into the IMG folder; 1 when written,
-  // 0 (the previous archive kept) on any failure. `main` null: this page's main window.
-  int WriteSettingsArchive(app::CUpdaterDlg* main = nullptr);
+  // The job's next step waits for its settings archive to be written.
+  bool IsWritingArchive() const;
   // The attached device is the recognised one; false after the failure is in the active job.
   bool CheckSameDevice(bool tagged);
   // The job's image carries the tag of the device or of a model it accepts.
@@ -139,8 +142,8 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
 
   // The device needs seconds (for some products minutes) between the steps of an update's start.
   // Each such wait is a one-shot timer of the page, so the window keeps painting and answering;
-  // `step` then runs on the UI thread. One step waits at a time; the end of the job, a new start
-  // and the page's destruction drop it.
+  // `step` then runs on the UI thread. One step waits at a time (for a timer or for the settings
+  // archive); the end of the job, a new start, entering the page and its destruction drop it.
   void ContinueAfter(unsigned ms, std::function<void()> step);
   void CancelPendingStep();
 
@@ -209,6 +212,13 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   void DestroyEngines();
   // The two DFU paths after the dispatch; `tagged` adds the location tags.
   void RunDfuPath(bool tagged, bool mayArchive);
+  // The writes the device still owes, then the DFU steps; every check has passed.
+  void ChangeDeviceThenReconfigure();
+  // The archive of the device's settings, written atomically into the IMG folder on a worker of
+  // the page (a failure keeps the previous one); `then` runs as the job's waiting step with whether
+  // it was written.
+  void ArchiveThen(std::function<void(bool written)> then);
+  void OnArchiveWritten(bool written, intptr_t step);
   bool SplitCameraImage(CFirmwareJob& job);
   // The HID checks of the dispatch; each false has written the failure.
   bool CheckHidPresence(device::UpdateRoute route);
@@ -236,7 +246,11 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // Writes still owed to the device once every check before the transfer has passed.
   bool m_bReidentifyPending = false;
   bool m_bDfuOnlyStart = false;  // inside StartDfuUpdate
-  std::function<void()> m_pendingStep;  // run by TIMER_UPDATE_STEP
+  std::function<void()> m_pendingStep;  // run by TIMER_UPDATE_STEP or WM_ARCHIVE_WRITTEN
+  intptr_t m_nStep = 0;  // the number of the waiting step; the word of a dropped one is ignored
+  bool m_bArchiveWritten = false;  // the word of the archive write, for the step that waited for it
+  // Archive writes under way or ended; a dropped one is joined once it has ended, never waited for.
+  std::vector<std::unique_ptr<io::Worker>> m_archiveWrites;
   DfuCallbackQueue m_callbacks;
   dfu::DFUEngine m_dfuEngine1;
   dfu::DFUEngine m_dfuEngine2;

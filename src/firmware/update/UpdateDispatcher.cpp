@@ -1,5 +1,6 @@
 // The start of an update or restore: device and image checks, the settings archive, the choice of
 // the transfer, and the writes the device still owes once everything has passed.
+#include <algorithm>
 #include <array>
 #include <ctime>
 #include <filesystem>
@@ -114,13 +115,37 @@ void CDialogFirmwareUpdate::FailJob(std::string (*reason)(int), const std::strin
 
 // --- Settings archive ---------------------------------------------------------------------------
 
-int CDialogFirmwareUpdate::WriteSettingsArchive(app::CUpdaterDlg* main) {
-  if (!main) main = MainWindow();
-  if (!main) return 0;
+void CDialogFirmwareUpdate::ArchiveThen(std::function<void(bool written)> then) {
+  app::CUpdaterDlg* main = MainWindow();
   const int64_t now = static_cast<int64_t>(std::time(nullptr));
-  if (!WriteSettingsArchiveFile(main->m_nDeviceTarget, main->m_deviceSettings, now)) return 0;
-  main->m_deviceSettings.m_timeArchived = now;
-  return 1;
+  const intptr_t step = ++m_nStep;
+  m_pendingStep = [this, then = std::move(then), now] {
+    if (m_bArchiveWritten) MainWindow()->m_deviceSettings.m_timeArchived = now;
+    then(m_bArchiveWritten);
+  };
+  std::erase_if(m_archiveWrites, [](const std::unique_ptr<io::Worker>& w) { return !w->IsRunning(); });
+  auto worker = std::make_unique<io::Worker>();
+  // The flush to disk takes a while: the window paints meanwhile, and its job waits for the word.
+  const bool started = worker->Start([this, step, now, target = main->m_nDeviceTarget,
+                                      record = main->m_deviceSettings](std::stop_token) {
+    const bool written = WriteSettingsArchiveFile(target, record, now);
+    PostMessage(WM_ARCHIVE_WRITTEN, written ? 1 : 0, step);
+  });
+  m_archiveWrites.push_back(std::move(worker));
+  if (!started) OnArchiveWritten(false, step);
+}
+
+void CDialogFirmwareUpdate::OnArchiveWritten(bool written, intptr_t step) {
+  // A dropped write is joined once it has ended; only its word still comes.
+  std::erase_if(m_archiveWrites, [](const std::unique_ptr<io::Worker>& w) { return !w->IsRunning(); });
+  if (step != m_nStep || !m_pendingStep) return;
+  m_bArchiveWritten = written;
+  std::exchange(m_pendingStep, nullptr)();
+}
+
+bool CDialogFirmwareUpdate::IsWritingArchive() const {
+  return std::any_of(m_archiveWrites.begin(), m_archiveWrites.end(),
+                     [](const std::unique_ptr<io::Worker>& w) { return w->IsRunning(); });
 }
 
 // --- Device and image checks ---------------------------------------------------------------------
@@ -339,6 +364,7 @@ void CDialogFirmwareUpdate::StartTransferForRoute(device::UpdateRoute route) {
     PostMessage(WM_TRANSFER_EVENT, TRANSFER_ARCHIVED, static_cast<intptr_t>(now));
     return true;
   };
+  context.hooks.askForOk = [this] { PostMessage(WM_TRANSFER_EVENT, TRANSFER_ASK_FOR_OK); };
   context.hooks.transferStarted = [this] { PostMessage(WM_TRANSFER_EVENT, TRANSFER_STARTED); };
   context.hooks.armDeviceBackTimer = [this] { PostMessage(WM_TRANSFER_EVENT, TRANSFER_ARM_DEVICE_BACK); };
   context.hooks.gaveUp = [this] { PostMessage(WM_TRANSFER_EVENT, TRANSFER_GAVE_UP); };
@@ -376,6 +402,10 @@ void CDialogFirmwareUpdate::OnTransferEvent(uintptr_t event, intptr_t value) {
       // Only for the job that asked: one that has ended since must not be completed again.
       if (job.m_nState == JOB_WAITING_RESTART && !job.m_bFinished) ArmDeviceBackTimer();
       break;
+    case TRANSFER_ASK_FOR_OK:
+      // The next tick opens the box; a job that has ended since asks for nothing.
+      if (!job.m_bFinished && IsTransferThreadRunning()) job.m_nState = JOB_WAITING_USER;
+      break;
     case TRANSFER_ARCHIVED:
       main->m_deviceSettings.m_timeArchived = static_cast<int64_t>(value);
       break;
@@ -405,17 +435,25 @@ void CDialogFirmwareUpdate::RunDfuPath(bool tagged, bool mayArchive) {
   }
   job.m_nState = JOB_CHECKING_IMAGE;
 
-  const bool applicationMode = InApplicationMode(main->m_nUsbStatus);
-  if (mayArchive && main->m_nCurrentPage == wizard::PAGE_FIRMWARE_UPDATE && applicationMode && !WriteSettingsArchive(nullptr)) {
-    // Nothing is sent to the device until the user has read that the backup failed; OK goes on
-    // through the DFU path without an archive.
-    job.m_nState = JOB_WAITING_USER;
-    main->m_bWaitForUserOk = true;
-    return;
+  if (!mayArchive || main->m_nCurrentPage != wizard::PAGE_FIRMWARE_UPDATE || !InApplicationMode(main->m_nUsbStatus)) {
+    return ChangeDeviceThenReconfigure();
   }
+  ArchiveThen([this](bool written) {
+    if (written) return ChangeDeviceThenReconfigure();
+    // Nothing is sent to the device until the user has read that the backup failed; OK goes on
+    // through the DFU path without an archive. The flag goes first, as the box clears it.
+    MainWindow()->m_bWaitForUserOk = true;
+    ActiveJob().m_nState = JOB_WAITING_USER;
+  });
+}
+
+void CDialogFirmwareUpdate::ChangeDeviceThenReconfigure() {
+  app::CUpdaterDlg* main = MainWindow();
+  CFirmwareJob& job = ActiveJob();
   // The device is changed only now that every check has passed and its settings are safe: first
   // the keys its old firmware leaves, then the identity of a unit that was shipped as another model.
-  if (applicationMode && !headset::bluecore::ClearOldFirmwareKeys(target, main->m_deviceSettings)) {
+  if (InApplicationMode(main->m_nUsbStatus) &&
+      !headset::bluecore::ClearOldFirmwareKeys(main->m_nDeviceTarget, main->m_deviceSettings)) {
     return FailJob(text::GetCannotUpdateFirmwareText);
   }
   if (m_bReidentifyPending && !headset::bluecore::WriteAlternateModelIdentity()) {

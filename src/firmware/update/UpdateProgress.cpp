@@ -258,8 +258,15 @@ void CDialogFirmwareUpdate::EndJob(CFirmwareJob& job) {
 
 void CDialogFirmwareUpdate::OnDeviceBackTimer() {
   app::CUpdaterDlg* main = MainWindow();
-  if (!main || !IsDeviceBackAfterUpdate()) return;
+  if (!main) return;
   CFirmwareJob& job = ActiveJob();
+  // A job that failed meanwhile stays failed: the next tick ends it as it is.
+  if (job.m_bFinished) {
+    KillTimer(TIMER_DEVICE_BACK);
+    m_bDeviceBackTimer = false;
+    return;
+  }
+  if (!IsDeviceBackAfterUpdate()) return;
   KillTimer(TIMER_DEVICE_BACK);
   m_bDeviceBackTimer = false;
   m_bTransferDone = false;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <thread>
 
@@ -12,7 +13,9 @@
 #include "app/MainWindowFixture.h"
 #include "device/PsKeys.h"
 #include "device/SpeedDialText.h"
+#include "firmware/formats/SettingsArchive.h"
 #include "firmware/restore/DialogFirmwareRestore.h"
+#include "io/AtomicFile.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/ServerFailureTexts.h"
 #include "localization/StatusTexts.h"
@@ -85,7 +88,10 @@ class RestoreRunTest : public MainWindowTest {
   }
 
   // The archive an update of the headset as it is would have written.
-  void ArchiveAsIs(app::CUpdaterDlg& w) { ASSERT_EQ(w.m_dlgFirmwareUpdate.WriteSettingsArchive(&w), 1); }
+  void ArchiveAsIs(app::CUpdaterDlg& w) {
+    const std::string path = ImageFolder() + "/VKT_TQG27N." + firmware::kSettingsArchiveExtension;
+    ASSERT_TRUE(io::WriteFileAtomically(path, firmware::FormatSettingsArchive(w.m_deviceSettings, std::time(nullptr))));
+  }
 
   // Page 4 entered and its lookup run against a server that has the archived image.
   void EnterRestorePage(app::CUpdaterDlg& w) {

@@ -148,6 +148,8 @@ struct TransferRig {
     firmware::HidTransferContext context{job, imagePath, page, target, target, first.get(), second.get(),
                                          waitForUserOk, {}, {}};
     context.hooks.writeSettingsArchive = [this] { return ++archiveCalls, archiveWrites; };
+    // As the window answers: the job waits for the user, and its box shows.
+    context.hooks.askForOk = [this] { job.m_nState = firmware::JOB_WAITING_USER; };
     context.hooks.transferStarted = [this] { ++transferStartedCalls; };
     context.hooks.armDeviceBackTimer = [this] { ++armCalls; };
     context.hooks.gaveUp = [this] { ++gaveUpCalls; };

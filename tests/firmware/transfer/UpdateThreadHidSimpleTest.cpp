@@ -185,6 +185,28 @@ TEST(UpdateThreadHidSimple, FailedArchiveWaitsForTheUsersOkThenTransfers) {
   EXPECT_EQ(rig.job.m_nError, JOB_ERROR_NONE);
 }
 
+// However long the window takes to show the box, the user may press OK the moment it shows: that
+// OK must find the flag set, or the thread would wait for ever.
+TEST(UpdateThreadHidSimple, AnOkPressedAsSoonAsTheBoxShowsIsNotLost) {
+  TransferRig rig;
+  rig.WriteImage(Image({{0, 1, Bytes(10)}}));
+  rig.archiveWrites = false;
+  firmware::HidTransferContext context = rig.Context();
+  context.hooks.askForOk = [&] {
+    rig.job.m_nState = firmware::JOB_WAITING_USER;
+    rig.waitForUserOk = false;  // the box shows and the user presses OK at once
+  };
+  // An OK that was lost would leave the thread waiting: an hour later the window gives up on it.
+  std::stop_source closing;
+  rig.clock.onSleep = [&] {
+    if (rig.clock.slept >= 3600000) closing.request_stop();
+  };
+  firmware::UpdateThreadHidSimple(context, closing.get_token());
+  EXPECT_FALSE(closing.stop_requested());
+  EXPECT_EQ(rig.firstSide.Count(io::HID_CMD_FINISH_UPDATE), 1);
+  EXPECT_EQ(rig.job.m_nState, firmware::JOB_WAITING_RESTART);
+}
+
 TEST(UpdateThreadHidSimple, RestoreWritesNoArchiveAndDoesNotWait) {
   TransferRig rig;
   rig.WriteImage(Image({{0, 1, Bytes(10)}}));

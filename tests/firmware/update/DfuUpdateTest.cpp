@@ -95,6 +95,7 @@ class DfuUpdateTest : public MainWindowTest {
                     const std::string& reason) {
     if (refused) headset_->FailKeyWrite(refused, 1);
     PressUpdate(w, ImageFor(fileModel));
+    ASSERT_TRUE(AwaitArchive(w));
     if (!refused) {
       EXPECT_EQ(headset_->KeyWrites(), writes) << "written before the dispatcher hands over";
     }
@@ -205,7 +206,11 @@ TEST_F(DfuUpdateTest, UpdatesTheHeadsetAfterArchivingItsSettings) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
   w.m_nLanguage = 2;  // the archive's date keeps its English pattern in any language
   PressUpdate(w, Image());
-  // The dispatcher has returned: the archive is complete before the engine's first request.
+  // The archive is written on the page's worker: until the window has its word, nothing reaches
+  // the device, and once it has, the archive is complete.
+  EXPECT_TRUE(headset_->KeyWrites().empty());
+  ASSERT_TRUE(AwaitArchive(w));
+  EXPECT_TRUE(headset_->DfuRequests().empty());
   const auto archive = io::ReadWholeFile(ArchivePath());
   ASSERT_TRUE(archive.has_value());
   EXPECT_EQ(std::count(archive->begin(), archive->end(), '\n'), 57);
@@ -395,6 +400,7 @@ TEST_F(DfuUpdateTest, WithoutTheProgramsFolderTheBackupFailsInsteadOfLandingElse
   paths_.emplace("", userData);
   scopedPaths_.emplace(*paths_);
   PressUpdate(w, image);
+  ASSERT_TRUE(AwaitArchive(w));
   EXPECT_EQ(w.m_dlgFirmwareUpdate.m_job.m_nState, firmware::JOB_WAITING_USER);
   EXPECT_FALSE(std::filesystem::exists(atRoot));
   for (const auto& entry : std::filesystem::recursive_directory_iterator(userData)) {
@@ -412,6 +418,7 @@ TEST_F(DfuUpdateTest, ABackupThatFailsKeepsTheOldArchiveAndWaitsForOk) {
     const std::string image = Image();
     ScopedFileSizeLimit full(64);
     PressUpdate(w, image);
+    ASSERT_TRUE(AwaitArchive(w));
   }
   firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
   EXPECT_EQ(page.m_job.m_nState, firmware::JOB_WAITING_USER);
@@ -477,6 +484,45 @@ TEST_F(DfuUpdateTest, EveryFailureEndsTheJobWithItsText) {
     if (c.beforeTransfer) {
       EXPECT_EQ(Keys(*headset_), keysBefore);
     }
+  }
+}
+
+// The step that waits to list the DFU devices belongs to its job: once the job has been dropped,
+// whatever the window does next, the step never binds an engine or reaches the device.
+TEST_F(DfuUpdateTest, AWaitingStepGoesWithItsJob) {
+  struct Case {
+    const char* what;
+    std::function<void(app::CUpdaterDlg&)> drop;
+  };
+  const Case cases[] = {
+      {"a new start that fails at once",
+       [this](app::CUpdaterDlg& w) {
+         sim::SimImageSpec spec = Spec();
+         spec.description = "VKT_TQG27N#4D20";
+         w.m_dlgFirmwareUpdate.m_editImagePath.SetWindowText(Image(spec));
+         w.m_dlgFirmwareUpdate.StartUpdateFromMain();
+       }},
+      {"the end of the job",
+       [](app::CUpdaterDlg& w) {
+         w.m_dlgFirmwareUpdate.m_job.m_bFinished = true;  // as a failure reported meanwhile would
+         w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_UPDATE_PROGRESS);
+       }},
+      {"the page entered again", [](app::CUpdaterDlg& w) { w.GoToFirmwareUpdatePage(false); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    app::CUpdaterDlg& w = OpenOnUpdatePage();
+    firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
+    PressUpdate(w, Image());
+    ASSERT_TRUE(AwaitArchive(w));
+    ASSERT_TRUE(page.IsTimerArmed(firmware::TIMER_UPDATE_STEP));
+    c.drop(w);
+    page.FireTimer(firmware::TIMER_UPDATE_STEP);
+    fw::Application::ProcessPendingMessages();
+    EXPECT_EQ(page.m_nActiveEngine, 0);
+    EXPECT_TRUE(headset_->DfuRequests().empty());
   }
 }
 
@@ -623,13 +669,21 @@ TEST_F(DfuUpdateTest, ARestoreUsesTheSameDispatcherWithoutAnArchive) {
   EXPECT_LE(clock_.longestWindowSleep.load(), 100u);
 }
 
-TEST_F(DfuUpdateTest, ClosingTheWindowWhileTheStartWaitsForTheDeviceEndsIt) {
-  app::CUpdaterDlg& w = OpenOnUpdatePage();
-  PressUpdate(w, Image());
-  ASSERT_TRUE(w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_STEP));
-  window_.reset();
-  fw::Application::ProcessPendingMessages();
-  EXPECT_TRUE(headset_->DfuRequests().empty());
+TEST_F(DfuUpdateTest, ClosingTheWindowWhileTheStartWaitsEndsIt) {
+  for (const bool archived : {false, true}) {
+    SCOPED_TRACE(archived ? "waiting for the device" : "writing the archive");
+    TearDown();
+    SetUp();
+    app::CUpdaterDlg& w = OpenOnUpdatePage();
+    PressUpdate(w, Image());
+    if (archived) {
+      ASSERT_TRUE(AwaitArchive(w));
+      ASSERT_TRUE(w.m_dlgFirmwareUpdate.IsTimerArmed(firmware::TIMER_UPDATE_STEP));
+    }
+    window_.reset();
+    fw::Application::ProcessPendingMessages();
+    EXPECT_TRUE(headset_->DfuRequests().empty());
+  }
 }
 
 

@@ -178,23 +178,37 @@ TEST_F(HidUpdateTest, AnUpdateModeProductIsSwitchedAndOpenedAgainBeforeItsTransf
   EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x6010, 0));
 }
 
+// A product whose transfer starts at once, and one whose transfer follows a wait for its restart.
 TEST_F(HidUpdateTest, AFailedArchiveWaitsForTheUsersOkAndThenTransfers) {
-  app::CUpdaterDlg& w = OpenOnUpdatePage();
-  firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
-  std::filesystem::remove_all(ImageFolder());  // nowhere to write the archive
-  PressUpdate(w, Image());
-  ASSERT_TRUE(Eventually([&] { return page.m_job.m_nState == firmware::JOB_WAITING_USER; }));
-  page.FireTimer(firmware::TIMER_UPDATE_PROGRESS);
-  ASSERT_TRUE(page.m_job.m_pPopup);
-  EXPECT_EQ(page.m_job.m_pPopup->m_strText, text::GetBackupFailedText(0));
-  EXPECT_EQ(first_.Count(io::HID_CMD_BEGIN_SECTION), 0) << "nothing is sent before OK";
-  EXPECT_TRUE(page.IsTransferThreadRunning());
+  for (const int target : {0x4310, 0x6010}) {
+    SCOPED_TRACE(target);
+    TearDown();
+    SetUp();
+    app::CUpdaterDlg& w = OpenOnUpdatePage(target);
+    firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
+    std::filesystem::remove_all(ImageFolder());  // nowhere to write the archive
+    PressUpdate(w, Image(target == 0x4310 ? 0 : uint32_t(target), target == 0x4310));
+    RunStepWaits(w);
+    // The thread has set its flag; the window takes its time before it shows the job waiting.
+    ASSERT_TRUE(Eventually([&] { return w.m_bWaitForUserOk.load(); }));
+    EXPECT_NE(page.m_job.m_nState, firmware::JOB_WAITING_USER);
+    ASSERT_TRUE(Eventually([&] {
+      fw::Application::ProcessPendingMessages();
+      return page.m_job.m_nState == firmware::JOB_WAITING_USER;
+    }));
+    page.FireTimer(firmware::TIMER_UPDATE_PROGRESS);
+    ASSERT_TRUE(page.m_job.m_pPopup);
+    EXPECT_EQ(page.m_job.m_pPopup->m_strText, text::GetBackupFailedText(0));
+    EXPECT_FALSE(w.m_bStatusNormal) << "the backup failed, whatever came before";
+    EXPECT_EQ(first_.Count(io::HID_CMD_BEGIN_SECTION), 0) << "nothing is sent before OK";
+    EXPECT_TRUE(page.IsTransferThreadRunning());
 
-  page.m_job.m_pPopup->SendMessage(fw::WM_COMMAND, fw::MakeCommand(fw::IDOK, fw::BN_CLICKED), 0);
-  ASSERT_TRUE(RunJob(w));
-  EXPECT_EQ(first_.ChunkCounts(), (std::vector<uint16_t>{0x03FB, 0x03FB, 0x0001}));
-  EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x4310, 0));
-  EXPECT_EQ(recognition_->silentRuns, 1);
+    page.m_job.m_pPopup->SendMessage(fw::WM_COMMAND, fw::MakeCommand(fw::IDOK, fw::BN_CLICKED), 0);
+    ASSERT_TRUE(RunJob(w));
+    EXPECT_EQ(first_.ChunkCounts(), (std::vector<uint16_t>{0x03FB, 0x03FB, 0x0001}));
+    EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, target, 0));
+    EXPECT_EQ(recognition_->silentRuns, 1);
+  }
 }
 
 TEST_F(HidUpdateTest, ARestoreWritesNoArchiveAndDoesNotWait) {
@@ -225,6 +239,11 @@ TEST_F(HidUpdateTest, ADeviceThatIsNotTheRecognisedOneGetsNothing) {
     const char* what;
     std::function<void(app::CUpdaterDlg&)> fault;
     int target = 0x4310;
+    std::function<void()> afterPress = nullptr;
+  };
+  const auto unplug = [this] {
+    hid_.Remove(firstPath_);
+    hid_.Remove(secondPath_);
   };
   const Case cases[] = {
       {"another version on the first interface", [this](auto&) { first_.version[3] = 4; }},
@@ -253,11 +272,9 @@ TEST_F(HidUpdateTest, ADeviceThatIsNotTheRecognisedOneGetsNothing) {
          hid_.SetOpenFails(firstPath_, true);
          hid_.SetOpenFails(secondPath_, true);
        }},
-      {"no device of the product",
-       [this](auto&) {
-         hid_.Remove(firstPath_);
-         hid_.Remove(secondPath_);
-       }},
+      {"no device of the product", [&](auto&) { unplug(); }},
+      {"no device to send into its boot loader", [&](auto&) { unplug(); }, 0x6020},
+      {"not back after the restart into its update mode", [](auto&) {}, 0x6010, unplug},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -266,6 +283,7 @@ TEST_F(HidUpdateTest, ADeviceThatIsNotTheRecognisedOneGetsNothing) {
     app::CUpdaterDlg& w = OpenOnUpdatePage(c.target);
     c.fault(w);
     PressUpdate(w, Image());
+    if (c.afterPress) c.afterPress();
     EXPECT_FALSE(w.m_dlgFirmwareUpdate.IsTransferThreadRunning());
     ASSERT_TRUE(RunJob(w));
     EXPECT_EQ(w.GetStatusMessage(), Failure(3, c.target, text::GetNotRecognizedDeviceText(0)));
@@ -347,7 +365,7 @@ TEST_F(HidUpdateTest, ClosingTheWindowStopsAndJoinsTheThread) {
     app::CUpdaterDlg& w = OpenOnUpdatePage();
     std::filesystem::remove_all(ImageFolder());
     PressUpdate(w, Image());
-    ASSERT_TRUE(Eventually([&] { return w.m_dlgFirmwareUpdate.m_job.m_nState == firmware::JOB_WAITING_USER; }));
+    ASSERT_TRUE(Eventually([&] { return w.m_bWaitForUserOk.load(); }));
     window_.reset();
   }
   {

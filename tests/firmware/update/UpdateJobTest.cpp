@@ -256,6 +256,34 @@ TEST_F(UpdateJobTest, ADeviceThatDoesNotComeBackFailsOnTheTickPastItsLimit) {
   }
 }
 
+// A failed step and the device seen back can reach the window in either order; a job with a
+// failure is never shown as a success, even once the device is back and its progress at 100.
+TEST_F(UpdateJobTest, AFailureAroundTheDeviceComingBackIsNeverShownAsASuccess) {
+  for (const bool backFirst : {true, false}) {
+    SCOPED_TRACE(backFirst ? "the device back, then the failure" : "the failure, then the device back");
+    Running(0x4D21, 0x4D21);
+    usb_.Remove("1-2");
+    usb_.Attach("1-2", std::make_shared<sim::SimBlueCoreHeadset>());
+    Job().m_bFinished = false;
+    Job().m_nPercent = 95;
+    Page().SetTimer(firmware::TIMER_UPDATE_PROGRESS, 1000);
+    Report(Progress(dfu::kActivityImageTransferred));
+    Report(Progress(dfu::kActivityResetIssued));
+    ASSERT_TRUE(Page().IsTimerArmed(firmware::TIMER_DEVICE_BACK));
+    if (backFirst) {
+      Page().FireTimer(firmware::TIMER_DEVICE_BACK);
+      ASSERT_EQ(Job().m_nPercent, 100);
+    }
+    Report(Completion(dfu::kOperationManifest, dfu::kResultDeviceLost));
+    Page().FireTimer(firmware::TIMER_DEVICE_BACK);
+    Page().FireTimer(firmware::TIMER_UPDATE_PROGRESS);
+    EXPECT_FALSE(window_->m_bBusy);
+    EXPECT_EQ(window_->GetStatusMessage(), Failure(text::GetCannotUpdateFirmwareText));
+    EXPECT_FALSE(window_->m_bStatusNormal);
+    EXPECT_EQ(window_->m_nCurrentPage, 3) << "no recognition after a failure";
+  }
+}
+
 // The transfer thread's request for the device-back poll counts only for the job that still waits.
 TEST_F(UpdateJobTest, TheThreadsRequestForThePollArmsItOnlyForAJobWaitingForTheRestart) {
   struct Case {
