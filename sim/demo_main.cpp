@@ -27,11 +27,8 @@
 #include <system_error>
 #include <vector>
 
-#include "SimBlueCoreHeadset.h"
-#include "SimDfuImage.h"
+#include "DemoWorld.h"
 #include "SimHidBus.h"
-#include "SimUpdateServer.h"
-#include "SimUsbBus.h"
 #include "app/AboutDlg.h"
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
@@ -52,7 +49,6 @@
 #include "localization/LanguageNames.h"
 #include "localization/SafeFormat.h"
 #include "localization/SharedTexts.h"
-#include "pages/recognition/ProgramUpdateCheck.h"
 #include "platform/Paths.h"
 #include "platform/ProcessSignals.h"
 
@@ -76,18 +72,6 @@ fs::path DemoFolder(bool& temporary) {
   temporary = true;
   fs::create_directories(fs::path(pattern) / "IMG", error);
   return error ? fs::path() : fs::path(pattern);
-}
-
-sim::HeadsetProfile DemoHeadset() {
-  sim::HeadsetProfile profile;
-  profile.productId = 0x4D21;
-  profile.modelId = 0x4D21;
-  profile.firmwareVersion = {10, 0, 0, 0};
-  profile.lap = 0x2A51C3;
-  profile.uap = 0x5E;
-  profile.nap = 0x0017;
-  profile.name = "Corvale Headset";
-  return profile;
 }
 
 void Settle() {
@@ -218,17 +202,7 @@ bool ShootGrid(const fs::path& dir) {
 }
 
 
-// A DFU file as the server's body, with nothing else kept.
-std::string DfuFileBody(const sim::SimImageSpec& spec) {
-  const std::vector<uint8_t> file = sim::MakeDfuFile(spec);
-  return {file.begin(), file.end()};
-}
-
-// The firmware list the demo's server offers: one image for every voice prompt, newer than the
-// simulated headset's firmware (1.0; the simulator's image carries 1.1); and, for the pictures,
-// one image per voice-prompt language.
-constexpr const char* kDemoImageName = "VKT_TQG27N_v1.1.img";
-const std::string kDemoFirmwareList = std::string("VKT_TQG27N: v1.1 : ") + kDemoImageName + "\n";
+// For the pictures: one image per voice-prompt language.
 const std::string kDemoVariantList =
     "VKT_TQG27N: v1.1 : English : VKT_TQG27N_v1.1_en.img\nVKT_TQG27N: v1.1 : French : "
     "VKT_TQG27N_v1.1_fr.img\nVKT_TQG27N: v1.1 : Finnish : VKT_TQG27N_v1.1_fn.img\n";
@@ -246,7 +220,7 @@ bool ShootFirmwarePage(app::CUpdaterDlg& window, sim::SimUpdateServer& server, c
   offer.ShowWindow(true);
   ok = Shoot(offer, dir, tag + "-3-firmware-offer") && ok;
   offer.DestroyWindow();
-  server.Serve(firmware::kFirmwareListName, kDemoFirmwareList);
+  server.Serve(firmware::kFirmwareListName, sim::kDemoFirmwareList);
   return ok;
 }
 
@@ -290,9 +264,7 @@ bool ShootSettingsGrids(app::CUpdaterDlg& window, const fs::path& dir) {
   return ok;
 }
 
-// The earlier images the demo's server lists: the simulated headset's own firmware (1.0), which is
-// what an update of it archives; and, for the pictures, that version in two voice prompts.
-const std::string kDemoRevisionsList = "VKT_TQG27N: v1.0 : VKT_TQG27N_v1.0.img\n";
+// For the pictures: the archived version in two voice prompts.
 const std::string kDemoRevisionVariants =
     "VKT_TQG27N: v1.0 : English : VKT_TQG27N_v1.0_en.img\nVKT_TQG27N: v1.0 : French : VKT_TQG27N_v1.0_fr.img\n";
 
@@ -318,7 +290,7 @@ bool ShootRestorePage(app::CUpdaterDlg& window, sim::SimUpdateServer& server, co
   window.GoToPage(4);
   WaitUntilIdle(window);
   ok = Shoot(window, dir, tag + "-4-restore-variants") && ok;
-  server.Serve(firmware::kRevisionsListName, kDemoRevisionsList);
+  server.Serve(firmware::kRevisionsListName, sim::kDemoRevisionsList);
   return ok;
 }
 
@@ -442,27 +414,12 @@ int main(int argc, char** argv) {
   platform::Paths::Scoped usePaths(paths);
 
   sim::SimUsbBus usb;
-  auto headset = std::make_shared<sim::SimBlueCoreHeadset>(DemoHeadset());
-  // Busy for a moment after each block, as a real headset is, so that an update takes seconds.
-  headset->SetPollTimeout(20);
-  usb.Attach("1-2", headset);
+  const auto headset = sim::AttachDemoHeadset(usb);
   platform::UsbBus::Scoped useUsb(usb);
   sim::SimHidBus hid;
   platform::HidBus::Scoped useHid(hid);
   sim::SimUpdateServer server;
-  server.Serve(pages::kSoftwareListName,
-               std::string(pages::kProgramKey) + ": v1.0 : setup.exe\n" + std::string(pages::kProgramKey) + ":0\n");
-  server.Serve(firmware::kFirmwareListName, kDemoFirmwareList);
-  server.Serve(firmware::kRevisionsListName, kDemoRevisionsList);
-  // Tagged for the headset's model and carrying firmware 1.1, which the headset takes over.
-  sim::SimImageSpec spec;
-  spec.description = "VKT_TQG27N#4D21";
-  spec.version = {11, 0, 0, 0};
-  spec.imageBytes = 256 * 1024;
-  server.Serve(kDemoImageName, DfuFileBody(spec));
-  // The headset's own firmware, which RESTORE on page 4 puts back after an update.
-  spec.version = {10, 0, 0, 0};
-  server.Serve("VKT_TQG27N_v1.0.img", DfuFileBody(spec));
+  sim::ServeDemo(server);
   platform::Http::Scoped useServer(server);
 
   if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, server, argv[2]);
