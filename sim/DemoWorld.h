@@ -10,6 +10,7 @@
 
 #include "SimBlueCoreHeadset.h"
 #include "SimDfuImage.h"
+#include "SimHidBus.h"
 #include "SimUpdateServer.h"
 #include "SimUsbBus.h"
 #include "firmware/restore/DialogFirmwareRestore.h"
@@ -48,7 +49,7 @@ inline std::shared_ptr<SimBlueCoreHeadset> AttachDemoHeadset(SimUsbBus& usb) {
   return headset;
 }
 
-inline void ServeDemo(SimUpdateServer& server) {
+inline void ServeDemoLists(SimUpdateServer& server) {
   const std::string program(pages::kProgramKey);
   server.Serve(pages::kSoftwareListName, program + ": v1.0 : setup.exe\n" + program + ":0\n");
   server.Serve(firmware::kFirmwareListName, kDemoFirmwareList);
@@ -58,5 +59,23 @@ inline void ServeDemo(SimUpdateServer& server) {
     server.Serve(name, std::string(image.begin(), image.end()));
   }
 }
+
+// The demo's buses (no vendor HID devices) and server, installed for the object's lifetime.
+class DemoWorld {
+ public:
+  DemoWorld() { ServeDemoLists(server); }
+  DemoWorld(const DemoWorld&) = delete;
+  DemoWorld& operator=(const DemoWorld&) = delete;
+
+  SimUsbBus usb;
+  const std::shared_ptr<SimBlueCoreHeadset> headset = AttachDemoHeadset(usb);
+  SimHidBus hid;
+  SimUpdateServer server;
+
+ private:
+  platform::UsbBus::Scoped useUsb_{usb};
+  platform::HidBus::Scoped useHid_{hid};
+  platform::Http::Scoped useServer_{server};
+};
 
 }  // namespace sim

@@ -28,7 +28,6 @@
 #include <vector>
 
 #include "DemoWorld.h"
-#include "SimHidBus.h"
 #include "app/AboutDlg.h"
 #include "app/UpdaterApp.h"
 #include "app/UpdaterDlg.h"
@@ -413,16 +412,9 @@ int main(int argc, char** argv) {
   platform::FixedPaths paths(folder.string());
   platform::Paths::Scoped usePaths(paths);
 
-  sim::SimUsbBus usb;
-  const auto headset = sim::AttachDemoHeadset(usb);
-  platform::UsbBus::Scoped useUsb(usb);
-  sim::SimHidBus hid;
-  platform::HidBus::Scoped useHid(hid);
-  sim::SimUpdateServer server;
-  sim::ServeDemo(server);
-  platform::Http::Scoped useServer(server);
+  sim::DemoWorld world;
 
-  if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, server, argv[2]);
+  if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, world.server, argv[2]);
   if (argc >= 2 && std::string(argv[1]) == "--first-page") {
     fw::Application application(argc, argv);
     FirstPageThenClose window;

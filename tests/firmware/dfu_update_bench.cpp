@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchProgramFolder.h"
 #include "SimBlueCoreHeadset.h"
 #include "SimDfuImage.h"
 #include "SimHidBus.h"
@@ -49,12 +50,9 @@ class QuietRecognition : public pages::CDialogDeviceRecognition {
 
 void BM_DfuUpdate1MiB(benchmark::State& state) {
   Toolkit();
-  std::string pattern = (fs::temp_directory_path() / "corvale-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) return state.SkipWithError("no scratch folder");
-  const fs::path folder = pattern;
-  fs::create_directories(folder / "IMG");
-  platform::FixedPaths paths(folder.string());
-  platform::Paths::Scoped usePaths(paths);
+  const benchtest::ProgramFolder programFolder;
+  if (programFolder.Path().empty()) return state.SkipWithError("no scratch folder");
+  const fs::path& folder = programFolder.Path();
   platform::ManualClock clock;
   platform::Clock::Scoped useClock(clock);
   sim::SimUsbBus usb;
@@ -119,8 +117,6 @@ void BM_DfuUpdate1MiB(benchmark::State& state) {
     w.DestroyWindow();
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(spec.imageBytes));
-  std::error_code ignored;
-  fs::remove_all(folder, ignored);
 }
 BENCHMARK(BM_DfuUpdate1MiB)->Unit(benchmark::kMillisecond);
 

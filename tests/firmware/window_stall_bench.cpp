@@ -9,25 +9,22 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "BenchProgramFolder.h"
 #include "DemoWorld.h"
-#include "SimHidBus.h"
 #include "app/MainWindowIds.h"
 #include "app/UpdaterDlg.h"
 #include "device/ProductTraits.h"
 #include "device/PsKeys.h"
 #include "framework/Application.h"
 #include "framework/TestSeams.h"
-#include "platform/Paths.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr unsigned kProbeTimer = 9100;
@@ -157,27 +154,16 @@ void BM_WindowStallsDuringTheDemosUpdateAndRestore(benchmark::State& state) {
   // window made.
   fw::Application toolkit(argc, argv);
 
-  std::string pattern = (fs::temp_directory_path() / "corvale-stall-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) return state.SkipWithError("no scratch folder");
-  const fs::path folder = pattern;
-  fs::create_directories(folder / "IMG");
-  platform::FixedPaths paths(folder.string());
-  platform::Paths::Scoped usePaths(paths);
-  sim::SimUsbBus usb;
-  platform::UsbBus::Scoped useUsb(usb);
-  sim::SimHidBus hid;
-  platform::HidBus::Scoped useHid(hid);
-  sim::SimUpdateServer server;
-  sim::ServeDemo(server);
-  platform::Http::Scoped useServer(server);
-  const std::string image = (folder / "update.img").string();
+  const benchtest::ProgramFolder folder;
+  if (folder.Path().empty()) return state.SkipWithError("no scratch folder");
+  const sim::DemoWorld world;
+  const std::string image = (folder.Path() / "update.img").string();
   sim::WriteFile(image, sim::DemoImage(11));
 
   double idle = 0, update = 0, restore = 0;
   for (auto _ : state) {
-    usb.Remove("1-2");
-    const auto headset = sim::AttachDemoHeadset(usb);
-    DemoRun run(*headset, image);
+    // Each run ends as it starts, with the headset's own firmware restored.
+    DemoRun run(*world.headset, image);
     toolkit.Run(run);
     if (run.failure) return state.SkipWithError(run.failure);
     idle = run.idle;
@@ -187,8 +173,6 @@ void BM_WindowStallsDuringTheDemosUpdateAndRestore(benchmark::State& state) {
   state.counters["idle"] = idle;
   state.counters["update"] = update;
   state.counters["restore"] = restore;
-  std::error_code ignored;
-  fs::remove_all(folder, ignored);
 }
 // One run takes about half a minute of real time: the headset and the waits between steps are the
 // demo's.
