@@ -59,6 +59,11 @@ bool WriteSettingsArchiveFile(int target, const device::CDeviceSettings& record,
   return io::WriteFileAtomically(folder + name, FormatSettingsArchive(record, now));
 }
 
+// Joins the workers whose bodies have returned; never waits for one that still runs.
+void JoinEnded(std::vector<std::unique_ptr<io::Worker>>& workers) {
+  std::erase_if(workers, [](const std::unique_ptr<io::Worker>& w) { return !w->IsRunning(); });
+}
+
 std::array<int, 4> FirstFour(const std::array<int, 5>& version) {
   return {version[0], version[1], version[2], version[3]};
 }
@@ -123,21 +128,19 @@ void CDialogFirmwareUpdate::ArchiveThen(std::function<void(bool written)> then) 
     if (m_bArchiveWritten) MainWindow()->m_deviceSettings.m_timeArchived = now;
     then(m_bArchiveWritten);
   };
-  std::erase_if(m_archiveWrites, [](const std::unique_ptr<io::Worker>& w) { return !w->IsRunning(); });
-  auto worker = std::make_unique<io::Worker>();
+  JoinEnded(m_archiveWrites);
   // The flush to disk takes a while: the window paints meanwhile, and its job waits for the word.
-  const bool started = worker->Start([this, step, now, target = main->m_nDeviceTarget,
-                                      record = main->m_deviceSettings](std::stop_token) {
+  m_archiveWrites.push_back(std::make_unique<io::Worker>());
+  m_archiveWrites.back()->Start([this, step, now, target = main->m_nDeviceTarget,
+                                 record = main->m_deviceSettings](std::stop_token) {
     const bool written = WriteSettingsArchiveFile(target, record, now);
     PostMessage(WM_ARCHIVE_WRITTEN, written ? 1 : 0, step);
   });
-  m_archiveWrites.push_back(std::move(worker));
-  if (!started) OnArchiveWritten(false, step);
 }
 
 void CDialogFirmwareUpdate::OnArchiveWritten(bool written, intptr_t step) {
   // A dropped write is joined once it has ended; only its word still comes.
-  std::erase_if(m_archiveWrites, [](const std::unique_ptr<io::Worker>& w) { return !w->IsRunning(); });
+  JoinEnded(m_archiveWrites);
   if (step != m_nStep || !m_pendingStep) return;
   m_bArchiveWritten = written;
   std::exchange(m_pendingStep, nullptr)();
