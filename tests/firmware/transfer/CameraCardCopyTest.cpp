@@ -295,6 +295,10 @@ TEST(CameraCardCopy, FailuresTellWhereAndLeaveNoFirmwareFileBehind) {
        headline + "Cannot get status [2][0]. Try again."},
       {"the card gives back other bytes", [](CameraRig& c) { c.drives.SetCardFaults({.altersBytes = true}); },
        headline + "Cannot get status [2][10]. Try again."},
+      // The file may be whole: the camera may still take it, so it stays.
+      {"the copy cannot be opened to read it back",
+       [](CameraRig& c) { c.drives.SetCardFaults({.openToReadFails = true}); },
+       headline + "Cannot get status [2][9]. Try again.", true},
       {"the camera does not take its card back",
        [](CameraRig& c) { c.camera.hid.refuseAt[io::HID_CMD_STORAGE_MODE_OFF] = 1; },
        headline + "Cannot get status [0][0]. Try again."},
