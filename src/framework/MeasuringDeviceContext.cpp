@@ -92,7 +92,7 @@ Size MeasuringDeviceContext::GetTextExtent(const std::string& text) {
 }
 
 // The screen strokes an outline along the middle of a pen's width inside the rectangle (see
-// QtDeviceContext), so the inside begins a whole pen's width in, its corners that much tighter.
+// QtDeviceContext), so the inside begins a whole pen's width in, rounded corners that much tighter.
 void MeasuringDeviceContext::Rectangle(const Rect& r) {
   if (CurrentPen().style != PenStyle::Null) {
     const int width = std::max(1, CurrentPen().width);
