@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSocketNotifier>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,9 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "framework/Messages.h"
+#include "framework/detail/Host.h"
+#include "platform/ProcessSignals.h"
 
 namespace fw {
 
@@ -50,6 +54,14 @@ std::string CannotOpenLine(const char* argv0) {
   return program + ": cannot open the display (" + chosen + ")\n";
 }
 
+void CloseOnRequest(Dialog& mainWindow) {
+  if (!platform::TakeCloseRequest() || !mainWindow.IsCreated() || mainWindow.HasEnded()) return;
+  // The desktop's close does not reach a window under an open dialog either.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal && modal != detail::WidgetOf(&mainWindow)) return;
+  mainWindow.SendMessage(WM_CLOSE, 0, 0);
+}
+
 }  // namespace
 
 struct Application::Impl {
@@ -84,7 +96,15 @@ bool Application::HasDisplay(int argc, char** argv) {
   return false;
 }
 
-int Application::Run(Dialog& mainWindow) { return mainWindow.DoModal(nullptr); }
+int Application::Run(Dialog& mainWindow) {
+  std::unique_ptr<QSocketNotifier> closeRequests;
+  if (const int fd = platform::CloseRequestFd(); fd >= 0) {
+    closeRequests = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(closeRequests.get(), &QSocketNotifier::activated,
+                     [&mainWindow] { CloseOnRequest(mainWindow); });
+  }
+  return mainWindow.DoModal(nullptr);
+}
 
 void Application::ProcessPendingMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

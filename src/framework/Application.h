@@ -21,7 +21,9 @@ class Application {
   // would abort; the program says so in one line instead.
   static bool HasDisplay(int argc, char** argv);
 
-  // Runs `mainWindow` modally as the program's window; returns its result.
+  // Runs `mainWindow` modally as the program's window; returns its result. While it runs, a close
+  // asked for by a signal (platform::TakeCloseSignalsAsRequests) reaches it as the desktop's close
+  // does, and like that one not while another dialog is open over it.
   int Run(Dialog& mainWindow);
 
   // Runs queued messages, timers and paints that are due, without waiting (tests, pumps).
