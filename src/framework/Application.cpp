@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "framework/Dialog.h"
 #include "framework/Messages.h"
 #include "framework/detail/Host.h"
+#include "platform/Clock.h"
 #include "platform/ProcessSignals.h"
 
 namespace fw {
@@ -27,6 +29,9 @@ struct HeldMessage {
   int line;
   QString text;
 };
+// How long a wait hands the processor back between passes over the message queue.
+constexpr uint32_t kAnswerEveryMs = 10;
+
 std::vector<HeldMessage> g_held;
 std::string g_cannotOpen;
 
@@ -113,6 +118,19 @@ void Application::ProcessMessagesFor(int ms) {
   timer.start();
   while (timer.elapsed() < ms) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(ms - timer.elapsed()));
+  }
+}
+
+void Application::WaitAnswering(uint32_t ms, bool holdTimers) {
+  QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
+  // Despite its name the flag holds timers back on every Unix event dispatcher.
+  if (holdTimers) flags |= QEventLoop::X11ExcludeTimers;
+  platform::Clock& clock = platform::Clock::Get();
+  const uint32_t start = clock.TickCount();
+  // Unsigned difference: correct across the tick counter's wrap.
+  for (uint32_t waited = 0; waited < ms; waited = clock.TickCount() - start) {
+    QCoreApplication::processEvents(flags);
+    clock.SleepMs(std::min(kAnswerEveryMs, ms - waited));
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's application object: creates the toolkit application (or uses the one a test made)
 // and runs the main dialog modally.
+#include <cstdint>
 #include <memory>
 
 namespace fw {
@@ -30,6 +31,11 @@ class Application {
   static void ProcessPendingMessages();
   // Runs messages for `ms` milliseconds of real time.
   static void ProcessMessagesFor(int ms);
+  // Waits `ms` milliseconds of the platform clock on the window's thread while the windows go on
+  // painting and answering input and posted messages. With `holdTimers` no timer ticks until the
+  // wait is over, as during a sleep: for a caller in the middle of work that its windows' timers
+  // must not step into.
+  static void WaitAnswering(uint32_t ms, bool holdTimers);
 
  private:
   struct Impl;

@@ -3,19 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
+#include <chrono>
 #include <csignal>
 #include <functional>
+#include <thread>
 
 #include "TestDialogs.h"
 #include "framework/TestSeams.h"
+#include "platform/Clock.h"
 #include "platform/ProcessSignals.h"
 
 namespace {
 
+constexpr unsigned WM_TEST = fw::WM_USER + 9;
+
 class Sink : public fwtest::RecordingDialog {
  public:
+  std::function<void()> onMessage;
+  int messages = 0;
+  int ticks = 0;
   bool refuseClose = false;
 
+  intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override {
+    if (msg != WM_TEST) return Dialog::OnMessage(msg, wParam, lParam);
+    ++messages;
+    if (onMessage) onMessage();
+    return 0;
+  }
+  void OnTimer(unsigned id) override {
+    KillTimer(id);
+    ++ticks;
+  }
   void OnClose() override {
     if (refuseClose) {
       events.push_back("OnClose refused");
@@ -24,6 +42,24 @@ class Sink : public fwtest::RecordingDialog {
     }
   }
 };
+
+TEST(WaitAnswering, WaitsOnTheClockRunningPostedMessagesAndHoldsTimersWhenAsked) {
+  platform::ManualClock clock;
+  platform::Clock::Scoped useClock(clock);
+  for (const bool hold : {true, false}) {
+    Sink sink;
+    ASSERT_TRUE(sink.Create(nullptr));
+    sink.SetTimer(5, 1);
+    // Handled during the wait; afterwards the timer is certainly due.
+    sink.onMessage = [] { std::this_thread::sleep_for(std::chrono::milliseconds(5)); };
+    sink.PostMessage(WM_TEST, 0, 0);
+    const uint32_t before = clock.TickCount();
+    fw::Application::WaitAnswering(1005, hold);
+    EXPECT_EQ(clock.TickCount() - before, 1005u);
+    EXPECT_EQ(sink.messages, 1) << hold;
+    EXPECT_EQ(sink.ticks, hold ? 0 : 1) << hold;
+  }
+}
 
 // Runs `window` as the program's window with close signals taken; `whileShown` runs inside.
 int RunWithCloseSignals(fw::Dialog& window, std::function<void()> whileShown) {
