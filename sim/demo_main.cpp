@@ -65,7 +65,7 @@ namespace fs = std::filesystem;
 fs::path DemoFolder(bool& temporary) {
   temporary = false;
   std::error_code error;
-  if (const char* home = std::getenv("HOME"); home && *home) {
+  if (const std::string home = platform::Paths::HomeFolder(); !home.empty()) {
     const fs::path folder = fs::path(home) / ".local" / "share" / "corvale-manager-demo";
     fs::create_directories(folder / "IMG", error);
     if (!error) return folder;
