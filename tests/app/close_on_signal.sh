@@ -40,7 +40,7 @@ status=$?
 [ $status -eq 0 ] || { echo "with a home folder: ended with status $status"; exit 1; }
 [ -s "$settings" ] || { echo "with a home folder: no settings file saved"; exit 1; }
 
-terminate "" "$work/tmp/corvale-manager-demo-*"
+terminate "$work/no-such-folder" "$work/tmp/corvale-manager-demo-*"
 status=$?
 [ $status -eq 0 ] || { echo "without a home folder: ended with status $status"; exit 1; }
 left=$(ls -A "$work/tmp")
