@@ -391,6 +391,7 @@ class FirstPageThenClose : public app::CUpdaterDlg {
 
 int main(int argc, char** argv) {
   platform::IgnoreFileSizeLimitSignal();
+  platform::TakeCloseSignalsAsRequests();
   if (!fw::Application::HasDisplay(argc, argv)) {
     std::cerr << "corvale-manager-demo: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;
