@@ -168,6 +168,9 @@ TEST_F(ServerWaitsTest, EveryWaitForTheServerEndsIdleAndClosableByEveryRouteOfLe
         EXPECT_TRUE(w.HasEnded());
       } else {
         EXPECT_EQ(w.m_nCurrentPage, route.pageAfter ? route.pageAfter : wait.page);
+        if (route.pageAfter) {
+          EXPECT_TRUE(w.PageWindow(wait.page)->ArmedTimers().empty()) << "nothing of the wait goes on";
+        }
         Settle();
         EXPECT_FALSE(w.m_bBusy);
         EXPECT_TRUE(w.m_btnClose.IsWindowEnabled());
