@@ -1,6 +1,7 @@
-// Every wait for the update server (page 1's list and installer, page 3's list and image, page 4's
-// list and image, each before its timer's tick too) against every way of leaving it: the window
-// closes at once, or ends idle wherever the route took it, and closes then.
+// Every wait for the update server (page 1's list and installer, page 3's list (on entry and after a
+// change of language) and image, page 4's list and image, each before its timer's tick too) against
+// every way of leaving it: the window closes at once, or ends idle wherever the route took it, and
+// closes then.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogLanguageManager.h"
 #include "app/MainWindowFixture.h"
 #include "firmware/formats/SettingsArchive.h"
 #include "firmware/restore/DialogFirmwareRestore.h"
@@ -29,7 +31,6 @@ class ServerWaitsTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    server_.Serve(firmware::kFirmwareListName, "VKT_TQG27N: v10.0 : one.img\n");
     server_.Serve(kImage, "IMAGE-BYTES");
     server_.Serve(firmware::kRevisionsListName, "VKT_TQG27N: v1.0 : old.img\n");
     server_.Serve(kRestoreImage, "OLD-IMAGE");
@@ -119,6 +120,16 @@ TEST_F(ServerWaitsTest, EveryWaitForTheServerEndsIdleAndClosableByEveryRouteOfLe
          Hold(kInstaller, [this] { window_->m_dlgDeviceSelection.FireTimer(pages::TIMER_UPDATE_CHECK); });
        }},
       {"page 3's list before its tick", 3, [this] { OnUpdatePage(); }},
+      {"page 3's list again after a change of language, before its tick", 3, [this] {
+         server_.Serve(firmware::kFirmwareListName,
+                       "VKT_TQG27N: v10.0 : English : en.img\nVKT_TQG27N: v10.0 : Dutch : nl.img\n");
+         app::CUpdaterDlg& w = OnUpdatePage();
+         ReadList(w.m_dlgFirmwareUpdate, firmware::TIMER_FIRMWARE_LIST);
+         app::CDialogLanguageManager dutch;
+         dutch.m_nLanguage = 7;
+         dutch.m_bApplyToFirmwareLanguage = true;
+         w.ApplyLanguageChoice(dutch);
+       }},
       {"page 3's list", 3, [this] {
          app::CUpdaterDlg& w = OnUpdatePage();
          Hold(firmware::kFirmwareListName, [&] { w.m_dlgFirmwareUpdate.FireTimer(firmware::TIMER_FIRMWARE_LIST); });
@@ -160,6 +171,7 @@ TEST_F(ServerWaitsTest, EveryWaitForTheServerEndsIdleAndClosableByEveryRouteOfLe
     for (const Route& route : routes) {
       SCOPED_TRACE(std::string(wait.name) + ", " + route.name);
       server_.Serve(pages::kSoftwareListName, SoftwareList("v1.0", 0, "setup.exe"));
+      server_.Serve(firmware::kFirmwareListName, "VKT_TQG27N: v10.0 : one.img\n");
       wait.start();
       app::CUpdaterDlg& w = *window_;
       ASSERT_TRUE(w.m_bBusy);
@@ -182,6 +194,7 @@ TEST_F(ServerWaitsTest, EveryWaitForTheServerEndsIdleAndClosableByEveryRouteOfLe
       for (const char* name : kHeld) server_.Release(name);
       fw::Application::ProcessPendingMessages();
       EXPECT_EQ(script_.Unanswered(), 0);
+      firmware::g_bOfferNewerFirmware = true;
       std::remove(SettingsPath().c_str());
     }
   }
