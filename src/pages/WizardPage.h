@@ -37,7 +37,7 @@ class CWizardPage : public fw::Dialog {
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
   intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
 
-  // Drops what the page waits for from the update server and gives back the busy state that took;
+  // Drops what the page waits for from the update server and gives back the busy state it took;
   // the main window calls it when the page is left or entered again and when the window closes.
   virtual void DropServerWait() { m_serverFetch.Cancel(); }
 
