@@ -459,10 +459,11 @@ int main(int argc, char** argv) {
   spec.description = "VKT_TQG27N#4D21";
   spec.version = {11, 0, 0, 0};
   spec.imageBytes = 256 * 1024;
-  server.Serve(kDemoImageName, DfuFileBody(spec));
+  // Made when asked for: they are not part of what the program holds at start-up.
+  server.Serve(kDemoImageName, [spec] { return DfuFileBody(spec); });
   // The headset's own firmware, which RESTORE on page 4 puts back after an update.
   spec.version = {10, 0, 0, 0};
-  server.Serve("VKT_TQG27N_v1.0.img", DfuFileBody(spec));
+  server.Serve("VKT_TQG27N_v1.0.img", [spec] { return DfuFileBody(spec); });
   platform::Http::Scoped useServer(server);
 
   if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, server, argv[2]);
