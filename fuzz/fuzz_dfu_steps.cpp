@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "FuzzFolder.h"
 #include "FuzzedUsbDevice.h"
 #include "SimDfuImage.h"
 #include "SimUsbBus.h"
@@ -19,7 +19,7 @@ namespace {
 
 const std::string& ImagePath() {
   static const std::string path = [] {
-    const std::string p = "/tmp/corvale-fuzz-dfu-steps-" + std::to_string(getpid()) + ".dfu";
+    const std::string p = FuzzFolder() + "/image.dfu";
     sim::SimImageSpec spec;
     spec.imageBytes = 3000;  // three blocks
     sim::WriteFile(p, sim::MakeDfuFile(spec));

@@ -1,14 +1,13 @@
 // The download's handling of what a server sends (status, announced length, the body in blocks of
 // any size), in memory and into a file: a body is taken only whole, within its bounds, and a
 // failure leaves the caller's data as it was.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "FuzzFolder.h"
 #include "io/AtomicFile.h"
 #include "io/Download.h"
 #include "platform/Http.h"
@@ -57,9 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (got < 0 ? memory != "before" : static_cast<size_t>(got) != memory.size()) __builtin_trap();
   if (memory.size() > io::kMaxMemoryDownload) __builtin_trap();
 
-  // In memory where the system offers it: every committed file is flushed to disk.
-  static const std::string path = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
-                                  std::string("/corvale-fuzz-download-") + std::to_string(getpid());
+  static const std::string path = FuzzFolder() + "/download";
   if (!io::WriteFileAtomically(path, "before")) return 0;
   io::DownloadProgress progress;
   const int written = io::DownloadUrl("https://server/file", nullptr, &path, &progress);

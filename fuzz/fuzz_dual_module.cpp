@@ -2,8 +2,6 @@
 // language mark read from a fuzzed file name: whatever they answer, the run ends either failed and
 // finished or waiting for the restart with the device-back timer asked for once, and the language
 // is a device code.
-#include <unistd.h>
-
 #include <array>
 #include <atomic>
 #include <cstddef>
@@ -14,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzFolder.h"
 #include "FuzzedHidDevice.h"
 #include "SimFirmwareImage.h"
 #include "firmware/transfer/UpdateThreadHidDualModule.h"
@@ -58,8 +57,7 @@ class FuzzedHidBus : public platform::HidBus {
 const std::string& ImagePath(size_t kind) {
   static const std::array<std::string, 4> paths = [] {
     std::array<std::string, 4> made;
-    const auto dir = std::filesystem::temp_directory_path() / ("corvale-fuzz-dual-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const std::filesystem::path dir = FuzzFolder();
     const size_t moduleBytes[] = {0, 58, 130, 700};
     for (size_t i = 0; i < made.size(); ++i) {
       sim::SimContainerSpec spec;

@@ -65,7 +65,7 @@ namespace fs = std::filesystem;
 fs::path DemoFolder(bool& temporary) {
   temporary = false;
   std::error_code error;
-  if (const char* home = std::getenv("HOME"); home && *home) {
+  if (const std::string home = platform::Paths::HomeFolder(); !home.empty()) {
     const fs::path folder = fs::path(home) / ".local" / "share" / "corvale-manager-demo";
     fs::create_directories(folder / "IMG", error);
     if (!error) return folder;
@@ -420,6 +420,7 @@ class FirstPageThenClose : public app::CUpdaterDlg {
 
 int main(int argc, char** argv) {
   platform::IgnoreFileSizeLimitSignal();
+  platform::TakeCloseSignalsAsRequests();
   if (!fw::Application::HasDisplay(argc, argv)) {
     std::cerr << "corvale-manager-demo: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;

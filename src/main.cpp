@@ -6,6 +6,7 @@
 
 int main(int argc, char** argv) {
   platform::IgnoreFileSizeLimitSignal();
+  platform::TakeCloseSignalsAsRequests();
   if (!fw::Application::HasDisplay(argc, argv)) {
     std::cerr << "corvale-manager: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;

@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 
+#include <cerrno>
 #include <climits>
 
 #include "io/AtomicFile.h"
@@ -96,8 +97,17 @@ SettingsFileLoad LoadSettingsFile(const std::string& imageFolder, ManagerPrefere
   return SettingsFileLoad::kRead;
 }
 
-bool SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs) {
-  return io::WriteFileAtomically(FilePath(imageFolder), FormatSettingsText(prefs));
+SettingsFileSave SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs) {
+  const std::string path = FilePath(imageFolder);
+  const std::string text = FormatSettingsText(prefs);
+  io::AtomicFileWriter writer(path);
+  if (writer.Open()) {
+    return writer.Write(text.data(), text.size()) && writer.Commit() ? SettingsFileSave::kReplaced
+                                                                     : SettingsFileSave::kFailed;
+  }
+  // Only a refusal of the folder: on a full disk, say, overwriting would lose the old file too.
+  if (writer.OpenError() != EACCES && writer.OpenError() != EPERM) return SettingsFileSave::kFailed;
+  return io::WriteFileInPlace(path, text) ? SettingsFileSave::kWrittenInPlace : SettingsFileSave::kFailed;
 }
 
 }  // namespace app

@@ -30,8 +30,15 @@ enum class SettingsFileLoad {
 
 // Reads the file over `prefs`; unless it was read, `prefs` stays as it was.
 SettingsFileLoad LoadSettingsFile(const std::string& imageFolder, ManagerPreferences& prefs);
-// Replaces the file atomically; false when it cannot be written.
-bool SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs);
+enum class SettingsFileSave {
+  kReplaced,
+  kWrittenInPlace,  // the folder refuses new files, so the file was overwritten, not replaced atomically
+  kFailed,
+};
+
+// Replaces the file atomically, or, where the folder refuses the temporary file but the file may be
+// written, writes it in place: the choices of a run are kept also with a read-only folder.
+SettingsFileSave SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs);
 
 // Decimal as the C run time's integer reader takes it: blanks, a sign, digits up to the first
 // non-digit, 0 when there are none; clamped to the int range instead of overflowing.

@@ -66,8 +66,18 @@ bool CUpdaterDlg::SaveSettingsFile() {
     // This run started from the start values; writing them would lose what the file holds.
     std::cerr << "corvale-manager: the settings file in " << folder
               << " could not be read, so it is kept as it is and this run's settings are not saved\n";
-  } else if (!app::SaveSettingsFile(folder, prefs)) {
-    std::cerr << "corvale-manager: cannot write the settings file in " << folder << '\n';
+  } else {
+    switch (app::SaveSettingsFile(folder, prefs)) {
+      case SettingsFileSave::kReplaced:
+        break;
+      case SettingsFileSave::kWrittenInPlace:
+        std::cerr << "corvale-manager: " << folder
+                  << " refuses new files, so the settings file in it was overwritten, not replaced atomically\n";
+        break;
+      case SettingsFileSave::kFailed:
+        std::cerr << "corvale-manager: cannot write the settings file in " << folder << '\n';
+        break;
+    }
   }
   return true;
 }

@@ -7,7 +7,6 @@
 #include "framework/Application.h"
 #include "framework/Button.h"
 #include "framework/Static.h"
-#include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "resources/DialogTemplates.h"
 
@@ -29,9 +28,6 @@ constexpr int kButtonsFromBottom = 44;
 constexpr int kOkFromRight = 135;
 constexpr int kCancelFromRight = 251;
 constexpr int kThirdFromRight = 366;
-
-// How long the wait hands the processor back between passes over the message queue.
-constexpr uint32_t kPumpPauseMs = 10;
 
 constexpr const char* kReleaseNotesAddress =
     "https://help.corvale.example/zovozezevozovazizeriv/"
@@ -132,7 +128,7 @@ void CDialogMessageBox::WaitWithOkDisabled(uint32_t ms) {
   fw::Window* ok = GetDlgItem(fw::IDOK);
   if (ok) ok->EnableWindow(false);
   waiting_ = true;
-  PumpMessagesFor(ms);
+  fw::Application::WaitAnswering(ms, false);
   waiting_ = false;
   if (ok) ok->EnableWindow(true);
 }
@@ -170,16 +166,6 @@ bool CDialogMessageBox::OnSetCursor(fw::Window& over) {
     return true;
   }
   return fw::Dialog::OnSetCursor(over);
-}
-
-void CDialogMessageBox::PumpMessagesFor(uint32_t ms) {
-  platform::Clock& clock = platform::Clock::Get();
-  const uint32_t start = clock.TickCount();
-  // Unsigned difference: correct across the tick counter's wrap.
-  while (clock.TickCount() - start < ms) {
-    fw::Application::ProcessPendingMessages();
-    clock.SleepMs(kPumpPauseMs);
-  }
 }
 
 }  // namespace controls

@@ -36,9 +36,6 @@ class CDialogMessageBox : public fw::Dialog {
   // Modeless use, as a child of nothing: a pop-up owned by the parent given at construction.
   bool Create();
 
-  // Runs the UI's messages for `ms` milliseconds of the injected clock.
-  static void PumpMessagesFor(uint32_t ms);
-
   // What the box's owner does when OK is pressed, before the box closes.
   using OkHook = std::function<void(CDialogMessageBox&)>;
   void SetOkHook(OkHook hook) { okHook_ = std::move(hook); }

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSocketNotifier>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +12,10 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "framework/Messages.h"
+#include "framework/detail/Host.h"
+#include "platform/Clock.h"
+#include "platform/ProcessSignals.h"
 
 namespace fw {
 
@@ -23,6 +29,9 @@ struct HeldMessage {
   int line;
   QString text;
 };
+// How long a wait hands the processor back between passes over the message queue.
+constexpr uint32_t kAnswerEveryMs = 10;
+
 std::vector<HeldMessage> g_held;
 std::string g_cannotOpen;
 
@@ -48,6 +57,14 @@ std::string CannotOpenLine(const char* argv0) {
   }
   if (chosen.empty()) chosen = "neither DISPLAY nor WAYLAND_DISPLAY is set";
   return program + ": cannot open the display (" + chosen + ")\n";
+}
+
+void CloseOnRequest(Dialog& mainWindow) {
+  if (!platform::TakeCloseRequest() || !mainWindow.IsCreated() || mainWindow.HasEnded()) return;
+  // The desktop's close does not reach a window under an open dialog either.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal && modal != detail::WidgetOf(&mainWindow)) return;
+  mainWindow.SendMessage(WM_CLOSE, 0, 0);
 }
 
 }  // namespace
@@ -84,7 +101,15 @@ bool Application::HasDisplay(int argc, char** argv) {
   return false;
 }
 
-int Application::Run(Dialog& mainWindow) { return mainWindow.DoModal(nullptr); }
+int Application::Run(Dialog& mainWindow) {
+  std::unique_ptr<QSocketNotifier> closeRequests;
+  if (const int fd = platform::CloseRequestFd(); fd >= 0) {
+    closeRequests = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(closeRequests.get(), &QSocketNotifier::activated,
+                     [&mainWindow] { CloseOnRequest(mainWindow); });
+  }
+  return mainWindow.DoModal(nullptr);
+}
 
 void Application::ProcessPendingMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
@@ -93,6 +118,19 @@ void Application::ProcessMessagesFor(int ms) {
   timer.start();
   while (timer.elapsed() < ms) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(ms - timer.elapsed()));
+  }
+}
+
+void Application::WaitAnswering(uint32_t ms, bool holdTimers) {
+  QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents;
+  // Despite its name the flag holds timers back on every Unix event dispatcher.
+  if (holdTimers) flags |= QEventLoop::X11ExcludeTimers;
+  platform::Clock& clock = platform::Clock::Get();
+  const uint32_t start = clock.TickCount();
+  // Unsigned difference: correct across the tick counter's wrap.
+  for (uint32_t waited = 0; waited < ms; waited = clock.TickCount() - start) {
+    QCoreApplication::processEvents(flags);
+    clock.SleepMs(std::min(kAnswerEveryMs, ms - waited));
   }
 }
 

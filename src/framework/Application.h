@@ -1,6 +1,7 @@
 #pragma once
 // The program's application object: creates the toolkit application (or uses the one a test made)
 // and runs the main dialog modally.
+#include <cstdint>
 #include <memory>
 
 namespace fw {
@@ -21,13 +22,20 @@ class Application {
   // would abort; the program says so in one line instead.
   static bool HasDisplay(int argc, char** argv);
 
-  // Runs `mainWindow` modally as the program's window; returns its result.
+  // Runs `mainWindow` modally as the program's window; returns its result. While it runs, a close
+  // asked for by a signal (platform::TakeCloseSignalsAsRequests) reaches it as the desktop's close
+  // does, and like that one not while another dialog is open over it.
   int Run(Dialog& mainWindow);
 
   // Runs queued messages, timers and paints that are due, without waiting (tests, pumps).
   static void ProcessPendingMessages();
   // Runs messages for `ms` milliseconds of real time.
   static void ProcessMessagesFor(int ms);
+  // Waits `ms` milliseconds of the platform clock on the window's thread while the windows go on
+  // painting and answering input and posted messages. With `holdTimers` no timer ticks until the
+  // wait is over, as during a sleep: for a caller in the middle of work that its windows' timers
+  // must not step into.
+  static void WaitAnswering(uint32_t ms, bool holdTimers);
 
  private:
   struct Impl;

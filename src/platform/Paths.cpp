@@ -43,9 +43,15 @@ class ProcPaths : public Paths {
 }  // namespace
 
 std::string Paths::HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir) return entry->pw_dir;
-  return {};
+  std::string home;
+  if (const char* variable = std::getenv("HOME"); variable && *variable) {
+    home = variable;
+  } else if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) {
+    home = entry->pw_dir;
+  }
+  // Folders are made below the home folder, never the home folder itself.
+  struct stat info {};
+  return !home.empty() && stat(home.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? home : std::string();
 }
 
 std::string Paths::ImageFolder() {

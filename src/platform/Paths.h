@@ -20,7 +20,7 @@ class Paths : public Installable<Paths> {
   // Without a usable data folder, the folder beside the program all the same.
   std::string ImageFolder();
   // The user's home folder ($HOME, else the password database's), without a trailing slash; empty
-  // when neither names one.
+  // when the one named is no folder.
   static std::string HomeFolder();
   static Paths& Real();
 };

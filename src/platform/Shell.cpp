@@ -29,9 +29,7 @@ class XdgShell : public Shell {
                     nullptr};
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
-    const sigset_t defaults = SignalsToRestoreInChildren();
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setflags(&attributes, GiveChildDefaultSignals(attributes));
     pid_t pid = 0;
     const int failed = posix_spawn(&pid, shell.c_str(), nullptr, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);

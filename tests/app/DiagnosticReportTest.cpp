@@ -9,6 +9,7 @@
 #include "app/DiagnosticReport.h"
 #include "controls/DialogMessageBox.h"
 #include "framework/TestSeams.h"
+#include "io/ScopedUmask.h"
 #include "resources/Menus.h"
 
 namespace {
@@ -214,10 +215,14 @@ TEST_F(DiagnosticLogCommand, ChosenFileGetsTheReportWithCrLfAndItsFolderIsRememb
   hid_.Add(0x092B, 0x4D21);
   const std::string path = folder_ + "/report.kelnulog";
   dialogs_.Choose(path);
-  Choose();
+  {
+    testing_io::ScopedUmask mask(027);
+    Choose();
+  }
 
   const std::optional<std::string> file = io::ReadWholeFile(path);
   ASSERT_TRUE(file);
+  EXPECT_EQ(testing_io::ModeOf(path), 0640u) << "as private as the umask makes new files";
   EXPECT_TRUE(file->starts_with("[Manager Information]\r\nStatus: Ready.\r\nVersion: 1.0\r\n\r\n"
                                 "[Device Information]\r\nRecognized: 1\r\nTarget Device: 4D10\r\n"
                                 "USB Status: 4D10\r\nRecognized Device: 4D21\r\n"))

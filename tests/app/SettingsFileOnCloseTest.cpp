@@ -1,5 +1,6 @@
 // What the close does to a settings file the user keeps in an unusual way: one the program cannot
-// read, a private one, one that is a link to a file kept elsewhere.
+// read, a private one, one that is a link to a file kept elsewhere, one in a folder that refuses
+// new files.
 #include <linux/capability.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -11,35 +12,32 @@
 #include "app/MainWindowFixture.h"
 #include "framework/TestSeams.h"
 #include "io/FilesBeside.h"
+#include "io/ScopedUmask.h"
 
 namespace testing_app {
 namespace {
 
-// Root reads every file whatever its mode. While this object lives the calling thread reads as
-// any other user does: it gives up the two capabilities that override file permissions.
-class ReadingAsAUser {
+// Root reads and writes every file whatever its mode. While this object lives the calling thread
+// does as any other user does: it gives up the two capabilities that override file permissions.
+class ActingAsAUser {
  public:
-  ReadingAsAUser() {
+  ActingAsAUser() {
     header_.version = _LINUX_CAPABILITY_VERSION_3;
     syscall(SYS_capget, &header_, saved_);
     __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
     lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
     syscall(SYS_capset, &header_, lowered);
   }
-  ~ReadingAsAUser() { syscall(SYS_capset, &header_, saved_); }
-  ReadingAsAUser(const ReadingAsAUser&) = delete;
-  ReadingAsAUser& operator=(const ReadingAsAUser&) = delete;
+  ~ActingAsAUser() { syscall(SYS_capset, &header_, saved_); }
+  ActingAsAUser(const ActingAsAUser&) = delete;
+  ActingAsAUser& operator=(const ActingAsAUser&) = delete;
 
  private:
   __user_cap_header_struct header_{};
   __user_cap_data_struct saved_[2]{};
 };
 
-mode_t ModeOf(const std::string& path) {
-  struct stat info{};
-  EXPECT_EQ(stat(path.c_str(), &info), 0) << path;
-  return info.st_mode & 0777;
-}
+using testing_io::ModeOf;
 
 // The file holds the user's choices even when this run could not read them: the close keeps it
 // and says why on standard error, as it does for a save that fails.
@@ -59,7 +57,7 @@ TEST_F(MainWindowTest, ASettingsFileThatCouldNotBeReadIsKeptOnClose) {
     WriteSettingsFile(c.text);
     ASSERT_EQ(chmod(SettingsPath().c_str(), c.mode), 0);
     {
-      ReadingAsAUser user;
+      ActingAsAUser user;
       Start();
     }
     app::CUpdaterDlg& w = *window_;
@@ -103,6 +101,42 @@ TEST_F(MainWindowTest, TheCloseKeepsAPrivateSettingsFilePrivateAndALinkALink) {
   EXPECT_EQ(ModeOf(kept), 0600u);
   EXPECT_TRUE(testing_io::FilesBeside(SettingsPath()).empty());
   EXPECT_TRUE(testing_io::FilesBeside(kept).empty());
+}
+
+// The folder refuses the temporary file of an atomic replace, but the file may be written: the
+// close overwrites it, says on standard error that it did, and the next run has the choices.
+TEST_F(MainWindowTest, AFolderThatRefusesNewFilesKeepsTheChoicesOfTheRunInItsWritableSettingsFile) {
+  WriteSettingsFile("keyManagerLanguage=Dutch\r\n");
+  ASSERT_EQ(chmod(ImageFolder().c_str(), 0555), 0);
+  std::string said;
+  {
+    ActingAsAUser user;
+    app::CUpdaterDlg& first = Start();
+    EXPECT_EQ(first.m_nLanguage, 7);
+    first.m_nLanguage = 2;
+    testing::internal::CaptureStderr();
+    fw::RequestClose(first);
+    said = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(first.HasEnded());
+  }
+  EXPECT_NE(said.find(ImageFolder() + " refuses new files, so the settings file in it was overwritten, not "
+                                      "replaced atomically"),
+            std::string::npos)
+      << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_TRUE(testing_io::FilesBeside(SettingsPath()).empty());
+  app::CUpdaterDlg& second = Start();
+  EXPECT_EQ(second.m_nLanguage, 2);
+  ASSERT_EQ(chmod(ImageFolder().c_str(), 0755), 0);
+}
+
+// A new settings file is as private as the user's umask makes new files.
+TEST_F(MainWindowTest, ANewSettingsFileFollowsTheUmask) {
+  app::CUpdaterDlg& w = Start();
+  testing_io::ScopedUmask mask(077);
+  fw::RequestClose(w);
+  ASSERT_TRUE(w.HasEnded());
+  EXPECT_EQ(ModeOf(SettingsPath()), 0600u);
 }
 
 }  // namespace

@@ -103,7 +103,8 @@ TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
   ASSERT_NE(mkdtemp(pattern), nullptr);
   const std::string folder = pattern;
   app::ManagerPreferences prefs;
-  EXPECT_FALSE(app::SaveSettingsFile(folder + "/IMG", prefs)) << "the IMG folder is never created";
+  EXPECT_EQ(app::SaveSettingsFile(folder + "/IMG", prefs), app::SettingsFileSave::kFailed)
+      << "the IMG folder is never created";
   EXPECT_EQ(app::LoadSettingsFile(folder + "/IMG", prefs), app::SettingsFileLoad::kMissing);
   EXPECT_EQ(prefs.language, 0);
 
@@ -111,7 +112,7 @@ TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
   prefs.language = 4;
   prefs.deviceTarget = 0x4D10;
   prefs.currentPath = "/data/images";
-  ASSERT_TRUE(app::SaveSettingsFile(folder + "/IMG", prefs));
+  ASSERT_EQ(app::SaveSettingsFile(folder + "/IMG", prefs), app::SettingsFileSave::kReplaced);
   app::ManagerPreferences read;
   ASSERT_EQ(app::LoadSettingsFile(folder + "/IMG", read), app::SettingsFileLoad::kRead);
   EXPECT_EQ(read.language, 4);
@@ -140,7 +141,8 @@ TEST(SettingsFile, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
         getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = 40;  // the new file needs more
         setrlimit(RLIMIT_FSIZE, &limit);
-        const bool saved = app::SaveSettingsFile(folder, app::ManagerPreferences{});
+        const bool saved =
+            app::SaveSettingsFile(folder, app::ManagerPreferences{}) != app::SettingsFileSave::kFailed;
         const bool kept = io::ReadWholeFile(folder + "/" + app::kSettingsFileName) == old &&
                           testing_io::FilesBeside(folder + "/" + app::kSettingsFileName).empty();
         std::filesystem::remove_all(folder);

@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -100,6 +101,13 @@ TEST(FileDialogs, SpeakTheProgramsLanguageWhereTheToolkitHasItsTranslations) {
   EXPECT_EQ(lookIn(), "Look in:");
   EXPECT_TRUE(fw::UseToolkitLanguage("en"));
   EXPECT_EQ(lookIn(), "Look in:");
+
+  // A file dialog opened in the program's language switches the toolkit to it (the headless run
+  // stops the dialog before it shows).
+  fw::FileDialogRequest request{false, "Open", "", "", "", "", "de"};
+  EXPECT_NONFATAL_FAILURE((void)fw::ShowFileDialog(request, nullptr), "no FileDialogScript");
+  EXPECT_EQ(lookIn(), "Suchen in:");
+  EXPECT_TRUE(fw::UseToolkitLanguage("en"));
 }
 
 }  // namespace

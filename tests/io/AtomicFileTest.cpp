@@ -11,9 +11,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FilesBeside.h"
+#include "ScopedUmask.h"
 
 namespace {
 
@@ -25,6 +27,12 @@ std::vector<std::string> Entries(const std::string& folder) {
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// Makes `path` look as if nobody had written it for `seconds`.
+void Age(const std::string& path, int seconds) {
+  const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
 }
 
 class AtomicFileTest : public ::testing::Test {
@@ -44,9 +52,6 @@ TEST_F(AtomicFileTest, WritesReadsAndReplaces) {
   ASSERT_TRUE(io::WriteFileAtomically(path, "second"));
   EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "second");
   EXPECT_EQ(Entries(dir_), std::vector<std::string>{"a.txt"}) << "no temporary file is left behind";
-  struct stat info{};
-  ASSERT_EQ(stat(path.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0644u);
   EXPECT_FALSE(io::ReadWholeFile(dir_ + "/missing").has_value());
 }
 
@@ -96,15 +101,75 @@ TEST_F(AtomicFileTest, FailedRenameLeavesNoTemporaryFile) {
   EXPECT_TRUE(testing_io::FilesBeside(path).empty());
 }
 
-TEST_F(AtomicFileTest, AReplacedFileKeepsItsPermissions) {
+// A new file gets what a plain create gives under the umask; a replaced one keeps its mode
+// whatever the umask, a private file staying private.
+TEST_F(AtomicFileTest, ANewFileFollowsTheUmaskAndAReplacedFileKeepsItsPermissions) {
+  const struct {
+    mode_t umask;
+    mode_t created;
+  } cases[] = {{077, 0600}, {027, 0640}, {022, 0644}, {0, 0666}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.umask);
+    const std::string path = dir_ + "/new-" + std::to_string(c.umask);
+    {
+      testing_io::ScopedUmask mask(c.umask);
+      ASSERT_TRUE(io::WriteFileAtomically(path, "new"));
+    }
+    EXPECT_EQ(testing_io::ModeOf(path), c.created);
+  }
+
   const std::string path = dir_ + "/private";
   ASSERT_TRUE(io::WriteFileAtomically(path, "old"));
-  ASSERT_EQ(chmod(path.c_str(), 0600), 0);
-  ASSERT_TRUE(io::WriteFileAtomically(path, "new"));
-  struct stat info{};
-  ASSERT_EQ(stat(path.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0600u);
-  EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "new");
+  for (const mode_t kept : {0600, 0604}) {
+    ASSERT_EQ(chmod(path.c_str(), kept), 0);
+    testing_io::ScopedUmask mask(kept == 0600 ? 0 : 077);
+    ASSERT_TRUE(io::WriteFileAtomically(path, "new"));
+    EXPECT_EQ(testing_io::ModeOf(path), kept);
+    EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "new");
+  }
+}
+
+// A power loss after the rename keeps the new name only once the folder is flushed, which must
+// come after the rename: the folder of the file itself, where a link led.
+TEST_F(AtomicFileTest, TheFolderIsFlushedAfterTheRename) {
+  static std::string watched;
+  static std::vector<std::pair<std::string, std::string>> flushes;  // folder, the file's text then
+  watched = dir_ + "/real/file";
+  flushes.clear();
+  ASSERT_EQ(mkdir((dir_ + "/real").c_str(), 0755), 0);
+  ASSERT_TRUE(io::WriteFileAtomically(watched, "old"));
+  ASSERT_EQ(symlink("real/file", (dir_ + "/link").c_str()), 0);
+  io::WatchFolderFlushes([](const std::string& folder) {
+    flushes.emplace_back(folder, io::ReadWholeFile(watched).value_or(""));
+  });
+  const bool written = io::WriteFileAtomically(dir_ + "/link", "new");
+  io::WatchFolderFlushes(nullptr);
+  EXPECT_TRUE(written);
+  EXPECT_EQ(flushes, (std::vector<std::pair<std::string, std::string>>{{dir_ + "/real", "new"}}));
+}
+
+// A writer silent for over a minute (a stalled download, a second instance) still holds its
+// temporary file: the clean-up of another writer of the same target leaves it alone, and both
+// commit. What a killed writer left, which nobody holds, goes.
+TEST_F(AtomicFileTest, ASilentWriterKeepsItsTemporaryFileAndAKilledWritersFileGoes) {
+  const std::string path = dir_ + "/a.txt";
+  io::AtomicFileWriter silent(path);
+  ASSERT_TRUE(silent.Open());
+  ASSERT_TRUE(silent.Write("silent", 6));
+  const std::vector<std::string> own = testing_io::FilesBeside(path);
+  ASSERT_EQ(own.size(), 1u);
+  const std::string killed = dir_ + "/a.txt.tmp-K1lled";
+  std::ofstream(killed) << "half";
+  for (const std::string& file : {dir_ + "/" + own[0], killed}) Age(file, 120);
+
+  ASSERT_TRUE(io::WriteFileAtomically(path, "second"));
+  EXPECT_FALSE(std::filesystem::exists(killed));
+  EXPECT_TRUE(std::filesystem::exists(dir_ + "/" + own[0]));
+  EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "second");
+  ASSERT_TRUE(silent.Write(" writer", 7));
+  EXPECT_TRUE(silent.Commit());
+  EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "silent writer");
+  EXPECT_TRUE(testing_io::FilesBeside(path).empty());
 }
 
 // A link to a link to a file in another folder: the links stay as they were and the file they
@@ -155,19 +220,15 @@ TEST_F(AtomicFileTest, AWriteRemovesItsTargetsOwnStaleTemporaryFilesOnly) {
       {"xa.txt.tmp-Ab3dE9", 120, false},
       {"a.txt.old", 120, false},
   };
-  const auto age = [](const std::string& path, int seconds) {
-    const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
-    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
-  };
   for (const LeftOver& l : leftOvers) {
     ASSERT_TRUE(io::WriteFileAtomically(dir_ + "/" + l.name, "left over"));
-    age(dir_ + "/" + l.name, l.ageSeconds);
+    Age(dir_ + "/" + l.name, l.ageSeconds);
   }
   // Only plain files: not a folder or a link that happens to have such a name.
   ASSERT_EQ(mkdir((dir_ + "/a.txt.tmp-Dir123").c_str(), 0755), 0);
   ASSERT_EQ(symlink("a.txt.old", (dir_ + "/a.txt.tmp-Lnk123").c_str()), 0);
-  age(dir_ + "/a.txt.tmp-Dir123", 120);
-  age(dir_ + "/a.txt.tmp-Lnk123", 120);
+  Age(dir_ + "/a.txt.tmp-Dir123", 120);
+  Age(dir_ + "/a.txt.tmp-Lnk123", 120);
 
   ASSERT_TRUE(io::WriteFileAtomically(dir_ + "/a.txt", "new"));
   for (const LeftOver& l : leftOvers) {

@@ -85,7 +85,7 @@ TEST(FirmwareTexts, EnglishAsGivenTranslatedWithTheSamePlaceholdersAndBadIndices
 
 // Where a text follows a full stop in a message (a page's progress headline, which ends in one, or
 // a failure headline joined with ". "), it starts as a sentence does: "Firmware wird aktualisiert.
-// neueste Firmware ..." reads wrong. English keeps its own texts.
+// neueste Firmware ..." reads wrong, "... Die neueste Firmware ..." right. English keeps its own texts.
 TEST(FirmwareTexts, WhatFollowsAFullStopStartsAsASentence) {
   // A small letter of the Latin or Cyrillic script right after ". ".
   const auto lowerAfterFullStop = [](const std::string& message) {
@@ -120,6 +120,8 @@ TEST(FirmwareTexts, WhatFollowsAFullStopStartsAsASentence) {
       EXPECT_FALSE(lowerAfterFullStop(download)) << download;
     }
   }
+  EXPECT_EQ(GetPageProgressText(wizard::PAGE_FIRMWARE_UPDATE, 0, 2) + " " + GetAboutToDownloadLatestText(2),
+            "Firmware wird aktualisiert. Die neueste Firmware wird heruntergeladen");
 }
 
 TEST(FirmwareTexts, ModelNameOfTheImageCheck) {

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <climits>
 #include <set>
 
+#include "framework/FileDialog.h"
 #include "localization/TextRow.h"
 
 namespace {
@@ -12,6 +14,7 @@ namespace {
 using text::FindLanguageByEnglishName;
 using text::GetLanguageEnglishName;
 using text::GetLanguageName;
+using text::GetLocaleName;
 using text::TranslateLanguageName;
 
 TEST(LanguageNames, NamesALanguageInAnother) {
@@ -73,6 +76,22 @@ TEST(LanguageNames, TranslatesEnglishNamesAndLeavesOtherTextAlone) {
   EXPECT_EQ(TranslateLanguageName("Klingon", 3), "Klingon");
   EXPECT_EQ(TranslateLanguageName("Deutsch", 1), "Deutsch");
   EXPECT_EQ(TranslateLanguageName("", 2), "");
+}
+
+// The toolkit's own dialogs speak each language with the toolkit's translations, which it names by
+// locale; Chinese is the simplified form, in which the program's Chinese texts are written.
+TEST(LanguageNames, EachLanguageHasTheToolkitsOwnTranslations) {
+  const auto lookIn = [] { return QCoreApplication::translate("QFileDialog", "Look in:").toStdString(); };
+  std::set<std::string> spoken;
+  for (int language = 1; language < text::kLanguageCount; ++language) {
+    EXPECT_TRUE(fw::UseToolkitLanguage(GetLocaleName(language))) << GetLocaleName(language);
+    spoken.insert(lookIn());
+  }
+  EXPECT_EQ(GetLocaleName(9), "zh_CN");
+  for (const int english : {0, -1, 11}) EXPECT_EQ(GetLocaleName(english), "en") << english;
+  EXPECT_TRUE(fw::UseToolkitLanguage(GetLocaleName(0)));
+  spoken.insert(lookIn());
+  EXPECT_EQ(spoken.size(), 11u) << "each language reads its own";
 }
 
 }  // namespace

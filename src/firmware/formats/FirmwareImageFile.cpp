@@ -1,8 +1,12 @@
 #include "firmware/formats/FirmwareImageFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
 
 namespace firmware {
 namespace {
@@ -23,6 +27,21 @@ constexpr size_t kDescriptorVersionMinor = 20;
 constexpr size_t kDescriptorDigest = 296;
 constexpr size_t kEntryDigest = 16;
 
+ImageHeader HeaderOf(const std::vector<uint8_t>& bytes) {
+  ImageHeader header;
+  std::memcpy(header.name, bytes.data(), ImageHeader::kNameSize);
+  header.productId = U32At(bytes, 28);
+  header.sectionCount = U32At(bytes, 32);
+  return header;
+}
+
+// 64-bit: a section count near 2^32 must not wrap the table size into the file.
+uint64_t TablesEnd(uint32_t count, ImageLayout layout) {
+  const uint64_t perSection =
+      ImageSectionEntry::kSize + (layout == ImageLayout::Newer ? ImageSectionDescriptor::kSize : 0);
+  return ImageHeader::kSize + perSection * count;
+}
+
 // Type, target, offset and length open both records.
 ImageSection ReadCommon(const std::vector<uint8_t>& bytes, size_t at) {
   ImageSection section;
@@ -33,16 +52,79 @@ ImageSection ReadCommon(const std::vector<uint8_t>& bytes, size_t at) {
   return section;
 }
 
-}  // namespace
-
-int64_t GetFileSizeByReading(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return -1;
-  int64_t size = 0;
-  char block[65536];
-  while (in.read(block, sizeof block) || in.gcount() > 0) size += in.gcount();
-  return size;
+// Section `index` of `count` as the layout describes it; the tables must be in `bytes`.
+ImageSection SectionRecord(const std::vector<uint8_t>& bytes, size_t index, size_t count, ImageLayout layout) {
+  const size_t entry = ImageHeader::kSize + ImageSectionEntry::kSize * index;
+  if (layout == ImageLayout::Older) {
+    ImageSection section = ReadCommon(bytes, entry);
+    section.digest = DigestAt(bytes, entry + kEntryDigest);
+    return section;
+  }
+  const size_t at = ImageHeader::kSize + ImageSectionEntry::kSize * count + ImageSectionDescriptor::kSize * index;
+  ImageSection section = ReadCommon(bytes, at);
+  section.versionMajor = U32At(bytes, at + kDescriptorVersionMajor);
+  section.versionMinor = U32At(bytes, at + kDescriptorVersionMinor);
+  section.digest = DigestAt(bytes, at + kDescriptorDigest);
+  return section;
 }
+
+bool InsideFile(const ImageSection& section, uint64_t fileSize) {
+  return section.offset <= fileSize && section.length <= fileSize - section.offset;
+}
+
+ImageCheck CheckHeader(const ImageHeader& header, uint64_t fileSize, ImageLayout layout,
+                       const ImageProductTest& test) {
+  switch (test.kind) {
+    case ImageProductTest::Kind::None: break;
+    case ImageProductTest::Kind::Equals:
+      if (header.productId != test.productId) return ImageCheck::WrongProduct;
+      break;
+    case ImageProductTest::Kind::EqualsWhenNamed:
+      if (header.productId != 0 && header.productId != test.productId) return ImageCheck::WrongProduct;
+      break;
+    case ImageProductTest::Kind::OlderLayoutRule:
+      if (!FirmwareImageFile::PassesOlderLayoutRule(header)) return ImageCheck::WrongProduct;
+      break;
+  }
+  return TablesEnd(header.sectionCount, layout) > fileSize ? ImageCheck::OutOfBounds : ImageCheck::Ok;
+}
+
+// How far into a file of `fileSize` bytes the checks read, given its header and tables in `held`:
+// the tables, and the sections up to the first one outside the file, where the checks stop.
+uint64_t BytesChecked(const std::vector<uint8_t>& held, uint64_t fileSize, ImageLayout layout) {
+  const uint32_t count = HeaderOf(held).sectionCount;
+  uint64_t end = TablesEnd(count, layout);
+  for (size_t i = 0; i < count; ++i) {
+    const ImageSection section = SectionRecord(held, i, count, layout);
+    if (!InsideFile(section, fileSize)) break;
+    end = std::max(end, uint64_t(section.offset) + section.length);
+  }
+  return end;
+}
+
+// Appends the file's bytes up to `end` to `held`, which holds those before; false when the file
+// ends first or cannot be read.
+bool ReadUpTo(int fd, std::vector<uint8_t>& held, uint64_t end) {
+  size_t at = held.size();
+  held.resize(static_cast<size_t>(end));
+  while (at < held.size()) {
+    const ssize_t n = ::pread(fd, held.data() + at, held.size() - at, static_cast<off_t>(at));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    at += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Closes the file however the reading ends.
+struct OpenFile {
+  int fd;
+  ~OpenFile() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+}  // namespace
 
 SectionRoute RouteOfSectionType(uint32_t type) {
   switch (type) {
@@ -68,78 +150,56 @@ void FirmwareImageFile::Clear() {
   m_sections.clear();
 }
 
-bool FirmwareImageFile::Load(const std::string& path, ImageLayout layout, const ImageProductTest& test) {
+ImageCheck FirmwareImageFile::Read(const std::string& path, ImageLayout layout, const ImageProductTest& test) {
   Clear();
-  const int64_t size = GetFileSizeByReading(path);
-  if (size < int64_t(ImageHeader::kSize) || uint64_t(size) > kMaxFileSize) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), size);
-  if (in.gcount() != size) return false;
-  return Parse(std::move(bytes), layout, test);
+  // Not blocked by a pipe without a writer; nothing but a plain file is an image.
+  const OpenFile file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  struct stat info{};
+  if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return ImageCheck::NotOpened;
+  const uint64_t size = static_cast<uint64_t>(info.st_size);
+  if (size < ImageHeader::kSize) return ImageCheck::TooShort;
+  if (size > kMaxFileSize) return ImageCheck::TooLarge;
+  std::vector<uint8_t> held;
+  if (!ReadUpTo(file.fd, held, ImageHeader::kSize)) return ImageCheck::ReadShort;
+  const ImageHeader header = HeaderOf(held);
+  if (const ImageCheck check = CheckHeader(header, size, layout, test); check != ImageCheck::Ok) return check;
+  if (!ReadUpTo(file.fd, held, TablesEnd(header.sectionCount, layout)) ||
+      !ReadUpTo(file.fd, held, BytesChecked(held, size, layout))) {
+    return ImageCheck::ReadShort;
+  }
+  return CheckHeld(std::move(held), size, layout, test);
 }
 
 ImageCheck FirmwareImageFile::Check(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test) {
-  Clear();
-  if (bytes.size() < ImageHeader::kSize) return ImageCheck::TooShort;
-  if (bytes.size() > kMaxFileSize) return ImageCheck::TooLarge;
-
-  ImageHeader header;
-  std::memcpy(header.name, bytes.data(), ImageHeader::kNameSize);
-  header.productId = U32At(bytes, 28);
-  header.sectionCount = U32At(bytes, 32);
-
-  switch (test.kind) {
-    case ImageProductTest::Kind::None: break;
-    case ImageProductTest::Kind::Equals:
-      if (header.productId != test.productId) return ImageCheck::WrongProduct;
-      break;
-    case ImageProductTest::Kind::EqualsWhenNamed:
-      if (header.productId != 0 && header.productId != test.productId) return ImageCheck::WrongProduct;
-      break;
-    case ImageProductTest::Kind::OlderLayoutRule:
-      if (!PassesOlderLayoutRule(header)) return ImageCheck::WrongProduct;
-      break;
-  }
-
-  // 64-bit sums: a section count near 2^32 must not wrap the table size into the file.
   const uint64_t size = bytes.size();
-  const uint64_t count = header.sectionCount;
-  const uint64_t perSection =
-      ImageSectionEntry::kSize + (layout == ImageLayout::Newer ? ImageSectionDescriptor::kSize : 0);
-  if (ImageHeader::kSize + perSection * count > size) return ImageCheck::OutOfBounds;
+  return CheckHeld(std::move(bytes), size, layout, test);
+}
+
+ImageCheck FirmwareImageFile::CheckHeld(std::vector<uint8_t> held, uint64_t fileSize, ImageLayout layout,
+                                        const ImageProductTest& test) {
+  Clear();
+  if (fileSize < ImageHeader::kSize) return ImageCheck::TooShort;
+  if (fileSize > kMaxFileSize) return ImageCheck::TooLarge;
+  if (held.size() < ImageHeader::kSize) return ImageCheck::ReadShort;
+  const ImageHeader header = HeaderOf(held);
+  if (const ImageCheck check = CheckHeader(header, fileSize, layout, test); check != ImageCheck::Ok) return check;
+  const size_t count = header.sectionCount;
+  if (TablesEnd(header.sectionCount, layout) > held.size()) return ImageCheck::ReadShort;
 
   std::vector<ImageSection> sections;
-  sections.reserve(static_cast<size_t>(count));
+  sections.reserve(count);
   for (size_t i = 0; i < count; ++i) {
-    const size_t entry = ImageHeader::kSize + ImageSectionEntry::kSize * i;
-    ImageSection section;
-    if (layout == ImageLayout::Newer) {
-      const size_t at = ImageHeader::kSize + ImageSectionEntry::kSize * static_cast<size_t>(count) +
-                        ImageSectionDescriptor::kSize * i;
-      section = ReadCommon(bytes, at);
-      section.versionMajor = U32At(bytes, at + kDescriptorVersionMajor);
-      section.versionMinor = U32At(bytes, at + kDescriptorVersionMinor);
-      section.digest = DigestAt(bytes, at + kDescriptorDigest);
-    } else {
-      section = ReadCommon(bytes, entry);
-      section.digest = DigestAt(bytes, entry + kEntryDigest);
-    }
-    if (section.offset > size || section.length > size - section.offset) return ImageCheck::OutOfBounds;
-    if (io::Md5Of(bytes.data() + section.offset, section.length) != section.digest)
-      return ImageCheck::DigestDiffers;
+    const ImageSection section = SectionRecord(held, i, count, layout);
+    if (!InsideFile(section, fileSize)) return ImageCheck::OutOfBounds;
+    if (uint64_t(section.offset) + section.length > held.size()) return ImageCheck::ReadShort;
+    if (io::Md5Of(held.data() + section.offset, section.length) != section.digest) return ImageCheck::DigestDiffers;
     sections.push_back(section);
   }
 
-  m_bytes = std::move(bytes);
+  m_bytes = std::move(held);
   m_header = header;
   m_sections = std::move(sections);
   return ImageCheck::Ok;
-}
-
-bool FirmwareImageFile::Parse(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test) {
-  return Check(std::move(bytes), layout, test) == ImageCheck::Ok;
 }
 
 std::span<const uint8_t> FirmwareImageFile::SectionBytes(size_t index) const {

@@ -7,14 +7,12 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "io/Md5.h"
 
 namespace firmware {
-
-// Size of a file found by reading it to its end; -1 when it cannot be opened.
-int64_t GetFileSizeByReading(const std::string& path);
 
 enum class ImageLayout { Older, Newer };
 
@@ -67,8 +65,12 @@ struct ImageProductTest {
   static ImageProductTest OlderLayoutRule() { return {Kind::OlderLayoutRule, 0}; }
 };
 
-// Why an image was refused, in the order the checks run.
-enum class ImageCheck { Ok, TooShort, TooLarge, WrongProduct, OutOfBounds, DigestDiffers };
+// Why an image was refused, in the order the checks run. The first four are failures to read it.
+enum class ImageCheck { Ok, NotOpened, TooShort, TooLarge, ReadShort, WrongProduct, OutOfBounds, DigestDiffers };
+inline bool WasRead(ImageCheck check) {
+  return check != ImageCheck::NotOpened && check != ImageCheck::TooShort && check != ImageCheck::TooLarge &&
+         check != ImageCheck::ReadShort;
+}
 
 class FirmwareImageFile {
  public:
@@ -76,17 +78,23 @@ class FirmwareImageFile {
   // offset sum far from overflow.
   static constexpr uint64_t kMaxFileSize = 256ull * 1024 * 1024;
 
-  // Reads the whole file and checks it; false for a missing, short, oversized or inconsistent
-  // file, a section outside the file, a digest mismatch or a wrong product.
-  bool Load(const std::string& path, ImageLayout layout, const ImageProductTest& test);
-  // The same checks on bytes already in memory.
-  bool Parse(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test);
-  // Parse, telling why an image was refused.
+  // Reads the file and checks it as Check does. The file's size and header are checked before
+  // anything else is read, and of the rest only the bytes the tables and sections take: what cannot
+  // be an image is refused at once, and bytes after the last section are never read or held.
+  ImageCheck Read(const std::string& path, ImageLayout layout, const ImageProductTest& test);
+  bool Load(const std::string& path, ImageLayout layout, const ImageProductTest& test) {
+    return Read(path, layout, test) == ImageCheck::Ok;
+  }
+  // The checks on a whole file in memory.
   ImageCheck Check(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test);
+  bool Parse(std::vector<uint8_t> bytes, ImageLayout layout, const ImageProductTest& test) {
+    return Check(std::move(bytes), layout, test) == ImageCheck::Ok;
+  }
   const ImageHeader& Header() const { return m_header; }
   const std::vector<ImageSection>& Sections() const { return m_sections; }
   // The bytes of section `index`; empty for an index outside the table.
   std::span<const uint8_t> SectionBytes(size_t index) const;
+  // The bytes held: the file up to the end of its tables and sections.
   const std::vector<uint8_t>& Bytes() const { return m_bytes; }
 
   // The older layout's rule: a name padded with zeros after its terminator must name product 0,
@@ -95,6 +103,9 @@ class FirmwareImageFile {
 
  private:
   void Clear();
+  // The checks on the first bytes of a file of `fileSize` bytes: `held` must reach at least as far
+  // as BytesChecked says.
+  ImageCheck CheckHeld(std::vector<uint8_t> held, uint64_t fileSize, ImageLayout layout, const ImageProductTest& test);
 
   std::vector<uint8_t> m_bytes;
   ImageHeader m_header;

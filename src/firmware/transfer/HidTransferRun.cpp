@@ -1,8 +1,6 @@
 #include "firmware/transfer/HidTransferRun.h"
 
 #include <algorithm>
-#include <fstream>
-#include <vector>
 
 #include "io/HidReports.h"
 #include "localization/FirmwareTexts.h"
@@ -14,18 +12,6 @@ namespace {
 
 // Pauses are cut into slices this long so that a stop request ends them soon.
 constexpr uint32_t kPauseSliceMs = 50;
-
-// The whole file, or nothing when it cannot be read whole or is too short or too large.
-std::optional<std::vector<uint8_t>> ReadWholeImage(const std::string& path) {
-  const int64_t size = GetFileSizeByReading(path);
-  if (size < int64_t(ImageHeader::kSize) || uint64_t(size) > FirmwareImageFile::kMaxFileSize) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), size);
-  if (in.gcount() != size) return std::nullopt;
-  return bytes;
-}
 
 }  // namespace
 
@@ -70,10 +56,10 @@ bool PauseUnlessStopped(uint32_t ms, const std::stop_token& stop) {
 bool HidTransferRun::Pause(uint32_t ms) { return PauseUnlessStopped(ms, m_stop); }
 
 bool HidTransferRun::LoadImage(ImageLayout layout, const ImageProductTest& test, size_t minSections) {
-  std::optional<std::vector<uint8_t>> bytes = ReadWholeImage(m_context.imagePath);
-  if (!bytes) return GiveUp(text::GetFirmwareCorruptedText);
+  const ImageCheck check = m_image.Read(m_context.imagePath, layout, test);
+  if (!WasRead(check)) return GiveUp(text::GetFirmwareCorruptedText);
   m_context.job.m_nState = JOB_CHECKING_IMAGE;
-  if (!m_image.Parse(std::move(*bytes), layout, test) || m_image.Sections().size() < minSections)
+  if (check != ImageCheck::Ok || m_image.Sections().size() < minSections)
     return GiveUp(text::GetFirmwareCorruptedText);
   m_context.job.m_nState = JOB_IMAGE_OK;
   return true;

@@ -44,7 +44,7 @@ class HidTransferRun {
 
   HidTransferRun(const HidTransferContext& context, std::stop_token stop);
 
-  // Reads the whole image (failures leave the job's state), enters JOB_CHECKING_IMAGE, checks
+  // Reads the image (failures to read it leave the job's state), enters JOB_CHECKING_IMAGE, checks
   // it, enters JOB_IMAGE_OK. An image of fewer than `minSections` sections would send the device
   // nothing it needs, and an update that sends nothing is no success: it counts as corrupted.
   // False after giving up with "Firmware corrupted".

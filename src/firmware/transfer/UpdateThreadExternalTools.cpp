@@ -1,7 +1,6 @@
 #include "firmware/transfer/UpdateThreadExternalTools.h"
 
 #include <array>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -74,22 +73,15 @@ class ExternalToolsRun {
   }
 
   bool LoadImage() {
-    const std::string& path = m_context.imagePath;
-    const int64_t size = GetFileSizeByReading(path);
-    std::ifstream in(path, std::ios::binary);
-    if (size < 0 || !in) return FailCorrupted("[2]");
-    if (size < int64_t(ImageHeader::kSize)) return FailCorrupted("[3]");
-    if (uint64_t(size) > FirmwareImageFile::kMaxFileSize) return FailCorrupted("[4]");
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), size);
-    if (in.gcount() != size) return FailCorrupted("[5]");
-
-    m_context.job.m_nState = JOB_CHECKING_IMAGE;
     const ImageProductTest test = ImageProductTest::Equals(static_cast<uint32_t>(m_context.deviceTarget));
-    switch (m_image.Check(std::move(bytes), ImageLayout::Newer, test)) {
+    const ImageCheck check = m_image.Read(m_context.imagePath, ImageLayout::Newer, test);
+    if (WasRead(check)) m_context.job.m_nState = JOB_CHECKING_IMAGE;
+    switch (check) {
       case ImageCheck::Ok: break;
-      case ImageCheck::TooShort: return FailCorrupted("[3]");  // the file changed since it was sized
+      case ImageCheck::NotOpened: return FailCorrupted("[2]");
+      case ImageCheck::TooShort: return FailCorrupted("[3]");
       case ImageCheck::TooLarge: return FailCorrupted("[4]");
+      case ImageCheck::ReadShort: return FailCorrupted("[5]");
       case ImageCheck::WrongProduct: return FailCorrupted("[6]");
       case ImageCheck::OutOfBounds: return FailCorrupted("[7]");
       case ImageCheck::DigestDiffers: return FailCorrupted("[8]");

@@ -3,6 +3,7 @@
 #include <array>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <stop_token>
 #include <vector>
 
@@ -139,11 +140,10 @@ bool CDialogFirmwareUpdate::CheckSameDevice(bool tagged) {
 bool CDialogFirmwareUpdate::IsDfuFileForDevice() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return false;
-  const int64_t size = GetFileSizeByReading(ActiveJob().m_strImagePath);
-  if (size < static_cast<int64_t>(kDfuTagWindowBytes)) return false;
-  const std::optional<std::string> head = io::ReadWholeFile(ActiveJob().m_strImagePath, static_cast<size_t>(size));
-  if (!head || head->size() < kDfuTagWindowBytes) return false;
-  const std::span<const uint8_t> window(reinterpret_cast<const uint8_t*>(head->data()), kDfuTagWindowBytes);
+  // Only the first bytes carry the tag: a file shorter than them is no file for any device.
+  std::array<uint8_t, kDfuTagWindowBytes> window{};
+  std::ifstream in(ActiveJob().m_strImagePath, std::ios::binary);
+  if (!in.read(reinterpret_cast<char*>(window.data()), window.size())) return false;
 
   const int target = main->m_nDeviceTarget;
   bool alternateBatch = false;

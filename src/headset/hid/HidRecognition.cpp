@@ -67,18 +67,26 @@ void SetRecordVersion(device::CDeviceSettings& record, const HidVersion& v) {
   record.m_nVersionExtra = v[4];
 }
 
+void Wait(const ModuleWait& wait, uint32_t ms) {
+  if (wait) {
+    wait(ms);
+  } else {
+    platform::Clock::Get().SleepMs(ms);
+  }
+}
+
 // The module of the module products appears as its own USB product a while after it was
 // switched on; it gets a fixed number of tries.
-std::unique_ptr<platform::HidDevice> OpenModule() {
+std::unique_ptr<platform::HidDevice> OpenModule(const ModuleWait& wait) {
   for (int attempt = 0; attempt < kModuleOpenAttempts; ++attempt) {
     if (auto module = io::OpenHidDevice(device::HID_MODULE_PRODUCT)) return module;
-    platform::Clock::Get().SleepMs(kModuleRetryMs);
+    Wait(wait, kModuleRetryMs);
   }
   return nullptr;
 }
 
 // True when a module was switched on, so that it is worth looking for again.
-bool ReadVersions(HidHandles handles, int target, device::CDeviceSettings& record) {
+bool ReadVersions(HidHandles handles, int target, device::CDeviceSettings& record, const ModuleWait& wait) {
   bool moduleOn = false;
   const HidFamily family = device::HidFamilyOf(target);
   if (target == device::HID_PAIR_PRODUCT || target == device::HID_PAIR_SECOND_PRODUCT) {
@@ -97,8 +105,8 @@ bool ReadVersions(HidHandles handles, int target, device::CDeviceSettings& recor
     std::unique_ptr<platform::HidDevice> module;
     moduleOn = answered;
     if (answered) {
-      platform::Clock::Get().SleepMs(kModuleStartMs);
-      module = OpenModule();
+      Wait(wait, kModuleStartMs);
+      module = OpenModule(wait);
     }
     record.m_anHidVersion2 = ReadVersion(module.get(), false);
   } else {
@@ -136,7 +144,8 @@ void FixHardwareVariant(HidHandles handles, int target, const io::HidReplyReport
   Send(handles.second, *write);
 }
 
-void ReadAddresses(HidHandles handles, int target, bool moduleOn, device::CDeviceSettings& record) {
+void ReadAddresses(HidHandles handles, int target, bool moduleOn, device::CDeviceSettings& record,
+                   const ModuleWait& wait) {
   io::HidReplyReport reply;
   const std::string address = ReadAddressText(handles.first, reply);
   if (!address.empty()) {
@@ -160,7 +169,7 @@ void ReadAddresses(HidHandles handles, int target, bool moduleOn, device::CDevic
       record.m_nHardwareMinor = 0;
     }
   } else if (family == HidFamily::Module) {
-    const auto module = moduleOn ? OpenModule() : nullptr;
+    const auto module = moduleOn ? OpenModule(wait) : nullptr;
     record.m_strAddress = address + " _ " + ReadAddressText(module.get(), reply);
   }
 }
@@ -189,7 +198,8 @@ void OpenHidInterfacesFor(int target, std::unique_ptr<platform::HidDevice>& firs
 }
 
 void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
-                             const device::CDeviceSettings* toWrite, WriteBack* writeBack) {
+                             const device::CDeviceSettings* toWrite, WriteBack* writeBack,
+                             const ModuleWait& wait) {
   const int target = slots.deviceTarget;
   device::CDeviceSettings& record = slots.record;
   // The run happens on the window's thread: a silent or always-busy device must not hold it.
@@ -207,14 +217,14 @@ void RecognizeOverHidChannel(const RecognitionSlots& slots, HidHandles handles,
   } else {
     record.m_strDeviceName = ReadName(family == HidFamily::DualInterface ? handles.second : handles.first, target);
   }
-  const bool moduleOn = ReadVersions(handles, target, record);
+  const bool moduleOn = ReadVersions(handles, target, record, wait);
   if (toWrite) {
     const bool written = WriteHidSettings(target, handles, *toWrite);
     if (writeBack) *writeBack = written ? WriteBack::kWritten : WriteBack::kNotWritten;
   } else if (writeBack) {
     *writeBack = WriteBack::kNone;
   }
-  ReadAddresses(handles, target, moduleOn, record);
+  ReadAddresses(handles, target, moduleOn, record, wait);
   ReadHidSettings(target, handles, record);
 
   slots.deviceRecognized = true;

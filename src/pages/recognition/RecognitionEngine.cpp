@@ -3,6 +3,7 @@
 #include "app/UpdaterDlg.h"
 #include "controls/DialogMessageBox.h"
 #include "device/MakerDeviceAccess.h"
+#include "framework/Application.h"
 #include "framework/Messages.h"
 #include "headset/RecognitionStates.h"
 #include "headset/bluecore/DfuPathWalk.h"
@@ -100,8 +101,12 @@ bool IsRefused(platform::DeviceAccess access) {
 int RecognizeOverHid(CDialogDeviceRecognition& page, app::CUpdaterDlg& main, const device::CDeviceSettings* toWrite) {
   headset::hid::OpenHidInterfacesFor(main.m_nDeviceTarget, main.m_hHidDevice, main.m_hHidDeviceSecond);
   if (!main.m_hHidDevice && IsRefused(device::AccessToMakerDevices())) return headset::RECOGNIZE_NO_DEVICE;
+  // The module products' waits take up to 46 s: the window keeps answering meanwhile, busy, so
+  // that commands and its close are refused as in every busy state. Timers wait as well: a tick of
+  // the pair poll would close the handles this run talks through.
+  const auto answering = [](uint32_t ms) { fw::Application::WaitAnswering(ms, true); };
   headset::hid::RecognizeOverHidChannel(SlotsOf(main), {main.m_hHidDevice.get(), main.m_hHidDeviceSecond.get()},
-                                       toWrite, &page.m_eWriteBack);
+                                       toWrite, &page.m_eWriteBack, answering);
   StopHidPairPoll(page);
   return headset::RECOGNIZE_OK;
 }

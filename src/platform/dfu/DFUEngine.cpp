@@ -115,8 +115,7 @@ DFUEngine::DFUEngine() : impl_(std::make_unique<Impl>()) {}
 DFUEngine::~DFUEngine() = default;
 
 bool DFUEngine::IsDFUFileValid(const CStringX& imagePath) {
-  const auto file = ReadDfuFile(imagePath);
-  return file && IsValidDfuFile(*file);
+  return ReadValidDfuFile(imagePath).has_value();
 }
 
 int DFUEngine::GetUSBDeviceNames(CStringListX& names) {

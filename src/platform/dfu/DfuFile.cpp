@@ -1,5 +1,6 @@
 #include "platform/dfu/DfuFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -90,6 +91,27 @@ std::optional<std::vector<uint8_t>> ReadDfuFile(const std::string& path) {
   in.seekg(0);
   if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
   return bytes;
+}
+
+std::optional<std::vector<uint8_t>> ReadValidDfuFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return std::nullopt;
+  const std::streamoff size = in.tellg();
+  if (size < static_cast<std::streamoff>(kDfuSuffixBytes) || static_cast<uint64_t>(size) > kMaxDfuFileBytes) {
+    return std::nullopt;
+  }
+  std::array<uint8_t, kDfuSuffixBytes> suffix{};
+  in.seekg(size - static_cast<std::streamoff>(kDfuSuffixBytes));
+  if (!in.read(reinterpret_cast<char*>(suffix.data()), suffix.size()) || !ReadDfuSuffix(suffix)) return std::nullopt;
+  std::vector<uint8_t> head(std::min(static_cast<size_t>(size) - kDfuSuffixBytes, kDescriptionOffset + kDescriptionBytes));
+  in.seekg(0);
+  if (!in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size())) ||
+      !ReadBlueCoreHeader(head)) {
+    return std::nullopt;
+  }
+  std::optional<std::vector<uint8_t>> file = ReadDfuFile(path);
+  if (!file || !IsValidDfuFile(*file)) return std::nullopt;
+  return file;
 }
 
 }  // namespace dfu

@@ -46,5 +46,8 @@ std::span<const uint8_t> DfuImageOf(std::span<const uint8_t> file);
 
 // The whole file; nullopt when it cannot be read or is larger than kMaxDfuFileBytes.
 std::optional<std::vector<uint8_t>> ReadDfuFile(const std::string& path);
+// The whole file when it is one the engine accepts. Its suffix and header are read first: what
+// is no DFU file is refused without being read whole.
+std::optional<std::vector<uint8_t>> ReadValidDfuFile(const std::string& path);
 
 }  // namespace dfu

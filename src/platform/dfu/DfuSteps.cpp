@@ -31,12 +31,6 @@ constexpr uint32_t kWaitSliceMs = 100;
 
 const Result kCancelled{kResultCancelled, "engine stopped"};
 
-std::optional<std::vector<uint8_t>> LoadImage(const std::string& path) {
-  auto file = ReadDfuFile(path);
-  if (!file || !IsValidDfuFile(*file)) return std::nullopt;
-  return file;
-}
-
 // A device in DFU mode, opened with its DFU interface claimed.
 struct DfuSession {
   std::unique_ptr<platform::UsbDevice> device;
@@ -136,7 +130,7 @@ Result BringToIdle(DfuClassRequests& requests) {
 }  // namespace
 
 StepOutcome DfuSteps::Reconfigure(bool checkImage, const std::string& imagePath) {
-  if (checkImage && !LoadImage(imagePath))
+  if (checkImage && !ReadValidDfuFile(imagePath))
     return {kOperationReconfigure, {kResultBadFile, "not a valid DFU file"}};
   const auto device = FindAt(target_.vendorId, target_.location);
   if (device && device->productId == target_.applicationProductId)
@@ -204,7 +198,7 @@ Result DfuSteps::AwaitDevice(uint16_t productId, int rescans, int operation, boo
 }
 
 StepOutcome DfuSteps::Download(const std::string& imagePath) {
-  const auto file = LoadImage(imagePath);
+  const auto file = ReadValidDfuFile(imagePath);
   if (!file) return {kOperationDownload, {kResultBadFile, "not a valid DFU file"}};
   const auto image = DfuImageOf(*file);
 

@@ -6,8 +6,10 @@
 #include <curl/curl.h>
 #include <dlfcn.h>
 
+#include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 
 namespace platform {
 
@@ -17,6 +19,7 @@ namespace {
 // their start-up work in every run; most runs of the window fetch late or never. The library is
 // therefore opened at the first transfer, and only the calls used here are looked up.
 struct CurlLibrary {
+  curl_version_info_data* (*version_info)(CURLversion) = nullptr;
   CURLcode (*global_init)(long) = nullptr;
   CURL* (*easy_init)() = nullptr;
   CURLcode (*easy_setopt)(CURL*, CURLoption, ...) = nullptr;
@@ -26,38 +29,72 @@ struct CurlLibrary {
   const char* (*easy_strerror)(CURLcode) = nullptr;
   curl_slist* (*slist_append)(curl_slist*, const char*) = nullptr;
   void (*slist_free_all)(curl_slist*) = nullptr;
+};
 
-  bool Complete() const {
-    return global_init && easy_init && easy_setopt && easy_perform && easy_getinfo && easy_cleanup &&
-           easy_strerror && slist_append && slist_free_all;
-  }
+// The oldest libcurl that knows every option set below: an older one would ignore
+// CURLOPT_QUICK_EXIT (7.87.0) and let a cancel wait for a hanging name look-up.
+constexpr unsigned kOldestCurl = 0x075700;
+
+std::string VersionText(unsigned number) {
+  return std::to_string(number >> 16) + "." + std::to_string((number >> 8) & 0xFF) + "." +
+         std::to_string(number & 0xFF);
+}
+
+struct LoadedCurl {
+  CurlLibrary calls;
+  bool usable = false;
+  std::string problem;  // why it is not usable
 };
 
 template <typename Function>
-void LookUp(void* library, const char* name, Function& function) {
+void LookUp(void* library, const char* name, Function& function, std::string& missing) {
   function = reinterpret_cast<Function>(dlsym(library, name));
+  if (!function && missing.empty()) missing = name;
 }
 
-// Opened and set up once, before the first transfer (curl's global set-up is not thread-safe),
-// and kept for the rest of the run; null when the library is missing or incomplete.
-const CurlLibrary* Curl() {
-  static const CurlLibrary* library = [] () -> const CurlLibrary* {
-    void* handle = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
-    if (!handle) return nullptr;
-    static CurlLibrary calls;
-    LookUp(handle, "curl_global_init", calls.global_init);
-    LookUp(handle, "curl_easy_init", calls.easy_init);
-    LookUp(handle, "curl_easy_setopt", calls.easy_setopt);
-    LookUp(handle, "curl_easy_perform", calls.easy_perform);
-    LookUp(handle, "curl_easy_getinfo", calls.easy_getinfo);
-    LookUp(handle, "curl_easy_cleanup", calls.easy_cleanup);
-    LookUp(handle, "curl_easy_strerror", calls.easy_strerror);
-    LookUp(handle, "curl_slist_append", calls.slist_append);
-    LookUp(handle, "curl_slist_free_all", calls.slist_free_all);
-    if (!calls.Complete() || calls.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) return nullptr;
-    return &calls;
-  }();
-  return library;
+LoadedCurl Load(const std::string& name) {
+  LoadedCurl loaded;
+  void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) {
+    const char* why = dlerror();
+    loaded.problem = why ? why : "it could not be opened";
+    return loaded;
+  }
+  CurlLibrary& calls = loaded.calls;
+  std::string missing;
+  LookUp(handle, "curl_version_info", calls.version_info, missing);
+  LookUp(handle, "curl_global_init", calls.global_init, missing);
+  LookUp(handle, "curl_easy_init", calls.easy_init, missing);
+  LookUp(handle, "curl_easy_setopt", calls.easy_setopt, missing);
+  LookUp(handle, "curl_easy_perform", calls.easy_perform, missing);
+  LookUp(handle, "curl_easy_getinfo", calls.easy_getinfo, missing);
+  LookUp(handle, "curl_easy_cleanup", calls.easy_cleanup, missing);
+  LookUp(handle, "curl_easy_strerror", calls.easy_strerror, missing);
+  LookUp(handle, "curl_slist_append", calls.slist_append, missing);
+  LookUp(handle, "curl_slist_free_all", calls.slist_free_all, missing);
+  if (!missing.empty()) {
+    loaded.problem = "it has no " + missing;
+  } else if (const curl_version_info_data* info = calls.version_info(CURLVERSION_NOW);
+             !info || info->version_num < kOldestCurl) {
+    const std::string version = info ? VersionText(info->version_num) : "unknown";
+    loaded.problem = "it is version " + version + ", older than " + VersionText(kOldestCurl);
+  } else if (calls.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
+    loaded.problem = "its set-up failed";
+  }
+  loaded.usable = loaded.problem.empty();
+  if (!loaded.usable) dlclose(handle);
+  return loaded;
+}
+
+// Each library is opened and set up once, before its first transfer (curl's global set-up is not
+// thread-safe), and kept for the rest of the run.
+const LoadedCurl& Curl(const std::string& name) {
+  static std::mutex mutex;
+  static std::map<std::string, LoadedCurl> libraries;
+  std::lock_guard lock(mutex);
+  auto found = libraries.find(name);
+  if (found == libraries.end()) found = libraries.emplace(name, Load(name)).first;
+  return found->second;
 }
 
 struct Transfer {
@@ -125,11 +162,12 @@ CurlHttp::CurlHttp(CurlHttpOptions options) : options_(std::move(options)) {}
 
 HttpResult CurlHttp::Fetch(const std::string& url, HttpReceiver& receiver) {
   HttpResult result;
-  const CurlLibrary* api = Curl();
-  if (!api) {
-    result.detail = "libcurl (libcurl.so.4) could not be loaded";
+  const LoadedCurl& library = Curl(options_.library);
+  if (!library.usable) {
+    result.detail = "libcurl (" + options_.library + ") could not be loaded: " + library.problem;
     return result;
   }
+  const CurlLibrary* api = &library.calls;
   std::unique_ptr<CURL, CurlDeleter> curl(api->easy_init(), CurlDeleter{api});
   if (!curl) {
     result.detail = "libcurl could not start a transfer";
@@ -163,6 +201,9 @@ HttpResult CurlHttp::Fetch(const std::string& url, HttpReceiver& receiver) {
   api->easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &OnProgress);
   api->easy_setopt(c, CURLOPT_XFERINFODATA, &transfer);
   api->easy_setopt(c, CURLOPT_NOSIGNAL, 1L);  // worker threads: no SIGALRM for name look-ups
+  // A cancel or a time limit must not wait for a name look-up that hangs: its thread is left to
+  // end on its own.
+  api->easy_setopt(c, CURLOPT_QUICK_EXIT, 1L);
   api->easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
   api->easy_setopt(c, CURLOPT_WRITEFUNCTION, &OnBody);
   api->easy_setopt(c, CURLOPT_WRITEDATA, &transfer);

@@ -12,6 +12,8 @@ struct CurlHttpOptions {
   long connectTimeoutSeconds = 30;
   // A transfer that moves no byte for this long is abandoned as incomplete.
   long stallTimeoutSeconds = 60;
+  // The library opened at the first transfer.
+  std::string library = "libcurl.so.4";
 };
 
 class CurlHttp : public Http {

@@ -47,17 +47,11 @@ class SpawnSetup {
     posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions_, outputFd, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions_, outputFd, STDERR_FILENO);
-    // Its own process group, so that a time-out ends whatever the tool started as well; default
-    // signal handling and an empty mask whatever the calling thread had.
+    // Its own process group, so that a time-out ends whatever the tool started as well.
     posix_spawnattr_init(&attributes_);
-    sigset_t none;
-    sigemptyset(&none);
-    const sigset_t defaults = SignalsToRestoreInChildren();
-    posix_spawnattr_setsigmask(&attributes_, &none);
-    posix_spawnattr_setsigdefault(&attributes_, &defaults);
     posix_spawnattr_setpgroup(&attributes_, 0);
-    const short flags = POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
-    posix_spawnattr_setflags(&attributes_, flags);
+    const short signalFlags = GiveChildDefaultSignals(attributes_);
+    posix_spawnattr_setflags(&attributes_, static_cast<short>(POSIX_SPAWN_SETPGROUP | signalFlags));
   }
   ~SpawnSetup() {
     posix_spawnattr_destroy(&attributes_);

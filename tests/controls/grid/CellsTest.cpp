@@ -229,6 +229,10 @@ TEST(GridCells, RowsAre27PixelsAndAnEmptyHelpButtonDrawsItsBitmap) {
   rig.Add<CCellPushButton>(1, 0, "")->SetBitmapId(188);
   EXPECT_EQ(rig.PaintRows().Calls("DrawTransparent").size(), 2u);
   EXPECT_EQ(fw::Bitmap::ResourceDecodes(), decodes);
+
+  // A button without a picture draws none, not a stand-in.
+  rig.Add<CCellPushButton>(1, 0, "");
+  EXPECT_EQ(rig.PaintRows().Calls("DrawTransparent").size(), 1u);
 }
 
 TEST(GridCells, ComboBoxIsSunkenWithItsArrowAtTheRight) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/grid/GridRig.h"
@@ -214,6 +215,46 @@ TEST(PopUpScrollList, TheWheelNeverLeadsToAChoiceOutsideTheOptions) {
   o.rig.grid.SendMessage(controls::WM_CELL_POPUP_NOTIFY, controls::CELL_POPUP_SELECT, 3);
   EXPECT_EQ(o.combo->GetCurSel(), 1);
   EXPECT_FALSE(o.combo->IsOpen());
+}
+
+// The list's notifications as its grid receives them.
+class NotifiedGrid : public controls::CConfigListCtrl {
+ public:
+  intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override {
+    if (msg == controls::WM_CELL_POPUP_NOTIFY) {
+      notes.emplace_back(static_cast<unsigned>(wParam), static_cast<int>(lParam));
+    }
+    return 1;
+  }
+  std::vector<std::pair<unsigned, int>> notes;
+};
+
+// Only a highlighted row that still holds an option is a choice: the options may have gone fewer
+// under an open list.
+TEST(PopUpScrollList, ChoosesOnlyAnOptionThatExists) {
+  struct Case {
+    int hotRow;
+    int optionsNow;
+    std::pair<unsigned, int> note;
+  };
+  const Case cases[] = {
+      {5, 10, {controls::CELL_POPUP_SELECT, 9}},
+      {5, 9, {controls::CELL_POPUP_CLOSED, 0}},
+      {-1, 10, {controls::CELL_POPUP_CLOSED, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "row " << c.hotRow << " of " << c.optionsNow);
+    NotifiedGrid grid;
+    CCellComboBox combo;
+    combo.Init(&grid, nullptr, Options(10));
+    CPopUpScrollList list;
+    ASSERT_TRUE(list.Create(&grid, &combo));
+    list.SetTopOption(4);
+    list.SetHotRow(c.hotRow);
+    combo.Init(&grid, nullptr, Options(c.optionsNow));
+    list.ClosePopup();
+    EXPECT_EQ(grid.notes, (std::vector<std::pair<unsigned, int>>{c.note}));
+  }
 }
 
 TEST(PopUpScrollList, ScrollingTheGridHidesItAndTheCellOpensAgain) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -30,6 +31,21 @@ sim::SimContainerSpec TwoSections(bool newer = true) {
 
 void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(value >> (8 * i));
+}
+
+// A fresh folder, removed with what it holds.
+struct ScratchFolder {
+  std::string path;
+  ScratchFolder() {
+    char pattern[] = "/tmp/corvale-image-XXXXXX";
+    if (mkdtemp(pattern)) path = pattern;
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path); }
+};
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 struct ContainerCase {
@@ -87,6 +103,14 @@ TEST(FirmwareImageFile, LoadAndCheckCases) {
          return sim::MakeFirmwareImage(spec);
        },
        ImageLayout::Newer, {}, Check::Ok},
+      {"digest mismatch before a section past the end: sections are checked in order",
+       [] {
+         auto b = sim::MakeFirmwareImage(TwoSections());
+         b[sim::DescriptorOffset(2, 0) + 296] ^= 0xFF;
+         PutU32(b, sim::DescriptorOffset(2, 1) + 12, 51);
+         return b;
+       },
+       ImageLayout::Newer, {}, Check::DigestDiffers},
       {"digest mismatch in the last section",
        [] {
          auto b = sim::MakeFirmwareImage(TwoSections());
@@ -106,6 +130,8 @@ TEST(FirmwareImageFile, LoadAndCheckCases) {
       {"product of another model", [] { return sim::MakeFirmwareImage(TwoSections()); },
        ImageLayout::Newer, ImageProductTest::Equals(0x4330), Check::WrongProduct},
   };
+  ScratchFolder folder;
+  const std::string path = folder.path + "/case.img";
   for (const auto& c : cases) {
     FirmwareImageFile image;
     EXPECT_EQ(image.Parse(c.make(), c.layout, c.test), c.expected == Check::Ok) << c.what;
@@ -113,6 +139,8 @@ TEST(FirmwareImageFile, LoadAndCheckCases) {
     if (c.expected != Check::Ok) {
       EXPECT_TRUE(image.Sections().empty()) << c.what;
     }
+    WriteFile(path, c.make());
+    EXPECT_EQ(image.Read(path, c.layout, c.test), c.expected) << c.what << ", read from the file";
   }
 }
 
@@ -163,25 +191,50 @@ TEST(FirmwareImageFile, SectionTypesRouteToInterfaces) {
   }
 }
 
-TEST(FirmwareImageFile, LoadsFromDiskAndSizesByReading) {
-  const auto dir = std::filesystem::temp_directory_path() / ("corvale-image-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string good = (dir / "good.img").string(), empty = (dir / "empty.img").string();
-  const auto bytes = sim::MakeFirmwareImage(TwoSections());
-  std::ofstream(good, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  std::ofstream(empty, std::ios::binary).flush();
+TEST(FirmwareImageFile, AFileThatCannotBeReadIsRefusedBeforeItsChecks) {
+  using Check = firmware::ImageCheck;
+  ScratchFolder folder;
+  const std::string empty = folder.path + "/empty.img", large = folder.path + "/large.img";
+  WriteFile(empty, {});
+  WriteFile(large, {});
+  std::filesystem::resize_file(large, FirmwareImageFile::kMaxFileSize + 1);
+  const struct {
+    std::string path;
+    Check expected;
+  } cases[] = {{folder.path + "/missing.img", Check::NotOpened},
+               {folder.path, Check::NotOpened},
+               {empty, Check::TooShort},
+               {large, Check::TooLarge}};
+  for (const auto& c : cases) {
+    FirmwareImageFile image;
+    EXPECT_EQ(image.Read(c.path, ImageLayout::Newer, {}), c.expected) << c.path;
+    EXPECT_FALSE(firmware::WasRead(c.expected));
+    EXPECT_TRUE(image.Sections().empty());
+  }
+}
 
-  EXPECT_EQ(firmware::GetFileSizeByReading(good), int64_t(bytes.size()));
-  EXPECT_EQ(firmware::GetFileSizeByReading(empty), 0);
-  EXPECT_EQ(firmware::GetFileSizeByReading((dir / "missing.img").string()), -1);
+// Of a large file only the header is read when it cannot be an image, and only the bytes up to its
+// last section when it can: 200 MB cost no more memory than the image in them.
+TEST(FirmwareImageFile, OfALargeFileOnlyWhatTheChecksNeedIsRead) {
+  using Check = firmware::ImageCheck;
+  constexpr uintmax_t k200Mb = 200u << 20;
+  ScratchFolder folder;
+  const std::string zeros = folder.path + "/zeros.img", padded = folder.path + "/padded.img";
+  WriteFile(zeros, {});
+  std::filesystem::resize_file(zeros, k200Mb);
+  const std::vector<uint8_t> image = sim::MakeFirmwareImage(TwoSections());
+  WriteFile(padded, image);
+  std::filesystem::resize_file(padded, k200Mb);
 
-  FirmwareImageFile image;
-  EXPECT_TRUE(image.Load(good, ImageLayout::Newer, ImageProductTest::Equals(0x4310)));
-  EXPECT_EQ(image.Sections().size(), 2u);
-  EXPECT_FALSE(image.Load(empty, ImageLayout::Newer, {}));
-  EXPECT_FALSE(image.Load((dir / "missing.img").string(), ImageLayout::Newer, {}));
-  EXPECT_TRUE(image.Sections().empty());
-  std::filesystem::remove_all(dir);
+  FirmwareImageFile read;
+  EXPECT_EQ(read.Read(zeros, ImageLayout::Newer, ImageProductTest::Equals(0x4310)), Check::WrongProduct);
+  // No product named and no section: an image, of which nothing but the header is needed.
+  EXPECT_EQ(read.Read(zeros, ImageLayout::Newer, {}), Check::Ok);
+  EXPECT_EQ(read.Bytes().size(), firmware::ImageHeader::kSize);
+  ASSERT_EQ(read.Read(padded, ImageLayout::Newer, ImageProductTest::Equals(0x4310)), Check::Ok);
+  EXPECT_EQ(read.Bytes(), image);
+  const auto second = read.SectionBytes(1);
+  EXPECT_EQ(std::vector<uint8_t>(second.begin(), second.end()), Bytes(50, 200));
 }
 
 }  // namespace

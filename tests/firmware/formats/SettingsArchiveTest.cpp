@@ -186,6 +186,23 @@ TEST_F(SettingsArchive, ALineBreakInTheDeviceNameStaysOnItsLine) {
   }
 }
 
+// An archive from another writer may hold any number for an on/off value: all but 0 are on.
+TEST_F(SettingsArchive, AnOnOffValueOtherThanZeroReadsAsOne) {
+  struct Case {
+    const char* value;
+    int read;
+  };
+  for (const Case c : {Case{"2", 1}, Case{"-1", 1}, Case{"1", 1}, Case{"0", 0}, Case{"x", 0}}) {
+    SCOPED_TRACE(c.value);
+    CDeviceSettings s;
+    const std::string v = c.value;
+    firmware::ReadSettingsArchiveText("keyIntercomVOX=" + v + "\nkeySidetone=" + v + "\nkeyHDVoice=" + v + "\n", s);
+    EXPECT_EQ(s.m_bIntercomVox, c.read);
+    EXPECT_EQ(s.m_bSidetone, c.read);
+    EXPECT_EQ(s.m_bHdVoice, c.read);
+  }
+}
+
 TEST_F(SettingsArchive, AnFmRegionOutsideTheSixRegionsReadsAsZero) {
   for (const auto& [stored, read] : std::vector<std::pair<int, int>>{{6, 0}, {-1, 0}, {5, 5}, {0, 0}}) {
     CDeviceSettings s;

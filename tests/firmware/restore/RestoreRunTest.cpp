@@ -10,9 +10,12 @@
 #include "SimBlueCoreHeadset.h"
 #include "SimDfuImage.h"
 #include "app/MainWindowFixture.h"
+#include "device/ModelNames.h"
 #include "device/PsKeys.h"
 #include "device/SpeedDialText.h"
+#include "firmware/formats/SettingsArchive.h"
 #include "firmware/restore/DialogFirmwareRestore.h"
+#include "io/ScopedUmask.h"
 #include "localization/FirmwareTexts.h"
 #include "localization/ServerFailureTexts.h"
 #include "localization/StatusTexts.h"
@@ -155,13 +158,19 @@ class RestoreRunTest : public MainWindowTest {
   std::vector<std::string> statuses_;
 };
 
+// The archive and the downloaded image are new files, as private as the user's umask makes them.
 TEST_F(RestoreRunTest, UpdateThenRestorePutsBackTheArchivedFirmwareAndSettings) {
+  testing_io::ScopedUmask mask(077);
   app::CUpdaterDlg& w = OpenRecognised();
   UpdateToNewerFirmware(w);
+  const std::string archive = ImageFolder() + "/" + device::GetModelName(kModel, true) + "." +
+                              firmware::kSettingsArchiveExtension;
+  EXPECT_EQ(testing_io::ModeOf(archive), 0600u);
   EnterRestorePage(w);
   ASSERT_TRUE(PressRestoreAndWaitForDownload(w));
   EXPECT_FALSE(w.m_dlgFirmwareRestore.m_serverFetch.IsPending());
   EXPECT_EQ(w.m_dlgFirmwareRestore.m_job.m_strImagePath, ImageFolder() + "/VKT_TQG27N.img");
+  EXPECT_EQ(testing_io::ModeOf(ImageFolder() + "/VKT_TQG27N.img"), 0600u);
   ASSERT_TRUE(RunJob(w));
 
   EXPECT_TRUE(EverSaid(text::GetPageProgressText(4, kModel, 0)));

@@ -146,6 +146,49 @@ TEST_F(HidSettingsSaveTest, DualInterfaceFamilyWritesEachBlockToItsInterface) {
   }
 }
 
+// A firmware band starts at its version: a device at exactly 1.1, 2.0 or 2.1 gets the newer form.
+TEST_F(HidSettingsSaveTest, EachFirmwareBandWritesItsOwnForm) {
+  using Writes = std::vector<std::pair<uint8_t, size_t>>;  // parameter, word count
+  constexpr uint8_t kFeatures = io::HID_PARAM_FEATURES, kSmartVolume = io::HID_PARAM_SMART_VOLUME,
+                    kVox = io::HID_PARAM_VOX_SENSITIVITY, kCamera = io::HID_PARAM_CAMERA,
+                    kCameraExtra = io::HID_PARAM_CAMERA_EXTRA;
+  struct Case {
+    int product;
+    int major, minor;
+    Writes writes;
+  };
+  const Case cases[] = {
+      {0x5622, 1, 0, {{kFeatures, 2}, {kSmartVolume, 1}}},
+      {0x5622, 1, 1, {{kFeatures, 2}, {kSmartVolume, 1}, {kVox, 1}}},
+      {0x5623, 1, 0, {{kFeatures, 2}}},
+      {0x5623, 1, 1, {{kFeatures, 2}, {kVox, 1}}},
+      {0x5510, 1, 9, {{kFeatures, 2}, {kCamera, 2}}},
+      {0x5510, 2, 0, {{kFeatures, 2}, {kCamera, 2}, {kCameraExtra, 2}}},
+      {0x3110, 2, 0, {{kFeatures, 2}}},
+      {0x3110, 2, 1, {{kFeatures, 4}}},
+      {0x4210, 1, 0, {{kFeatures, 3}}},
+      {0x4210, 1, 1, {{kFeatures, 4}}},
+      {0x4210, 1, 2, {{kFeatures, 10}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.product << std::dec << " at " << c.major << '.' << c.minor);
+    SimHidHeadset one, two;
+    const HidHandles handles = Open(one, &two);
+    device::CDeviceSettings record = Record(c.product);
+    record.m_nVersionMajor = c.major;
+    record.m_nVersionMinor = c.minor;
+    ASSERT_TRUE(WriteHidBasicSettings(c.product, handles, record, record));
+    // The dual-interface family writes behind its second interface.
+    const SimHidHeadset& taker = c.product == 0x4210 ? two : one;
+    Writes writes;
+    for (const auto& [command, param] : taker.log) {
+      if (command == io::HID_CMD_WRITE_PARAM) writes.emplace_back(param, taker.params.at(param).size());
+    }
+    EXPECT_EQ(writes, c.writes);
+    rig.hid.Clear();
+  }
+}
+
 TEST_F(HidSettingsSaveTest, ShortFmBlockCarriesSixPresetsAndIsCommitted) {
   SimHidHeadset device;
   const HidHandles handles = Open(device);

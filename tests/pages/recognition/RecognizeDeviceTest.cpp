@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/MainWindowFixture.h"
@@ -21,6 +22,7 @@
 #include "localization/RecognitionPageTexts.h"
 #include "localization/SharedTexts.h"
 #include "localization/StatusTexts.h"
+#include "pages/recognition/RecognitionEngine.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -335,6 +337,112 @@ TEST_F(RecognizeDeviceTest, AHidOnlyHeadsetIsRecognisedWrittenAndKeptOpen) {
   EXPECT_EQ(w.m_deviceSettings.m_astrSpeedDial[0], "112") << "written before it was read";
   EXPECT_GT(w.m_nSettingsPageCount, 0);
   EXPECT_TRUE(w.m_hHidDevice) << "the window closes its handles itself";
+}
+
+// A recognition page that runs a test's action on a posted message, and counts the ticks of its
+// timers that come while the window is busy (without letting them through, so that a failure
+// reads as one).
+class ProbedRecognition : public CDialogDeviceRecognition {
+ public:
+  static constexpr unsigned kPing = fw::WM_USER + 77;
+  std::function<void()> onPing;
+  int ticksWhileBusy = 0;
+
+  intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override {
+    if (msg != kPing) return CDialogDeviceRecognition::OnMessage(msg, wParam, lParam);
+    if (onPing) onPing();
+    return 0;
+  }
+  void OnTimer(unsigned id) override {
+    if (MainWindow()->m_bBusy) {
+      ++ticksWhileBusy;
+      return;
+    }
+    CDialogDeviceRecognition::OnTimer(id);
+  }
+};
+
+// Page 2 of a module product whose first interface, when told to switch its module on, posts a
+// ping to the page: the ping is handled once the window runs its messages again.
+class ModuleWaitTest : public RecognizeDeviceTest {
+ protected:
+  app::CUpdaterDlg& OnPage2WithModuleProduct() {
+    auto page = std::make_unique<ProbedRecognition>();
+    probe = page.get();
+    app::CUpdaterDlg::Pages pages;
+    pages.recognition = std::move(page);
+    app::CUpdaterDlg& w = Start(std::move(pages));
+    w.m_nDeviceTarget = 0x3110;
+    w.GoToRecognitionPage(true, nullptr, 0);
+    main.version = {2, 1, 0, 0, 0};
+    main.address = {0, 1, 2, 3, 4, 5};
+    module.version = {3, 4, 5, 6, 7};
+    module.address = {6, 7, 8, 9, 10, 11};
+    rig.hid.Add(io::HID_VENDOR_ID, 0x3110, 0xFF00, 1, [this](const std::vector<uint8_t>& request) {
+      if (request[1] == io::HID_CMD_MODULE_ON) probe->PostMessage(ProbedRecognition::kPing, 0, 0);
+      return main.Answer(request);
+    });
+    return w;
+  }
+
+  void PressNext(app::CUpdaterDlg& w) {
+    w.SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_NEXT, fw::BN_CLICKED), 0);
+  }
+
+  ProbedRecognition* probe = nullptr;
+  recogtest::SimHidHeadset main;
+  recogtest::SimHidHeadset module;
+};
+
+TEST_F(ModuleWaitTest, TheWindowAnswersThroughTheWaitsWhichKeepTheirLength) {
+  const struct {
+    bool moduleComes;
+    uint32_t waited;
+    const char* address;
+  } cases[] = {
+      {true, 6000, "000102[030405] _ 060708[090A0B]"},
+      {false, 6000 + 2 * 20 * 1000, "000102[030405] _ "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.moduleComes);
+    main.log.clear();
+    app::CUpdaterDlg& w = OnPage2WithModuleProduct();
+    const uint32_t start = rig.clock.TickCount();
+    std::vector<uint32_t> answeredAt;
+    probe->onPing = [&] {
+      EXPECT_TRUE(w.m_bBusy);
+      answeredAt.push_back(rig.clock.TickCount() - start);
+      // The module shows up as the real one does, a while after it was switched on.
+      if (c.moduleComes) module.AttachTo(rig.hid, device::HID_MODULE_PRODUCT);
+    };
+    PressNext(w);
+    ASSERT_EQ(answeredAt.size(), 1u);
+    EXPECT_LT(answeredAt[0], 6000u) << "handled during the first wait";
+    EXPECT_EQ(rig.clock.TickCount() - start, c.waited);
+    EXPECT_EQ(main.Count(io::HID_CMD_MODULE_ON, 0), 1);
+    EXPECT_EQ(w.m_deviceSettings.m_strAddress, c.address);
+    EXPECT_EQ(ShownPage(w), 3);
+    rig.hid.Clear();
+  }
+}
+
+TEST_F(ModuleWaitTest, CommandsAndTheCloseAreRefusedAndTimersHeldThroughTheWaits) {
+  app::CUpdaterDlg& w = OnPage2WithModuleProduct();
+  probe->onPing = [&] {
+    PressNext(w);
+    w.SendMessage(fw::WM_CLOSE, 0, 0);
+    EXPECT_FALSE(w.HasEnded());
+    // A tick of the pair poll would close the handles the run talks through.
+    probe->SetTimer(pages::recognition::kHidPairPollTimer, 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    module.AttachTo(rig.hid, device::HID_MODULE_PRODUCT);
+  };
+  PressNext(w);
+  EXPECT_EQ(main.Count(io::HID_CMD_MODULE_ON, 0), 1) << "NEXT started no second run";
+  EXPECT_FALSE(w.HasEnded());
+  EXPECT_FALSE(SettingsFile().has_value());
+  EXPECT_EQ(probe->ticksWhileBusy, 0);
+  EXPECT_EQ(w.m_deviceSettings.m_anHidVersion2, (std::array<int, 5>{3, 4, 5, 6, 7}));
 }
 
 }  // namespace
