@@ -46,6 +46,7 @@ void SimUpdateServer::Clear() {
     requests_.clear();
     reachable_ = true;
     answered_ = 0;
+    cancelled_ = 0;
   }
   released_.notify_all();
 }
@@ -78,6 +79,11 @@ int SimUpdateServer::Answered() const {
   return answered_;
 }
 
+int SimUpdateServer::Cancelled() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return cancelled_;
+}
+
 platform::HttpResult SimUpdateServer::Fetch(const std::string& url, platform::HttpReceiver& receiver) {
   const std::string name = NameOf(url);
   std::string body;
@@ -87,7 +93,10 @@ platform::HttpResult SimUpdateServer::Fetch(const std::string& url, platform::Ht
     // Waits in slices, as a real transfer polls its cancel.
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kHoldLimitMs);
     while (held_.count(name) != 0 && std::chrono::steady_clock::now() < until) {
-      if (receiver.Cancelled()) return {platform::HttpOutcome::kCancelled, 0, 0, "cancelled"};
+      if (receiver.Cancelled()) {
+        ++cancelled_;
+        return {platform::HttpOutcome::kCancelled, 0, 0, "cancelled"};
+      }
       released_.wait_for(lock, std::chrono::milliseconds(20));
     }
     if (!reachable_) return {platform::HttpOutcome::kNotReached, 0, 0, "unreachable"};

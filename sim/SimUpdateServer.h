@@ -31,6 +31,8 @@ class SimUpdateServer : public platform::Http {
   // The names asked for, in order (addresses outside the base address as they stand).
   std::vector<std::string> Requests() const;
   int Answered() const;
+  // Requests that ended because their receiver cancelled while held.
+  int Cancelled() const;
 
   platform::HttpResult Fetch(const std::string& url, platform::HttpReceiver& receiver) override;
 
@@ -45,6 +47,7 @@ class SimUpdateServer : public platform::Http {
   std::vector<std::string> requests_;
   bool reachable_ = true;
   int answered_ = 0;
+  int cancelled_ = 0;
 };
 
 }  // namespace sim

@@ -28,6 +28,24 @@ p() {
 }
 # A rectangle of whole pixels, first to last inclusive.
 box() { echo "$(($1 * s)),$(($2 * s)) $(($3 * s + s - 1)),$(($4 * s + s - 1))"; }
+# An arc of the ellipse in the box x0,y0 x1,y1 from angle a0 to a1 (degrees, clockwise from the
+# right), `width` wide, as the points of a shape to fill: ImageMagick strokes a curve closed by its
+# chord, which would shut an open ring.
+arc() {
+  awk -v s="$s" -v from="$1" -v to="$2" -v angles="$3" -v width="$4" 'BEGIN {
+    split(from, p, ","); split(to, q, ","); split(angles, a, ",")
+    cx = (p[1] + q[1]) / 2 * s + (s - 1) / 2; cy = (p[2] + q[2]) / 2 * s + (s - 1) / 2
+    rx = (q[1] - p[1]) / 2 * s; ry = (q[2] - p[2]) / 2 * s; half = width * s / 2
+    steps = int((a[2] - a[1]) / 2) + 1
+    for (side = 1; side >= -1; side -= 2) {
+      for (i = 0; i <= steps; i++) {
+        k = side > 0 ? i : steps - i
+        t = (a[1] + (a[2] - a[1]) * k / steps) * atan2(0, -1) / 180
+        printf "%g,%g ", cx + (rx + side * half) * cos(t), cy + (ry + side * half) * sin(t)
+      }
+    }
+  }'
+}
 # The name of the picture at this scale.
 file() { if [ "$s" = 1 ]; then echo "$out/$1.png"; else echo "$out/$1@${s}x.png"; fi; }
 
@@ -44,18 +62,18 @@ draw() {
     -fill '#E2E2D6' -draw "rectangle $(box 168 77 168 485)" \
     -fill '#FFFFFF' -stroke '#D0D7DE' -strokewidth "$(n 1)" -draw "rectangle $(p 169,97 725,408)" \
     -stroke none -fill '#E6EEF8' -draw "rectangle $(box 170 409 724 479)" \
-    -fill none -stroke "$accent" -strokewidth "$(n 4)" -draw "arc $(p 34,20 58,44) 40,320" \
-    -stroke "$accent_light" -strokewidth "$(n 3)" -draw "line $(p 44,32 52,32)" \
+    -fill "$accent" -draw "polygon $(arc 34,20 58,44 40,320 4)" \
+    -fill none -stroke "$accent_light" -strokewidth "$(n 3)" -draw "line $(p 44,32 52,32)" \
     -stroke none -font "$bold" -pointsize "$(n 17)" -fill "$accent" -annotate "+$(n 66)+$(n 37)" 'Corvale' \
     -font "$regular" -pointsize "$(n 9)" -fill '#7A8794' -annotate "+$(n 67)+$(n 50)" 'device manager' \
     "${png[@]}" "$(file 327)"
 
   # 218: the page frame's own picture when no page is on show, 67 x 63: a quiet headset outline.
-  convert -size "$(n 67)x$(n 63)" xc:'#FFFFFF' \
-    -fill none -stroke '#C5CDD6' -strokewidth "$(n 4)" -draw "arc $(p 12,8 55,50) 180,360" \
-    -stroke none -fill '#C5CDD6' -draw "roundrectangle $(p 8,28 20,50) $(n 4),$(n 4)" \
+  convert -size "$(n 67)x$(n 63)" xc:'#FFFFFF' -stroke none \
+    -fill '#C5CDD6' -draw "polygon $(arc 12,8 55,50 180,360 4)" \
+    -draw "roundrectangle $(p 8,28 20,50) $(n 4),$(n 4)" \
     -draw "roundrectangle $(p 47,28 59,50) $(n 4),$(n 4)" \
-    -fill none -stroke '#D8DEE5' -strokewidth "$(n 2)" -draw "arc $(p 42,44 58,58) 0,90" \
+    -fill '#D8DEE5' -draw "polygon $(arc 42,44 58,58 0,90 2)" \
     "${png[@]}" "$(file 218)"
 
   # 184: the warning sign, 64 x 64, on the warning background of the message box.
@@ -66,9 +84,9 @@ draw() {
     "${png[@]}" "$(file 184)"
 
   # 186: the Corvale logo, 64 x 64: an open ring with a rising mark inside, on white.
-  convert -size "$(n 64)x$(n 64)" xc:'#FFFFFF' \
-    -fill none -stroke "$accent" -strokewidth "$(n 7)" -draw "arc $(p 7,7 57,57) 45,315" \
-    -stroke none -fill "$accent_light" -draw "polygon $(p 22,40 32,22 42,40 36,40 32,32 28,40)" \
+  convert -size "$(n 64)x$(n 64)" xc:'#FFFFFF' -stroke none \
+    -fill "$accent" -draw "polygon $(arc 7,7 57,57 45,315 7)" \
+    -fill "$accent_light" -draw "polygon $(p 22,40 32,22 42,40 36,40 32,32 28,40)" \
     -fill "$accent" -draw "circle $(p 50,32 50,36)" \
     "${png[@]}" "$(file 186)"
 }

@@ -177,15 +177,9 @@ void CUpdaterDlg::OnOK() {
 }
 
 void CUpdaterDlg::OnClose() {
-  // A wait for the update server is the one busy state the window closes in: it is dropped, and
-  // what the page would have done with the answer never runs.
-  bool waiting = false;
-  for (int page = wizard::FIRST_PAGE; page <= wizard::LAST_PAGE; ++page) {
-    pages::ServerFetch& fetch = PageWindow(page)->m_serverFetch;
-    waiting = waiting || fetch.IsPending();
-    fetch.Cancel();
-  }
-  if (waiting) m_bBusy = false;
+  // A wait for the update server is the one busy state the window closes in: it is dropped with
+  // the busy state it took, and what the page would have done with the answer never runs.
+  for (int page = wizard::FIRST_PAGE; page <= wizard::LAST_PAGE; ++page) PageWindow(page)->DropServerWait();
   OnOK();
 }
 

@@ -31,6 +31,9 @@ constexpr fw::Colour kColourGreyText = fw::RGB(161, 161, 147);
 constexpr fw::Colour kColourDarkGrey = fw::RGB(141, 141, 127);
 constexpr int kPillInset = 5;
 constexpr int kPillPenWidth = 3;
+// The room a pill's caption leaves on each side: the outline's pen, what its rounded ends take at
+// the caption's top and bottom rows, and a margin that keeps the first and last letter off it.
+constexpr int kPillCaptionInset = kPillPenWidth + 2 + 3;
 constexpr int kTabRimWidth = 2;
 
 bool IsSquareButton(int id) {
@@ -170,12 +173,14 @@ void DrawPillButton(fw::DeviceContext& dc, const fw::DrawItemStruct& item) {
   if (item.ctlId == IDC_BACK || item.ctlId == IDC_UPDATE_SHORTCUT) align = fw::DT_LEFT;
   if (item.ctlId == IDC_NEXT || item.ctlId == IDC_RESTORE_SHORTCUT) align = fw::DT_RIGHT;
   std::string caption = CaptionOf(item);
+  fw::Rect place = r;
   const int savedFont = dc.SaveDC();
-  if (dc.GetTextExtent(caption).cx > r.Width()) {
+  if (const fw::Rect room = r.Inflated(-kPillCaptionInset, 0); dc.GetTextExtent(caption).cx > room.Width()) {
     caption = WithoutPadding(caption);
-    ShrinkToFit(dc, {caption}, r.Width());
+    ShrinkToFit(dc, {caption}, room.Width());
+    place = room;
   }
-  DrawCaption(dc, caption, r, align, fill, ink);
+  DrawCaption(dc, caption, place, align, fill, ink);
   dc.RestoreDC(savedFont);
 }
 

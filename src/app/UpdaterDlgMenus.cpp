@@ -10,7 +10,8 @@ namespace app {
 
 namespace {
 
-// The firmware pages read the server's lists again for the new language after this short delay.
+// The firmware pages read the server's lists again for the new language after this short delay,
+// busy from the change on.
 constexpr unsigned kListReloadDelayMs = 10;
 
 // The voice-prompt variants a firmware page lists; 0 when it has none (or no such list).
@@ -93,7 +94,9 @@ void CUpdaterDlg::RedressPageForLanguage() {
         firmware::g_bOfferNewerFirmware = false;
         m_dlgFirmwareUpdate.m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
         EmptyVoicePrompts(m_dlgFirmwareUpdate, firmware::IDC_FIRMWARE_VOICE_PROMPT);
-        m_dlgFirmwareUpdate.SetTimer(firmware::TIMER_FIRMWARE_LIST, kListReloadDelayMs);
+        m_dlgFirmwareUpdate.m_serverFetch.StartAfter(firmware::TIMER_FIRMWARE_LIST, kListReloadDelayMs);
+        RefreshControls();
+        m_dlgFirmwareUpdate.RefreshUpdatePage();
       } else {
         m_dlgFirmwareUpdate.RefreshUpdatePage();
       }
@@ -104,7 +107,8 @@ void CUpdaterDlg::RedressPageForLanguage() {
         m_dlgFirmwareRestore.m_job.Reset(wizard::PAGE_FIRMWARE_RESTORE);
         m_dlgFirmwareRestore.m_job.m_bFound = 1;
         EmptyVoicePrompts(m_dlgFirmwareRestore, firmware::IDC_RESTORE_VOICE_PROMPT);
-        m_dlgFirmwareRestore.SetTimer(firmware::TIMER_RESTORE_LOOKUP, kListReloadDelayMs);
+        m_dlgFirmwareRestore.m_serverFetch.StartAfter(firmware::TIMER_RESTORE_LOOKUP, kListReloadDelayMs);
+        RefreshControls();
       } else {
         m_dlgFirmwareRestore.RefreshRestorePage();
       }

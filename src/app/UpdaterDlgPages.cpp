@@ -60,7 +60,7 @@ void CUpdaterDlg::SwitchToPage(int page, bool showStatus, device::CDeviceSetting
   if (leavingCurrent && LeaveSettingsPage(page)) return;
 
   // What the page on show waited for from the server no longer belongs to the page shown next.
-  if (pages::CWizardPage* leaving = PageWindow(m_nCurrentPage)) leaving->m_serverFetch.Cancel();
+  if (pages::CWizardPage* leaving = PageWindow(m_nCurrentPage)) leaving->DropServerWait();
   m_nCurrentPage = page;
   if (pages::CSettingsPage* settings = SettingsPage(page)) settings->m_nPendingPage = 0;
   if (page <= wizard::PAGE_RECOGNITION) ForgetDevice();

@@ -146,10 +146,15 @@ void FlushFolder(const std::string& folder) {
 
 void WatchFolderFlushes(FolderFlushWatcher watcher) { folderFlushWatcher.store(watcher); }
 
-std::optional<Md5Digest> ReadBackDigest(const std::string& path, bool* opened) {
+std::optional<Md5Digest> ReadBackDigest(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (opened) *opened = fd >= 0;
   if (fd < 0) return std::nullopt;
+  const std::optional<Md5Digest> digest = ReadBackDigest(fd);
+  ::close(fd);
+  return digest;
+}
+
+std::optional<Md5Digest> ReadBackDigest(int fd) {
   ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
   Md5Context md5;
   Md5Init(&md5);
@@ -157,14 +162,10 @@ std::optional<Md5Digest> ReadBackDigest(const std::string& path, bool* opened) {
   for (;;) {
     const ssize_t n = ::read(fd, block, sizeof block);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return std::nullopt;
-    }
+    if (n < 0) return std::nullopt;
     if (n == 0) break;
     Md5Update(&md5, block, static_cast<unsigned>(n));
   }
-  ::close(fd);
   Md5Digest digest{};
   Md5Final(digest.data(), &md5);
   return digest;

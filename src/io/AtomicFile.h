@@ -22,8 +22,10 @@ void FlushFolder(const std::string& folder);
 using FolderFlushWatcher = void (*)(const std::string& folder);
 void WatchFolderFlushes(FolderFlushWatcher watcher);
 // The MD5 of the file as the disk holds it (its cached pages are dropped first), read in 1024-byte
-// blocks; nothing when it cannot be opened or read. `opened` tells the two apart.
-std::optional<Md5Digest> ReadBackDigest(const std::string& path, bool* opened = nullptr);
+// blocks; nothing when it cannot be opened or read.
+std::optional<Md5Digest> ReadBackDigest(const std::string& path);
+// The same for a file open for reading at its start; `fd` stays open.
+std::optional<Md5Digest> ReadBackDigest(int fd);
 
 // The file's bytes, or nothing when it cannot be opened or read or holds more than `maxBytes`.
 // `missing` tells a file that is not there from one that is there but could not be read.

@@ -9,6 +9,15 @@
 
 namespace pages {
 
+void ServerFetch::StartAfter(unsigned timer, unsigned ms, BusyHold busy) {
+  DropTransfer();
+  KillArmedTimer();
+  if (busy.Held()) busy_ = std::move(busy);
+  TakeBusy();
+  armedTimer_ = timer;
+  owner_.SetTimer(timer, ms);
+}
+
 void ServerFetch::FetchList(const std::string& name, Continuation then) {
   Start(name, std::nullopt, std::move(then));
 }
@@ -18,6 +27,12 @@ void ServerFetch::FetchFile(const std::string& name, const std::string& path, Co
 }
 
 void ServerFetch::Cancel() {
+  DropTransfer();
+  KillArmedTimer();
+  busy_.Release();
+}
+
+void ServerFetch::DropTransfer() {
   ++run_;
   then_ = nullptr;
   if (current_) {
@@ -26,13 +41,24 @@ void ServerFetch::Cancel() {
   }
 }
 
+void ServerFetch::KillArmedTimer() {
+  if (armedTimer_ != 0) owner_.KillTimer(std::exchange(armedTimer_, 0));
+}
+
+void ServerFetch::TakeBusy() {
+  // Kept when the fetch holds it already (from its timer's arming): it never flickers off.
+  busy_ = BusyHold(busyFlag_ ? busyFlag_() : nullptr);
+}
+
 void ServerFetch::JoinEndedDropped() {
   std::erase_if(dropped_, [](const std::unique_ptr<Transfer>& t) { return !t->worker.IsRunning(); });
 }
 
 void ServerFetch::Start(const std::string& name, std::optional<std::string> path, Continuation then) {
-  Cancel();
+  DropTransfer();
   JoinEndedDropped();
+  KillArmedTimer();
+  TakeBusy();
   then_ = std::move(then);
   current_ = std::make_unique<Transfer>();
   Transfer* transfer = current_.get();
@@ -64,7 +90,7 @@ bool ServerFetch::OnMessage(unsigned msg, intptr_t lParam) {
   current_.reset();
   // Taken out first: the continuation may start the next fetch.
   const Continuation then = std::exchange(then_, nullptr);
-  then(result);
+  then(result, std::move(busy_));
   return true;
 }
 

@@ -2,8 +2,11 @@
 // A fetch from the update server on a worker thread the page owns, continued on the window's
 // thread. The page chooses everything (name, file) before the start; the worker only downloads
 // and posts its word with the fetch's number; the continuation then does what the page does with
-// the result. A new start, Cancel or the owner going away drops the fetch under way: its transfer
-// is asked to stop and its continuation never runs, and the word of a dropped fetch is ignored.
+// the result. The fetch owns the window's busy state from its start (or from the arming of the
+// page's timer that starts it) until the continuation gives it back or passes it on. A new start,
+// Cancel or the owner going away drops the fetch under way: its transfer is asked to stop, its
+// continuation never runs, its busy state is given back, and the word of a dropped fetch is
+// ignored.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,6 +16,7 @@
 
 #include "framework/Messages.h"
 #include "io/Worker.h"
+#include "pages/BusyHold.h"
 
 namespace fw {
 class Window;
@@ -31,19 +35,28 @@ struct FetchResult {
 
 class ServerFetch {
  public:
-  using Continuation = std::function<void(const FetchResult&)>;
+  // What the page does with the answer. It is handed the busy state the fetch took, to give back
+  // once the window may take commands again or to pass on to the work it goes on to; what it
+  // still holds when it returns is given back then.
+  using Continuation = std::function<void(const FetchResult&, BusyHold)>;
+  // The busy state of the owner's window; nullptr while the owner is in none.
+  using BusyFlag = std::function<bool*()>;
 
-  explicit ServerFetch(fw::Window& owner) : owner_(owner) {}
+  ServerFetch(fw::Window& owner, BusyFlag busyFlag) : owner_(owner), busyFlag_(std::move(busyFlag)) {}
   ServerFetch(const ServerFetch&) = delete;
   ServerFetch& operator=(const ServerFetch&) = delete;
 
+  // The owner's `timer`, whose handler starts the fetch, is armed for `ms`: the window is busy
+  // from now (carrying on `busy` when one is handed in), and a drop before the tick kills it.
+  void StartAfter(unsigned timer, unsigned ms, BusyHold busy = {});
   // The list `name` into memory.
   void FetchList(const std::string& name, Continuation then);
   // The file `name` into `path`, which is replaced only by a complete body (a failed or cancelled
   // download leaves it as it was). An empty path is a file that cannot be created.
   void FetchFile(const std::string& name, const std::string& path, Continuation then);
-  // Drops the fetch under way without waiting for its thread: a later start or word joins it once
-  // its transfer has seen the stop, the destructor at the latest.
+  // Drops the fetch under way or armed and gives its busy state back, without waiting for its
+  // thread: a later start or word joins it once its transfer has seen the stop, the destructor at
+  // the latest.
   void Cancel();
   // A fetch was started and its continuation has neither run nor been dropped.
   bool IsPending() const { return static_cast<bool>(then_); }
@@ -59,11 +72,18 @@ class ServerFetch {
   };
 
   void Start(const std::string& name, std::optional<std::string> path, Continuation then);
+  // The transfer under way is told to stop and its word will be ignored; busy stays.
+  void DropTransfer();
+  void KillArmedTimer();
+  void TakeBusy();
   // Joins the dropped transfers that have ended; never waits for one that still runs.
   void JoinEndedDropped();
 
   fw::Window& owner_;
+  BusyFlag busyFlag_;
   // Window's thread only.
+  BusyHold busy_;
+  unsigned armedTimer_ = 0;
   Continuation then_;
   intptr_t run_ = 0;
   std::unique_ptr<Transfer> current_;

@@ -7,6 +7,11 @@ namespace pages {
 
 app::CUpdaterDlg* CWizardPage::MainWindow() const { return app::GetMainWindow(*this); }
 
+bool* CWizardPage::MainWindowBusyFlag() const {
+  app::CUpdaterDlg* main = MainWindow();
+  return main ? &main->m_bBusy : nullptr;
+}
+
 fw::Brush CWizardPage::OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) {
   fw::Dialog::OnCtlColor(dc, control, kind);
   dc.SetBkMode(fw::BkMode::Transparent);

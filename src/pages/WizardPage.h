@@ -37,14 +37,20 @@ class CWizardPage : public fw::Dialog {
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
   intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
 
-  // The page's one fetch from the update server at a time; the main window drops it when the page
-  // is left or entered again and when the window closes. Last member: its worker is joined before
-  // the page's window goes.
-  ServerFetch m_serverFetch{*this};
+  // Drops what the page waits for from the update server and gives back the busy state it took;
+  // the main window calls it when the page is left or entered again and when the window closes.
+  virtual void DropServerWait() { m_serverFetch.Cancel(); }
+
+  // The page's one fetch from the update server at a time, busy in the main window meanwhile.
+  // Last member: its worker is joined before the page's window goes.
+  ServerFetch m_serverFetch{*this, [this] { return MainWindowBusyFlag(); }};
 
  protected:
   // The main window, or nullptr while the page is not placed in its frame.
   app::CUpdaterDlg* MainWindow() const;
+
+ private:
+  bool* MainWindowBusyFlag() const;
 };
 
 }  // namespace pages

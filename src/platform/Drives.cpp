@@ -1,5 +1,7 @@
 #include "platform/Drives.h"
 
+#include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -109,6 +111,12 @@ ssize_t Drives::WriteSome(int fd, const void* data, size_t size) { return ::writ
 
 bool Drives::Sync(int fd) { return ::fsync(fd) == 0; }
 
+int Drives::Rename(const std::string& from, const std::string& to, unsigned flags) {
+  return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), flags);
+}
+
+int Drives::OpenToRead(const std::string& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); }
+
 ssize_t FakeDrives::WriteSome(int fd, const void* data, size_t size) {
   std::lock_guard lock(mutex_);
   if (faults_.room == 0) {
@@ -123,11 +131,25 @@ ssize_t FakeDrives::WriteSome(int fd, const void* data, size_t size) {
 }
 
 bool FakeDrives::Sync(int fd) {
-  {
-    std::lock_guard lock(mutex_);
-    if (faults_.syncFails) return false;
-  }
+  if (Faults().syncFails) return false;
   return Drives::Sync(fd);
+}
+
+int FakeDrives::Rename(const std::string& from, const std::string& to, unsigned flags) {
+  const CardFaults faults = Faults();
+  if (faults.renameFails || (faults.renamesOnlyReplacing && flags != 0)) {
+    errno = faults.renameFails ? EIO : EINVAL;
+    return -1;
+  }
+  return Drives::Rename(from, to, flags);
+}
+
+int FakeDrives::OpenToRead(const std::string& path) {
+  if (Faults().openToReadFails) {
+    errno = EIO;
+    return -1;
+  }
+  return Drives::OpenToRead(path);
 }
 
 Drives& Drives::Real() {

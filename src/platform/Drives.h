@@ -27,6 +27,11 @@ class Drives : public Installable<Drives> {
   virtual ssize_t WriteSome(int fd, const void* data, size_t size);
   // Flushes a file open on a drive to the drive; false when the drive did not confirm it.
   virtual bool Sync(int fd);
+  // Renames a file on a drive, as renameat2(2) with both paths taken as given: 0, or -1 with
+  // errno set (EINVAL where the file system cannot honour `flags`).
+  virtual int Rename(const std::string& from, const std::string& to, unsigned flags);
+  // Opens a file on a drive for reading, as open(2): the descriptor, or -1 with errno set.
+  virtual int OpenToRead(const std::string& path);
   static Drives& Real();
 };
 
@@ -56,11 +61,15 @@ class FakeDrives : public Drives {
   }
 
   // A card's faults: room for this many more bytes, a flush that fails, bytes that come back
-  // other than they were written.
+  // other than they were written, a file system that cannot rename without replacing, renames
+  // that fail, files that cannot be opened to read.
   struct CardFaults {
     size_t room = std::numeric_limits<size_t>::max();
     bool syncFails = false;
     bool altersBytes = false;
+    bool renamesOnlyReplacing = false;
+    bool renameFails = false;
+    bool openToReadFails = false;
   };
   void SetCardFaults(const CardFaults& faults) {
     std::lock_guard lock(mutex_);
@@ -68,8 +77,15 @@ class FakeDrives : public Drives {
   }
   ssize_t WriteSome(int fd, const void* data, size_t size) override;
   bool Sync(int fd) override;
+  int Rename(const std::string& from, const std::string& to, unsigned flags) override;
+  int OpenToRead(const std::string& path) override;
 
  private:
+  CardFaults Faults() {
+    std::lock_guard lock(mutex_);
+    return faults_;
+  }
+
   std::mutex mutex_;
   std::vector<std::string> roots_;
   std::set<std::pair<std::string, std::string>> files_;

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -188,6 +189,9 @@ const std::vector<Scene>& Scenes() {
   return scenes;
 }
 
+// The least room between a caption's glyphs and the outline around it.
+constexpr int kBorderMargin = 3;
+
 // Where `control` lies in the client area of `root`.
 fw::Rect PlaceIn(const fw::Window& root, const fw::Window& control) {
   const fw::Rect screen = control.GetWindowRect();
@@ -239,6 +243,13 @@ class CaptionFitTest : public MainWindowTest {
                     text.rect.bottom <= client.bottom)
             << name << ": \"" << text.text << "\" is drawn at " << text.rect.ToString() << " outside "
             << client.ToString();
+        // A caption that touches its button's outline reads as cut, though its rectangle holds it.
+        const std::optional<fw::BorderInside> border = dc.BorderAround(text.rect);
+        if (border) {
+          EXPECT_GE(border->SideClearance(text.ink), kBorderMargin)
+              << name << ": the glyphs of \"" << text.text << "\" lie that close beside the outline, whose inside is "
+              << border->inside.ToString() << " with corners of " << border->radius.cx << " x " << border->radius.cy;
+        }
       }
     }
   }

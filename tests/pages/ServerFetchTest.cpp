@@ -1,10 +1,13 @@
 // A page's fetch from the update server: the window's thread starts it and goes on, the answer
-// comes back as a message, and a dropped fetch never answers.
+// comes back as a message, the window is busy from the start to the answer, and a dropped fetch
+// never answers and gives busy back.
 #include "pages/ServerFetch.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,10 +28,13 @@ using testing_app::PumpUntil;
 class FetchingDialog : public fwtest::RecordingDialog {
  public:
   intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override {
+    if (msg == pages::WM_SERVER_FETCH_DONE) ++words;
     if (fetch.OnMessage(msg, lParam)) return 0;
     return RecordingDialog::OnMessage(msg, wParam, lParam);
   }
-  pages::ServerFetch fetch{*this};
+  bool busy = false;  // the window's busy state
+  int words = 0;      // the fetches' words that arrived, current or dropped
+  pages::ServerFetch fetch{*this, [this] { return &busy; }};
 };
 
 class ServerFetchTest : public ::testing::Test {
@@ -40,6 +46,12 @@ class ServerFetchTest : public ::testing::Test {
   }
 
   bool Asked(const std::string& name, int times = 1) const { return testing_app::RequestsFor(server_, name) >= times; }
+  // A continuation that records the body it was given under `tag`, or the tag alone.
+  pages::ServerFetch::Continuation Record(std::vector<std::string>& answers, std::string tag = {}) {
+    return [&answers, tag](const pages::FetchResult& r, pages::BusyHold) {
+      answers.push_back(tag.empty() ? r.body : tag);
+    };
+  }
 
   sim::SimUpdateServer server_;
   platform::Http::Scoped useServer_{server_};
@@ -49,36 +61,118 @@ class ServerFetchTest : public ::testing::Test {
 TEST_F(ServerFetchTest, AHeldListLeavesTheThreadFreeAndItsAnswerArrivesAsAMessage) {
   std::vector<std::string> answers;
   server_.Hold("List");
-  owner_->fetch.FetchList("List", [&](const pages::FetchResult& r) { answers.push_back(r.body); });
+  owner_->fetch.FetchList("List", Record(answers));
   ASSERT_TRUE(PumpUntil([&] { return Asked("List"); }));
   EXPECT_TRUE(owner_->fetch.IsPending());
+  EXPECT_TRUE(owner_->busy);
   EXPECT_TRUE(answers.empty()) << "the server has not answered yet";
 
   server_.Release("List");
   ASSERT_TRUE(PumpUntil([&] { return !answers.empty(); }));
   EXPECT_EQ(answers, std::vector<std::string>{"line\n"});
   EXPECT_FALSE(owner_->fetch.IsPending());
+  EXPECT_FALSE(owner_->busy);
   fw::Application::ProcessMessagesFor(20);
   EXPECT_EQ(answers.size(), 1u) << "answered once";
 }
 
-TEST_F(ServerFetchTest, ANewStartOrCancelDropsTheFetchUnderWayWithoutWaitingForIt) {
-  std::vector<std::string> answers;
+// The continuation holds the window's busy state while it runs and gives it back exactly once:
+// where it releases it, when it passes it on to the work it goes on to, or when it returns.
+TEST_F(ServerFetchTest, TheContinuationGivesBusyBackOnceOrPassesItOn) {
+  struct Case {
+    const char* name;
+    std::function<void(pages::BusyHold&, bool& busy)> then;
+    bool busyAfter;
+  };
+  const Case cases[] = {
+      {"kept to the end", [](pages::BusyHold&, bool&) {}, false},
+      {"released, then the next work is busy", [](pages::BusyHold& hold, bool& busy) {
+         hold.Release();
+         EXPECT_FALSE(busy);
+         busy = true;
+       }, true},
+      {"passed on", [](pages::BusyHold& hold, bool&) { hold.PassOn(); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    owner_->busy = false;
+    bool ran = false;
+    owner_->fetch.FetchList("List", [&](const pages::FetchResult&, pages::BusyHold hold) {
+      ran = true;
+      EXPECT_TRUE(hold.Held());
+      EXPECT_TRUE(owner_->busy) << "busy while the page handles the answer";
+      c.then(hold, owner_->busy);
+    });
+    ASSERT_TRUE(PumpUntil([&] { return ran; }));
+    EXPECT_EQ(owner_->busy, c.busyAfter);
+  }
+}
+
+// Every way of dropping a fetch under way tells its transfer to stop at once and never runs its
+// continuation; the busy state stays only with a new wait that took over.
+TEST_F(ServerFetchTest, EveryDropStopsTheTransferAndGivesBusyBackUnlessANewWaitTakesOver) {
+  constexpr unsigned kTimer = 7;
+  struct Route {
+    const char* name;
+    std::function<void(pages::ServerFetch&, std::vector<std::string>&)> drop;
+    bool busyAfter;
+    std::vector<std::string> answers;
+  };
+  const Route routes[] = {
+      {"cancelled", [](pages::ServerFetch& f, auto&) { f.Cancel(); }, false, {}},
+      {"a new fetch", [this](pages::ServerFetch& f, auto& answers) { f.FetchList("Other", Record(answers)); }, true,
+       {"other\n"}},
+      {"a new start armed", [](pages::ServerFetch& f, auto&) { f.StartAfter(kTimer, 100); }, true, {}},
+  };
   server_.Serve("Other", "other\n");
   server_.Hold("List");
-  owner_->fetch.FetchList("List", [&](const pages::FetchResult&) { answers.push_back("dropped"); });
-  ASSERT_TRUE(PumpUntil([&] { return Asked("List"); }));
-  owner_->fetch.FetchList("Other", [&](const pages::FetchResult& r) { answers.push_back(r.body); });
-  ASSERT_TRUE(PumpUntil([&] { return !answers.empty(); }));
-  EXPECT_EQ(answers, std::vector<std::string>{"other\n"});
+  int stops = 0;
+  for (const Route& r : routes) {
+    SCOPED_TRACE(r.name);
+    std::vector<std::string> answers;
+    owner_->words = 0;
+    owner_->fetch.FetchList("List", Record(answers, "dropped"));
+    ASSERT_TRUE(PumpUntil([&] { return Asked("List", stops + 1); }));
+    r.drop(owner_->fetch, answers);
+    EXPECT_EQ(owner_->busy, r.busyAfter);
+    ASSERT_TRUE(PumpUntil([&] { return server_.Cancelled() == stops + 1; })) << "the held transfer was told to stop";
+    ++stops;
+    ASSERT_TRUE(PumpUntil([&] { return owner_->words == static_cast<int>(r.answers.size()) + 1; }));
+    EXPECT_EQ(answers, r.answers);
 
-  owner_->fetch.FetchList("List", [&](const pages::FetchResult&) { answers.push_back("cancelled"); });
-  ASSERT_TRUE(PumpUntil([&] { return Asked("List", 2); }));
-  owner_->fetch.Cancel();
-  EXPECT_FALSE(owner_->fetch.IsPending());
-  server_.Release("List");
-  fw::Application::ProcessMessagesFor(50);
-  EXPECT_EQ(answers.size(), 1u) << "no dropped fetch answers";
+    owner_->fetch.Cancel();
+    EXPECT_FALSE(owner_->busy);
+    EXPECT_FALSE(owner_->IsTimerArmed(kTimer));
+  }
+}
+
+// The answer of a dropped fetch that comes while a newer one waits is not the newer one's: it
+// runs no continuation and leaves the newer transfer alone.
+TEST_F(ServerFetchTest, AStaleAnswerRunsNothing) {
+  server_.Serve("New", "new\n");
+  for (const bool cancelledFirst : {false, true}) {
+    SCOPED_TRACE(cancelledFirst ? "cancelled, then a new fetch" : "a new fetch");
+    std::vector<std::string> answers;
+    owner_->words = 0;
+    server_.Hold("List");
+    server_.Hold("New");
+    owner_->fetch.FetchList("List", Record(answers, "stale"));
+    ASSERT_TRUE(PumpUntil([&] { return Asked("List", cancelledFirst ? 2 : 1); }));
+    if (cancelledFirst) owner_->fetch.Cancel();
+    owner_->fetch.FetchList("New", Record(answers));
+    ASSERT_TRUE(PumpUntil([&] { return Asked("New", cancelledFirst ? 2 : 1); }));
+
+    server_.Release("List");
+    ASSERT_TRUE(PumpUntil([&] { return owner_->words == 1; })) << "the dropped fetch's word";
+    EXPECT_TRUE(answers.empty());
+    EXPECT_TRUE(owner_->fetch.IsPending());
+    EXPECT_TRUE(owner_->busy);
+
+    server_.Release("New");
+    ASSERT_TRUE(PumpUntil([&] { return !answers.empty(); }));
+    EXPECT_EQ(answers, std::vector<std::string>{"new\n"});
+    EXPECT_FALSE(owner_->busy);
+  }
 }
 
 TEST_F(ServerFetchTest, AFileIsReplacedOnlyByAWholeBody) {
@@ -101,7 +195,7 @@ TEST_F(ServerFetchTest, AFileIsReplacedOnlyByAWholeBody) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name + (" to '" + c.path + "'"));
     std::optional<int> received;
-    owner_->fetch.FetchFile(c.name, c.path, [&](const pages::FetchResult& r) { received = r.received; });
+    owner_->fetch.FetchFile(c.name, c.path, [&](const pages::FetchResult& r, pages::BusyHold) { received = r.received; });
     ASSERT_TRUE(PumpUntil([&] { return received.has_value(); }));
     EXPECT_EQ(*received, c.received);
     EXPECT_EQ(io::ReadWholeFile(path).value_or(""), c.content);
@@ -112,7 +206,7 @@ TEST_F(ServerFetchTest, AFileIsReplacedOnlyByAWholeBody) {
 TEST_F(ServerFetchTest, TheOwnerGoingAwayStopsAndJoinsAHeldFetch) {
   bool answered = false;
   server_.Hold("List");
-  owner_->fetch.FetchList("List", [&](const pages::FetchResult&) { answered = true; });
+  owner_->fetch.FetchList("List", [&](const pages::FetchResult&, pages::BusyHold) { answered = true; });
   ASSERT_TRUE(PumpUntil([&] { return Asked("List"); }));
   const auto start = Clock::now();
   owner_.reset();

@@ -175,12 +175,11 @@ void CDialogFirmwareRestore::ResetRestorePage(bool showStatus) {
   m_job.Reset(wizard::PAGE_FIRMWARE_RESTORE);
   m_job.m_bFound = true;
   m_comboVoicePrompt.ResetContent();
-  main->m_bBusy = true;
+  m_serverFetch.StartAfter(TIMER_RESTORE_LOOKUP, kLookupDelayMs);
   main->RefreshControls();
   // Off until the lookup has filled the page, so that no half-built page shows.
   SetRedraw(false);
   RefreshRestorePage();
-  SetTimer(TIMER_RESTORE_LOOKUP, kLookupDelayMs);
 }
 
 int CDialogFirmwareRestore::ReadSettingsArchive() {
@@ -221,17 +220,15 @@ void CDialogFirmwareRestore::LookUpArchivedFirmware() {
   m_job.m_bFound = ReadSettingsArchive() != 0;
   if (!m_job.m_bFound) {
     ShowLookupFailure(text::GetNoBackupFirmwareText);
+    // Nothing to ask the server for: the wait ends here.
+    m_serverFetch.Cancel();
     FinishLookup();
     return;
   }
   m_job.m_bFound = false;
-  // The lookup again after a language change is busy too, so that nothing starts while it waits.
-  if (!main->m_bBusy) {
-    main->m_bBusy = true;
-    main->RefreshControls();
-  }
-  m_serverFetch.FetchList(kRevisionsListName, [this](const pages::FetchResult& list) {
+  m_serverFetch.FetchList(kRevisionsListName, [this](const pages::FetchResult& list, pages::BusyHold busy) {
     TakeRevisionsList(list);
+    busy.Release();
     FinishLookup();
   });
 }
@@ -289,7 +286,6 @@ void CDialogFirmwareRestore::FinishLookup() {
   // that ended with the settings not written back stays an error.
   const bool ownMessage = !m_job.m_bFound || m_bShowStatus;
   main->ShowStatusMessage(main->GetStatusMessage(), ownMessage ? !m_job.m_bFound : !main->m_bStatusNormal);
-  main->m_bBusy = false;
   main->RefreshControls();
   RefreshRestorePage();
   SetRedraw(true);
@@ -328,12 +324,7 @@ void CDialogFirmwareRestore::StartRestore() {
   app::CUpdaterDlg* main = MainWindow();
   // RESTORE is offered only once the archived version was found on the server.
   if (!main || !m_job.m_bFound || m_serverFetch.IsPending()) return;
-  m_job.m_nState = JOB_REQUESTED;
   m_job.m_astrMessages.Clear();
-  main->m_bBusy = true;
-  main->RefreshControls();
-  RefreshRestorePage();
-
   const int selected = m_comboVoicePrompt.GetCurSel();
   if (m_comboVoicePrompt.GetCount() > 0 && selected >= 0 && selected < m_job.m_nCount) {
     main->m_strFirmwareLanguage = m_job.m_astrLanguages[size_t(selected)];
@@ -352,18 +343,22 @@ void CDialogFirmwareRestore::StartRestore() {
   // No path (the program's folder is unknown) fails as a file that cannot be made.
   const std::string path = RestoreImagePath(main->m_nDeviceTarget);
   m_job.m_nState = JOB_DOWNLOADING;
-  m_serverFetch.FetchFile(m_job.m_strFileName, path, [this, path](const pages::FetchResult& image) {
-    OnRestoreImageDownloaded(image.received, path);
-  });
+  m_serverFetch.FetchFile(m_job.m_strFileName, path,
+                          [this, path](const pages::FetchResult& image, pages::BusyHold busy) {
+                            OnRestoreImageDownloaded(image.received, path, busy);
+                          });
+  main->RefreshControls();
+  RefreshRestorePage();
 }
 
-void CDialogFirmwareRestore::OnRestoreImageDownloaded(int received, const std::string& path) {
+void CDialogFirmwareRestore::OnRestoreImageDownloaded(int received, const std::string& path, pages::BusyHold& busy) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   if (received > 0) {
     m_job.m_strImagePath = path;
     // Page 4 is current, so the update works on this page's job; the main window stays busy
     // until its progress timer ends the job.
+    busy.PassOn();
     main->m_dlgFirmwareUpdate.StartFirmwareUpdate();
     main->m_dlgFirmwareUpdate.SetTimer(TIMER_UPDATE_PROGRESS, kUpdateProgressPeriodMs);
     return;
@@ -375,7 +370,7 @@ void CDialogFirmwareRestore::OnRestoreImageDownloaded(int received, const std::s
   });
   main->ShowStatusMessage(main->GetStatusMessage(), true);
   // The archive, the variants and the found flag stay: RESTORE may be pressed again.
-  main->m_bBusy = false;
+  busy.Release();
   main->RefreshControls();
   RefreshRestorePage();
 }

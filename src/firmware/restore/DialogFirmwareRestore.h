@@ -91,7 +91,7 @@ class CDialogFirmwareRestore : public pages::CWizardPage {
   void FinishLookup();
   void ShowLookupFailure(std::string (*reason)(int));
   // The image download has ended: the image goes to the update's dispatcher, or the failure shows.
-  void OnRestoreImageDownloaded(int received, const std::string& path);
+  void OnRestoreImageDownloaded(int received, const std::string& path, pages::BusyHold& busy);
   void ResetPages();
   void HideArchiveControls();
   void ShowSummaryPairs(bool show);

@@ -55,6 +55,8 @@ constexpr int kFirstScanPasses = 70;
 constexpr int kCheckPasses = 200;
 constexpr uint32_t kScanPauseMs = 1000;
 constexpr uint32_t kBeforeVersionReadMs = 2000;
+// The camera settles on its new firmware before the card goes back; the poll waits on top of this.
+constexpr uint32_t kAfterVersionCheckMs = 3000;
 
 const StoragePoll& SpecOf(Poll poll) {
   for (const StoragePoll& spec : kPolls) {
@@ -179,6 +181,7 @@ bool CameraCardCopy::CheckUpdate() {
         if (device::CompareMajorMinor(version->major, version->minor, static_cast<int>(m_section->versionMajor),
                                       static_cast<int>(m_section->versionMinor)) != 0)
           return Fail("[2][2]", /*cameraFailed=*/true);
+        if (!m_run.Pause(kAfterVersionCheckMs)) return Stopped();
         return RunPoll(Poll::CardBackAfterCheck);
       }
     }

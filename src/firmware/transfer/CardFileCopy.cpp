@@ -37,12 +37,12 @@ CardCopyResult WriteFlushed(const fs::path& path, std::span<const uint8_t> bytes
 
 // A rename that fails when the new name is taken, as the camera's files must never be replaced
 // unseen. File systems that cannot be asked so are asked whether the name is free first.
-bool RenameWithoutReplacing(const fs::path& from, const fs::path& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+bool RenameWithoutReplacing(platform::Drives& drives, const fs::path& from, const fs::path& to) {
+  if (drives.Rename(from, to, RENAME_NOREPLACE) == 0) return true;
   if (errno != EINVAL && errno != ENOSYS) return false;
   std::error_code error;
   if (fs::exists(fs::symlink_status(to, error))) return false;
-  return ::rename(from.c_str(), to.c_str()) == 0;
+  return drives.Rename(from, to, 0) == 0;
 }
 
 // -1 when the file cannot be opened.
@@ -72,8 +72,9 @@ CardCopyResult CopyFileToCard(const CardFileNames& names, std::span<const uint8_
     if (result == CardCopyResult::WriteFailed) DeleteIfPresent(temporary);
     return result;
   }
-  const bool renamed = names.replaceFinal ? ::rename(temporary.c_str(), final.c_str()) == 0
-                                          : RenameWithoutReplacing(temporary, final);
+  platform::Drives& drives = platform::Drives::Get();
+  const bool renamed = names.replaceFinal ? drives.Rename(temporary, final, 0) == 0
+                                          : RenameWithoutReplacing(drives, temporary, final);
   if (!renamed) {
     DeleteIfPresent(temporary);
     if (!names.replaceFinal) DeleteIfPresent(final);
@@ -82,9 +83,10 @@ CardCopyResult CopyFileToCard(const CardFileNames& names, std::span<const uint8_
   io::FlushFolder(root);
 
   // Read back from the card itself, not from the bytes still cached.
-  bool opened = false;
-  const std::optional<io::Md5Digest> written = io::ReadBackDigest(final, &opened);
-  if (!opened) return CardCopyResult::NotReadable;
+  const int readBack = drives.OpenToRead(final);
+  if (readBack < 0) return CardCopyResult::NotReadable;
+  const std::optional<io::Md5Digest> written = io::ReadBackDigest(readBack);
+  ::close(readBack);
   if (!written || *written != digest) {
     DeleteIfPresent(temporary);
     DeleteIfPresent(final);

@@ -29,7 +29,8 @@ struct CardFileNames {
   bool replaceFinal = false;
 };
 
-// The writes go through platform::Drives, so that a test can fill the card or fail its flush.
+// The writes, the flush, the rename and the read-back go through platform::Drives, so that a test
+// can fill the card, fail its flush or its rename, or keep the file from being read.
 CardCopyResult CopyFileToCard(const CardFileNames& names, std::span<const uint8_t> bytes,
                               const io::Md5Digest& digest);
 

@@ -90,10 +90,9 @@ void CDialogFirmwareUpdate::ResetUpdatePage() {
   DestroyEngines();
   m_editImagePath.SetWindowText("");
   m_comboVoicePrompt.ResetContent();
-  main->m_bBusy = true;
+  m_serverFetch.StartAfter(TIMER_FIRMWARE_LIST, kFirmwareListDelayMs);
   main->RefreshControls();
   RefreshUpdatePage();
-  SetTimer(TIMER_FIRMWARE_LIST, kFirmwareListDelayMs);
 }
 
 void CDialogFirmwareUpdate::RefreshUpdatePage() {
@@ -200,17 +199,13 @@ void CDialogFirmwareUpdate::OnTimer(unsigned id) {
 
 void CDialogFirmwareUpdate::OnFirmwareListTimer() {
   KillTimer(TIMER_FIRMWARE_LIST);
-  app::CUpdaterDlg* main = MainWindow();
-  if (!main) return;
-  // The read again after a language change is busy too, so that nothing starts while it waits.
-  if (!main->m_bBusy) {
-    main->m_bBusy = true;
-    main->RefreshControls();
-  }
-  m_serverFetch.FetchList(kFirmwareListName, [this](const pages::FetchResult& list) { OnFirmwareList(list); });
+  if (!MainWindow()) return;
+  m_serverFetch.FetchList(kFirmwareListName, [this](const pages::FetchResult& list, pages::BusyHold busy) {
+    OnFirmwareList(list, busy);
+  });
 }
 
-void CDialogFirmwareUpdate::OnFirmwareList(const pages::FetchResult& list) {
+void CDialogFirmwareUpdate::OnFirmwareList(const pages::FetchResult& list, pages::BusyHold& busy) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   if (list.received <= 0) {
@@ -233,7 +228,7 @@ void CDialogFirmwareUpdate::OnFirmwareList(const pages::FetchResult& list) {
   }
 
   m_job.m_nState = JOB_IDLE;
-  main->m_bBusy = false;
+  busy.Release();
   main->RefreshControls();
   RefreshUpdatePage();
 }
@@ -339,7 +334,7 @@ void CDialogFirmwareUpdate::OnDownload() {
     m_job.m_strFileName = m_job.m_astrFileNames[static_cast<size_t>(selected)];
   }
   m_job.m_nState = JOB_DOWNLOADING;
-  main->m_bBusy = true;
+  pages::BusyHold busy(&main->m_bBusy);
   main->RefreshControls();
   RefreshUpdatePage();
 
@@ -350,7 +345,7 @@ void CDialogFirmwareUpdate::OnDownload() {
   const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
   if (!chosen) {
     m_bAutoUpdate = false;
-    main->m_bBusy = false;
+    busy.Release();
     main->RefreshControls();
     RefreshUpdatePage();
     return;
@@ -364,17 +359,19 @@ void CDialogFirmwareUpdate::OnDownload() {
   m_job.m_astrMessages.Set(messages);
   main->m_strStatus = messages;
   main->ShowStatusMessage(main->GetStatusMessage(), false);
-  SetTimer(TIMER_FIRMWARE_DOWNLOAD, kDownloadDelayMs);
+  // The window stays busy, and the job downloading, until the image has come.
+  m_serverFetch.StartAfter(TIMER_FIRMWARE_DOWNLOAD, kDownloadDelayMs, std::move(busy));
 }
 
 void CDialogFirmwareUpdate::OnFirmwareDownloadTimer() {
   KillTimer(TIMER_FIRMWARE_DOWNLOAD);
-  // The window stays busy, and the job downloading, until the image has come.
   m_serverFetch.FetchFile(m_job.m_strFileName, m_job.m_strImagePath,
-                          [this](const pages::FetchResult& image) { OnFirmwareDownloaded(image.received); });
+                          [this](const pages::FetchResult& image, pages::BusyHold busy) {
+                            OnFirmwareDownloaded(image.received, busy);
+                          });
 }
 
-void CDialogFirmwareUpdate::OnFirmwareDownloaded(int result) {
+void CDialogFirmwareUpdate::OnFirmwareDownloaded(int result, pages::BusyHold& busy) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   const bool failed = result <= 0;
@@ -393,7 +390,7 @@ void CDialogFirmwareUpdate::OnFirmwareDownloaded(int result) {
     ShowImagePath(m_job.m_strImagePath);
   }
   m_job.m_nState = JOB_IDLE;
-  main->m_bBusy = false;
+  busy.Release();
   main->RefreshControls();
   RefreshUpdatePage();
   main->ShowStatusMessage(main->GetStatusMessage(), failed);

@@ -190,11 +190,11 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // The common start of an update; `dfuOnly` takes the DFU path alone.
   void StartUpdate(bool dfuOnly);
   void OnFirmwareListTimer();
-  void OnFirmwareList(const pages::FetchResult& list);
+  void OnFirmwareList(const pages::FetchResult& list, pages::BusyHold& busy);
   void TakeFirmwareList(const FirmwareListEntry& entry);
   void OfferNewerFirmware();
   void OnFirmwareDownloadTimer();
-  void OnFirmwareDownloaded(int result);
+  void OnFirmwareDownloaded(int result, pages::BusyHold& busy);
   void OnProgressTimer();
   void EstimateProgress(CFirmwareJob& job);
   void EndJob(CFirmwareJob& job);

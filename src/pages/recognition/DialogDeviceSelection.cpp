@@ -96,7 +96,8 @@ void CDialogDeviceSelection::OnProductButton(int productId) {
 
 void CDialogDeviceSelection::OnPictureButton() {
   app::CUpdaterDlg* main = MainWindow();
-  if (!main) return;
+  // It leads on as NEXT does, and is refused as NEXT is.
+  if (!main || main->m_bBusy || main->m_bPageListOpen) return;
   main->m_nDeviceTarget = device::EDITION_PRODUCT;
   main->GoToRecognitionPage(true, nullptr, 0);
   FocusNext();

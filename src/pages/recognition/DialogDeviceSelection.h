@@ -10,6 +10,7 @@
 #include "framework/Button.h"
 #include "io/Download.h"
 #include "io/Worker.h"
+#include "pages/BusyHold.h"
 #include "pages/WizardPage.h"
 
 namespace pages {
@@ -59,6 +60,7 @@ class CDialogDeviceSelection : public CWizardPage {
   void OnDrawItem(int id, const fw::DrawItemStruct& item) override;
   bool OnSetCursor(fw::Window& over) override;
   void OnTimer(unsigned id) override;
+  void DropServerWait() override;
 
  protected:
   // Arms the program's own update check: busy until it has asked the server (ProgramUpdateCheck).
@@ -68,17 +70,19 @@ class CDialogDeviceSelection : public CWizardPage {
   void FocusNext();
   // The update check's steps.
   void OnUpdateCheckTimer();
-  void TakeSoftwareList(const FetchResult& list);
-  void OfferUpdate(int major, int minor, int build);
-  void StartInstallerDownload(const std::string& path);
+  void TakeSoftwareList(const FetchResult& list, BusyHold busy);
+  void OfferUpdate(int major, int minor, int build, BusyHold busy);
+  void StartInstallerDownload(const std::string& path, BusyHold busy);
   void OnUpdateDownloadTimer();
   void FinishInstallerDownload(bool succeeded, int failure);
-  void EndUpdateCheck();
+  void EndUpdateCheck(BusyHold& busy);
 
   fw::Bitmap m_bmpPicture;  // the page's picture, once it has been drawn
 
   // Set by the download thread once the installer is in place.
   std::atomic<bool> m_bDownloadComplete{false};
+  // The window's busy state while the installer downloads.
+  BusyHold m_downloadBusy;
   // The installer download; last, so that it is joined before the members it writes go. Its stop
   // cancels the transfer, so that closing the program never waits behind it.
   io::Worker m_downloadThread;

@@ -120,10 +120,10 @@ bool IsNewerThanRunning(int major, int minor, int build) {
 void CDialogDeviceSelection::StartUpdateCheck() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  main->m_bBusy = true;
+  // The window stays busy until the list has come.
+  m_serverFetch.StartAfter(TIMER_UPDATE_CHECK, kUpdateCheckDelayMs);
   main->RefreshControls();
   RedrawSelection();
-  SetTimer(TIMER_UPDATE_CHECK, kUpdateCheckDelayMs);
 }
 
 void CDialogDeviceSelection::OnTimer(unsigned id) {
@@ -137,27 +137,27 @@ void CDialogDeviceSelection::OnTimer(unsigned id) {
 
 void CDialogDeviceSelection::OnUpdateCheckTimer() {
   KillTimer(TIMER_UPDATE_CHECK);
-  // The window stays busy until the list has come.
-  m_serverFetch.FetchList(kSoftwareListName, [this](const FetchResult& list) { TakeSoftwareList(list); });
+  m_serverFetch.FetchList(kSoftwareListName,
+                          [this](const FetchResult& list, BusyHold busy) { TakeSoftwareList(list, std::move(busy)); });
 }
 
-void CDialogDeviceSelection::TakeSoftwareList(const FetchResult& list) {
+void CDialogDeviceSelection::TakeSoftwareList(const FetchResult& list, BusyHold busy) {
   // No answer, or an empty list: asked again on the next entry of the page.
   if (list.received <= 0) {
-    EndUpdateCheck();
+    EndUpdateCheck(busy);
     return;
   }
   m_bUpdateChecked = true;
   const SoftwareOffer offer = ReadSoftwareList(list.body);
   m_strUpdateFileName = offer.fileName;
   if (!IsNewerThanRunning(offer.major, offer.minor, offer.build)) {
-    EndUpdateCheck();
+    EndUpdateCheck(busy);
     return;
   }
-  OfferUpdate(offer.major, offer.minor, offer.build);
+  OfferUpdate(offer.major, offer.minor, offer.build, std::move(busy));
 }
 
-void CDialogDeviceSelection::OfferUpdate(int major, int minor, int build) {
+void CDialogDeviceSelection::OfferUpdate(int major, int minor, int build, BusyHold busy) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   const int language = main->m_nLanguage;
@@ -166,7 +166,7 @@ void CDialogDeviceSelection::OfferUpdate(int major, int minor, int build) {
                            std::string(kReleaseNotesCaption), text::GetNoText(language),
                            text::GetYesText(language), kPromptSize);
   if (prompt.DoModal() != fw::IDOK) {
-    EndUpdateCheck();
+    EndUpdateCheck(busy);
     return;
   }
 
@@ -177,14 +177,15 @@ void CDialogDeviceSelection::OfferUpdate(int major, int minor, int build) {
   request.filter = text::GetUpdateFileFilterText(language);
   const std::optional<std::string> chosen = fw::ShowFileDialog(request, nullptr);
   if (!chosen) {
-    EndUpdateCheck();
+    EndUpdateCheck(busy);
     return;
   }
-  StartInstallerDownload(*chosen);
+  StartInstallerDownload(*chosen, std::move(busy));
 }
 
-void CDialogDeviceSelection::StartInstallerDownload(const std::string& path) {
+void CDialogDeviceSelection::StartInstallerDownload(const std::string& path, BusyHold busy) {
   app::CUpdaterDlg* main = MainWindow();
+  m_downloadBusy = std::move(busy);
   m_strUpdatePath = path;
   main->m_strCurrentPath = app::FolderOf(path);
   main->m_nProgress = 0;
@@ -242,17 +243,27 @@ void CDialogDeviceSelection::FinishInstallerDownload(bool succeeded, int failure
   }
   main->ShowStatusMessage(main->GetStatusMessage(), !succeeded);
   if (succeeded) platform::Shell::Get().Open(m_strUpdatePath);
-  main->m_bBusy = false;
+  m_downloadBusy.Release();
   main->m_nProgress = -1;
   main->RefreshControls();
   RedrawSelection();
   if (succeeded) main->OnOK();
 }
 
-void CDialogDeviceSelection::EndUpdateCheck() {
+void CDialogDeviceSelection::DropServerWait() {
+  CWizardPage::DropServerWait();
+  if (!m_downloadBusy.Held()) return;
+  // The installer download is the check's last wait: stopped, its file left as it was.
+  KillTimer(TIMER_UPDATE_DOWNLOAD);
+  m_downloadThread.RequestStop();
+  m_downloadBusy.Release();
+  if (app::CUpdaterDlg* main = MainWindow()) main->m_nProgress = -1;
+}
+
+void CDialogDeviceSelection::EndUpdateCheck(BusyHold& busy) {
+  busy.Release();
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  main->m_bBusy = false;
   main->RefreshControls();
   RedrawSelection();
 }

@@ -214,7 +214,11 @@ TEST_F(RestorePageTest, FailuresOfTheListLeaveOnlyTheTitle) {
   };
   for (const Case& c : std::vector<Case>{
            {false, "", "Failed to restore firmware. Cannot connect to the server"},
+           {true, "", "Failed to restore firmware. Cannot connect to the server"},
            {true, "VKT_TQG27N: v1.1 : new.img\ntqg27n: v1.0 : lower.img\nVKT_TQG27N:1.0:short.img\n",
+            "Failed to restore firmware. No backup firmware on the server"},
+           // The list ends at its first zero byte.
+           {true, std::string("VKT_TQG27N: v1.1 : new.img\n") + '\0' + "\nVKT_TQG27N: v1.0 : old.img\n",
             "Failed to restore firmware. No backup firmware on the server"}}) {
     server_.SetReachable(c.reachable);
     server_.Serve(firmware::kRevisionsListName, c.list);
@@ -225,6 +229,26 @@ TEST_F(RestorePageTest, FailuresOfTheListLeaveOnlyTheTitle) {
     EXPECT_FALSE(RestoreEnabled());
     ExpectOnlyTitle();
   }
+}
+
+// RESTORE again (the window refuses it while busy, the page too) while the image downloads: the
+// download under way goes on, and its answer is the one the page takes.
+TEST_F(RestorePageTest, RestoreWhileTheImageDownloadsDoesNotStartItAgain) {
+  WriteArchive();
+  server_.Serve(firmware::kRevisionsListName, "VKT_TQG27N: v1.0 : old.img\n");
+  EnterPage();
+  ASSERT_TRUE(RestoreEnabled());
+  server_.Hold("old.img");  // and not on the server: the download fails once released
+  window_->SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_ACTION, fw::BN_CLICKED), 0);
+  ASSERT_TRUE(testing_app::PumpUntil([&] { return testing_app::RequestsFor(server_, "old.img") == 1; }));
+  window_->SendMessage(fw::WM_COMMAND, fw::MakeCommand(app::IDC_ACTION, fw::BN_CLICKED), 0);
+  page_->StartRestore();
+  server_.Release("old.img");
+  ASSERT_TRUE(testing_app::AwaitServer(*page_));
+  EXPECT_EQ(testing_app::RequestsFor(server_, "old.img"), 1);
+  EXPECT_EQ(server_.Cancelled(), 0);
+  EXPECT_EQ(Status(), "Failed to download latest firmware. Cannot connect to the server");
+  EXPECT_FALSE(window_->m_bBusy);
 }
 
 TEST_F(RestorePageTest, VoicePromptVariantsAreOfferedAndTheUiLanguageIsPreselected) {

@@ -10,6 +10,7 @@
 
 #include "TransferRig.h"
 #include "firmware/transfer/UpdateThreadHidCamera.h"
+#include "platform/Clock.h"
 #include "platform/Drives.h"
 
 namespace {
@@ -57,8 +58,12 @@ struct SimCamera {
   uint8_t flag = 0;
   bool applying = false;
   int statuses = 0;
+  // The storage commands as they arrived, each after the time since the one before: "+2000 on".
+  std::string storageTimeline;
+  uint32_t lastStorageCommandAt = 0;
 
   std::vector<uint8_t> Answer(const std::vector<uint8_t>& request) {
+    NoteStorageCommand(request[1]);
     std::vector<uint8_t> reply = hid.Answer(request);
     if (reply.empty() || reply[io::HID_REPLY_STATUS] != io::HID_STATUS_OK) return reply;
     switch (request[1]) {
@@ -77,6 +82,21 @@ struct SimCamera {
         break;
     }
     return reply;
+  }
+
+  void NoteStorageCommand(uint8_t command) {
+    const char* name = command == io::HID_CMD_STORAGE_MODE_ON    ? "on"
+                       : command == io::HID_CMD_STORAGE_MODE_OFF ? "off"
+                       : command == io::HID_CMD_STORAGE_STATUS   ? "status"
+                                                                 : nullptr;
+    if (!name) return;
+    const uint32_t now = platform::Clock::Get().TickCount();
+    if (!storageTimeline.empty()) storageTimeline += " ";
+    if (!storageTimeline.empty() && now != lastStorageCommandAt) {
+      storageTimeline += "+" + std::to_string(now - lastStorageCommandAt) + " ";
+    }
+    storageTimeline += name;
+    lastStorageCommandAt = now;
   }
 
   void TakeCard() {
@@ -192,6 +212,30 @@ TEST(CameraCardCopy, ANewVersionIsCopiedUnderItsFinalNameAndAppliedBeforeTheHidS
   }
 }
 
+TEST(CameraCardCopy, TheCameraGetsItsPausesBetweenTheStorageCommands) {
+  // From the camera's switch-on: the card goes to the PC, the file is copied and the card goes
+  // back; the camera takes the card to apply the file and presents it again (0x5580 cycles it
+  // once more); the version is read 2 s after the card shows up, 3 s before the card goes back
+  // for good, and that poll waits 3 s of its own.
+  struct Case {
+    const CameraNames& names;
+    std::string timeline;
+  };
+  const Case cases[] = {
+      {kCameras[0], "on status +13000 status off +2000 status on +23000 status off +1000 status"},
+      {kCameras[1],
+       "on status +13000 status off +2000 status on +45000 status off +10000 status +5000 on +18000 status off "
+       "+1000 status"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << k.names.product);
+    CameraRig c(k.names);
+    c.Run();
+    c.ExpectWentAhead();
+    EXPECT_EQ(c.camera.storageTimeline, k.timeline);
+  }
+}
+
 TEST(CameraCardCopy, AFailedStatusExchangeIsAnotherAttemptNeverTheAnswer) {
   // The sixth status exchange fails while the camera has not presented its card yet.
   struct Case {
@@ -251,6 +295,10 @@ TEST(CameraCardCopy, FailuresTellWhereAndLeaveNoFirmwareFileBehind) {
        headline + "Cannot get status [2][0]. Try again."},
       {"the card gives back other bytes", [](CameraRig& c) { c.drives.SetCardFaults({.altersBytes = true}); },
        headline + "Cannot get status [2][10]. Try again."},
+      // The file may be whole: the camera may still take it, so it stays.
+      {"the copy cannot be opened to read it back",
+       [](CameraRig& c) { c.drives.SetCardFaults({.openToReadFails = true}); },
+       headline + "Cannot get status [2][9]. Try again.", true},
       {"the camera does not take its card back",
        [](CameraRig& c) { c.camera.hid.refuseAt[io::HID_CMD_STORAGE_MODE_OFF] = 1; },
        headline + "Cannot get status [0][0]. Try again."},

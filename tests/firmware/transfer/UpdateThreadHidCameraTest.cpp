@@ -66,6 +66,8 @@ TEST(UpdateThreadHidCamera, FailuresEndFinishedInTheErrorColour) {
   const Case cases[] = {
       {"another product's image", 0x5610, 0x5611, false, false, 0, "Failed to update firmware. Firmware corrupted",
        firmware::JOB_CHECKING_IMAGE},
+      {"a camera image that names no product", 0x5510, 0, false, false, 0,
+       "Failed to update firmware. Firmware corrupted", firmware::JOB_CHECKING_IMAGE},
       {"finish refused", 0x5720, 0x5720, false, false, 1, "Failed to update firmware. Cannot get status",
        firmware::JOB_TRANSFERRING},
       {"camera that never presents its card", 0x5580, 0x5580, false, false, 0,

@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "SimBlueCoreHeadset.h"
 #include "app/DialogLanguageManager.h"
@@ -389,6 +390,31 @@ TEST_F(FirmwareUpdatePageTest, BrowseTakesALocalImageAndAsksForUpdate) {
 
 // One batch of 0x5060 runs the firmware of another model: the list is searched for that model,
 // and such a unit is always offered it. The batch is told by the attached unit's address.
+// An empty list is a failure like no answer: none of it is read, so the unit of the batch whose
+// key depends on its address is asked no more than without an answer.
+TEST_F(FirmwareUpdatePageTest, AnEmptyListIsAFailureLikeNoAnswer) {
+  sim::HeadsetProfile profile;
+  profile.lap = 0x3324AA;
+  const auto unit = std::make_shared<sim::SimBlueCoreHeadset>(profile);
+  usb_.Attach("1-9", unit);
+  window_->m_nDeviceTarget = 0x5060;
+  server_.Serve(firmware::kFirmwareListName, "");
+  std::vector<size_t> commands;
+  for (const bool reachable : {false, true}) {
+    SCOPED_TRACE(reachable ? "an empty list" : "no answer");
+    server_.SetReachable(reachable);
+    fw::ModalScript script;
+    script.Press(fw::IDCANCEL);  // a unit of the batch is offered firmware whatever the list held
+    const size_t before = unit->Sequences().size();
+    EnterPage();
+    commands.push_back(unit->Sequences().size() - before);
+    EXPECT_EQ(Label(), "Cannot connect to the server");
+    EXPECT_EQ(page_->m_job.m_strFileName, "");
+    EXPECT_FALSE(window_->m_bBusy);
+  }
+  EXPECT_EQ(commands[1], commands[0]);
+}
+
 TEST_F(FirmwareUpdatePageTest, TheAlternateBatchLooksUpTheOtherModelAndIsAlwaysOffered) {
   struct Case {
     const char* name;
