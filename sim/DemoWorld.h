@@ -54,9 +54,12 @@ inline void ServeDemoLists(SimUpdateServer& server) {
   server.Serve(pages::kSoftwareListName, program + ": v1.0 : setup.exe\n" + program + ":0\n");
   server.Serve(firmware::kFirmwareListName, kDemoFirmwareList);
   server.Serve(firmware::kRevisionsListName, kDemoRevisionsList);
+  // Made when asked for: they are not part of what the program holds at start-up.
   for (const auto& [name, version] : {std::pair{kDemoImageName, 11}, std::pair{kDemoRestoreImageName, 10}}) {
-    const std::vector<uint8_t> image = DemoImage(static_cast<uint8_t>(version));
-    server.Serve(name, std::string(image.begin(), image.end()));
+    server.Serve(name, [version = static_cast<uint8_t>(version)] {
+      const std::vector<uint8_t> image = DemoImage(version);
+      return std::string(image.begin(), image.end());
+    });
   }
 }
 

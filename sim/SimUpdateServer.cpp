@@ -21,18 +21,27 @@ std::string NameOf(const std::string& url) {
 
 void SimUpdateServer::Serve(const std::string& name, std::string body) {
   std::lock_guard<std::mutex> lock(mutex_);
+  makers_.erase(name);
   bodies_[name] = std::move(body);
+}
+
+void SimUpdateServer::Serve(const std::string& name, std::function<std::string()> makeBody) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  bodies_.erase(name);
+  makers_[name] = std::move(makeBody);
 }
 
 void SimUpdateServer::Remove(const std::string& name) {
   std::lock_guard<std::mutex> lock(mutex_);
   bodies_.erase(name);
+  makers_.erase(name);
 }
 
 void SimUpdateServer::Clear() {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     bodies_.clear();
+    makers_.clear();
     held_.clear();
     requests_.clear();
     reachable_ = true;
@@ -91,6 +100,10 @@ platform::HttpResult SimUpdateServer::Fetch(const std::string& url, platform::Ht
       released_.wait_for(lock, std::chrono::milliseconds(20));
     }
     if (!reachable_) return {platform::HttpOutcome::kNotReached, 0, 0, "unreachable"};
+    if (const auto maker = makers_.find(name); maker != makers_.end()) {
+      bodies_[name] = maker->second();
+      makers_.erase(maker);
+    }
     const auto found = bodies_.find(name);
     if (found == bodies_.end()) return {platform::HttpOutcome::kBadStatus, 404, 0, "not found"};
     body = found->second;

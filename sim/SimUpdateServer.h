@@ -3,6 +3,7 @@
 // from bodies a test or the demo build supplies. It can be unreachable, and it can hold a request
 // until released, as a slow server would.
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <set>
@@ -16,6 +17,8 @@ namespace sim {
 class SimUpdateServer : public platform::Http {
  public:
   void Serve(const std::string& name, std::string body);
+  // The body is made at the first request for `name` (a large one nobody asks for costs nothing).
+  void Serve(const std::string& name, std::function<std::string()> makeBody);
   void Remove(const std::string& name);
   // Forgets bodies, holds and requests; reachable again.
   void Clear();
@@ -39,6 +42,7 @@ class SimUpdateServer : public platform::Http {
   mutable std::mutex mutex_;
   std::condition_variable released_;
   std::map<std::string, std::string> bodies_;
+  std::map<std::string, std::function<std::string()>> makers_;
   std::set<std::string> held_;
   std::vector<std::string> requests_;
   bool reachable_ = true;

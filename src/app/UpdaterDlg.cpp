@@ -65,7 +65,6 @@ CUpdaterDlg::CUpdaterDlg(Pages pages)
       m_dlgDeviceSetting(*m_pages.deviceSetting),
       m_dlgDeviceSettingSecond(*m_pages.deviceSettingSecond),
       m_dlgDeviceSettingSpeedDial(*m_pages.deviceSettingSpeedDial) {
-  LoadFlags();
   m_brushWhite = fw::Brush::Solid(kColourWhite);
   m_brushNavigation = fw::Brush::Solid(kColourNavigation);
   m_brushTitle = fw::Brush::Solid(kColourTitle);
@@ -84,8 +83,11 @@ CUpdaterDlg::~CUpdaterDlg() {
 
 CUpdaterDlg* CUpdaterDlg::Running() { return g_running.load(); }
 
-void CUpdaterDlg::LoadFlags() {
-  for (size_t i = 0; i < kFlagIds.size(); ++i) m_bmpFlags[i] = fw::Bitmap::Load(kFlagIds[i], kFlagSize);
+const fw::Bitmap& CUpdaterDlg::Flag(int language) {
+  // One flag shows at a time: each is decoded when its language is first chosen.
+  fw::Bitmap& flag = m_bmpFlags[static_cast<size_t>(language)];
+  if (flag.IsNull()) flag = fw::Bitmap::Load(kFlagIds[static_cast<size_t>(language)], kFlagSize);
+  return flag;
 }
 
 const fw::Bitmap& CUpdaterDlg::GetBitmap(int id) const {
@@ -142,7 +144,7 @@ bool CUpdaterDlg::OnInitDialog() {
   // The picture is two pixels larger than the window; nothing of a control may reach outside it.
   m_staticBackground.MoveWindow(GetClientRect());
   // Children of the frame, so that a page's parent's parent is this window (GetMainWindow).
-  for (int page = wizard::FIRST_PAGE; page <= wizard::LAST_PAGE; ++page) PageWindow(page)->Create(&m_staticPageFrame);
+  m_dlgDeviceSelection.Create(&m_staticPageFrame);
   LoadSettingsFile();
   AddToolTips();
   SetTimer(TIMER_STARTUP, kStartupDelayMs);
@@ -263,6 +265,12 @@ void CUpdaterDlg::ResetSettingsPageList() {
 int CUpdaterDlg::CountHidDfuDevices(int max) { return io::CountHidDfuDevices(max); }
 
 // --- Pages ------------------------------------------------------------------------------------
+
+void CUpdaterDlg::CreateLaterPages() {
+  for (int page = wizard::FIRST_PAGE + 1; page <= wizard::LAST_PAGE; ++page) {
+    if (!PageWindow(page)->IsCreated()) PageWindow(page)->Create(&m_staticPageFrame);
+  }
+}
 
 pages::CWizardPage* CUpdaterDlg::PageWindow(int page) const {
   switch (page) {

@@ -90,7 +90,7 @@ class CUpdaterDlg : public fw::Dialog {
   fw::Brush m_brushStatusError;
   static constexpr int kBitmapCount = 51;
   mutable std::array<fw::Bitmap, kBitmapCount> m_bitmaps;  // each loaded by its first GetBitmap
-  std::array<fw::Bitmap, text::kLanguageCount> m_bmpFlags;  // by UI language
+  std::array<fw::Bitmap, text::kLanguageCount> m_bmpFlags;  // by UI language, each loaded by Flag
   fw::ToolTip m_toolTip;
 
   // The resource bitmap `id`, loaded at the first call (a null bitmap when it is none of the
@@ -136,8 +136,11 @@ class CUpdaterDlg : public fw::Dialog {
   pages::CDialogDeviceSettingSecond& m_dlgDeviceSettingSecond;      // 6
   pages::CDialogDeviceSettingSpeedDial& m_dlgDeviceSettingSpeedDial;  // 7
 
-  // The page window of page 1 to 7, else nullptr.
+  // The page window of page 1 to 7, else nullptr. Page 1 is made with the window; the others
+  // when the window first leaves page 1 (CreateLaterPages), all at once, since their code reaches
+  // into one another.
   pages::CWizardPage* PageWindow(int page) const;
+  void CreateLaterPages();
   // The settings page 5, 6 or 7, else nullptr.
   pages::CSettingsPage* SettingsPage(int page) const;
 
@@ -251,7 +254,8 @@ class CUpdaterDlg : public fw::Dialog {
 
  private:
   void DoDataExchange();
-  void LoadFlags();
+  // The flag of UI language `language` (0 to kLanguageCount - 1).
+  const fw::Bitmap& Flag(int language);
   void SetStartValues();
   // Every page operation: leave the current settings page (when `leavingCurrent`), forget or
   // require the device, show and enter the page.

@@ -296,7 +296,7 @@ void CUpdaterDlg::SetNavigationTexts() {
 
 bool CUpdaterDlg::RefreshControls() {
   if (m_nLanguage >= 0 && m_nLanguage < text::kLanguageCount) {
-    m_staticLanguageFlag.SetBitmap(m_bmpFlags[static_cast<size_t>(m_nLanguage)]);
+    m_staticLanguageFlag.SetBitmap(Flag(m_nLanguage));
   }
   SetNavigationTexts();
   UpdateDevicePanel();

@@ -1,11 +1,16 @@
 #include "framework/Bitmap.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 #include <atomic>
+#include <list>
 #include <mutex>
+#include <utility>
 
 #include "framework/DeviceContext.h"
 #include "framework/Window.h"
@@ -22,45 +27,130 @@ std::atomic<int> g_resourceDecodes{0};
 QString ResourcePath(int id) { return QStringLiteral(":/bitmaps/%1.png").arg(id); }
 QString FineResourcePath(int id) { return QStringLiteral(":/bitmaps/%1@2x.png").arg(id); }
 
-// A resource picture's copy at twice the size. Most screens never show it, so it is decoded only
-// the first time one that does asks for it; copies of the loaded picture share it, so it is decoded
-// once however many windows show the picture.
-class FineCopy {
- public:
-  FineCopy(int id, QSize plainSize) : id_(id), plainSize_(plainSize) {}
+// Our pictures are PNGs: a reader left to guess the format would load every image plugin of the
+// toolkit to ask each one. `read` gets the reader of the picture at `path`; an empty answer when
+// there is no such picture.
+template <typename Read>
+auto ReadPng(const QString& path, Read read) -> decltype(read(std::declval<QImageReader&>())) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QImageReader reader(&file, "png");
+  reader.setAutoDetectImageFormat(false);
+  return read(reader);
+}
 
-  // Empty when the resource has no such copy, or one that is not twice the size.
-  const QImage& Image() {
+QImage DecodePng(const QString& path) {
+  return ReadPng(path, [](QImageReader& reader) { return reader.read(); });
+}
+
+// From the header alone.
+QSize PngSize(const QString& path) {
+  return ReadPng(path, [](QImageReader& reader) { return reader.size(); });
+}
+
+// The format the screen keeps its pixels in, as the windows' backing stores do: a picture in it is
+// copied onto them as it is, with nothing converted while painting. A format of fewer than 8 bits a
+// colour would change the picture itself, so then plain 32-bit RGB.
+QImage::Format SurfaceFormat() {
+  static const QImage::Format format = [] {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return QImage::Format_RGB32;
+    const QImage::Format screen = QPixmap(1, 1).toImage().format();
+    const QPixelFormat pixel = QImage::toPixelFormat(screen);
+    const bool full = pixel.colorModel() == QPixelFormat::RGB && pixel.redSize() == 8 && pixel.greenSize() == 8 &&
+                      pixel.blueSize() == 8;
+    return full ? screen : QImage::Format_RGB32;
+  }();
+  return format;
+}
+
+// In place: a second copy of a large picture would only raise the peak.
+void ToSurfaceFormat(QImage& image) { image.convertTo(SurfaceFormat()); }
+
+// What is made from a picture once and then shared by every copy of it, so that neither a window
+// showing it nor a repaint makes it again: the copy at twice the size (of a resource picture) and
+// the copies with a colour made transparent.
+class DerivedCopies {
+ public:
+  DerivedCopies() = default;  // no copy at twice the size
+  DerivedCopies(int id, QSize plainSize) : id_(id), plainSize_(plainSize) {}
+
+  // Whether there is a copy at twice the size: a resource "<id>@2x.png" of exactly that size. Its
+  // header tells, so asking decodes nothing.
+  bool HasFine() {
     std::lock_guard lock(mutex_);
-    if (!decoded_) {
-      decoded_ = true;
-      QImage fine(FineResourcePath(id_));
-      if (!fine.isNull()) ++g_resourceDecodes;
-      if (fine.size() == plainSize_ * 2) {
-        fine.convertTo(QImage::Format_RGB32);
-        image_ = std::move(fine);
-      }
+    if (fineDecoded_) return !fine_.isNull();
+    if (id_ == 0) return false;
+    if (!fineChecked_) {
+      fineChecked_ = true;
+      fineFits_ = Fits(PngSize(FineResourcePath(id_)));
     }
-    return image_;
+    return fineFits_;
   }
 
-  bool Decoded() {
+  // Decoded by the first call; empty when there is none (or one of another size).
+  const QImage& Fine() {
     std::lock_guard lock(mutex_);
-    return decoded_;
+    if (!fineDecoded_ && id_ != 0) {
+      fineDecoded_ = true;
+      QImage fine = DecodePng(FineResourcePath(id_));
+      if (!fine.isNull()) ++g_resourceDecodes;
+      if (Fits(fine.size())) {
+        ToSurfaceFormat(fine);
+        fine_ = std::move(fine);
+      }
+    }
+    return fine_;
+  }
+
+  bool FineDecoded() {
+    std::lock_guard lock(mutex_);
+    return fineDecoded_;
+  }
+
+  // `source` (this picture or its copy at twice the size) with every pixel of colour `key` made
+  // transparent, premultiplied as the toolkit blends it onto a window without converting it.
+  const QImage& WithoutKey(const QImage& source, Colour key) {
+    std::lock_guard lock(mutex_);
+    const QRgb rgb = qRgb(key.r, key.g, key.b);
+    for (const Keyed& k : keyed_) {
+      if (k.source == source.cacheKey() && k.key == rgb) return k.image;
+    }
+    // A picture changed since leaves a copy of the same size and key behind: it is replaced.
+    std::erase_if(keyed_, [&](const Keyed& k) { return k.key == rgb && k.image.size() == source.size(); });
+    QImage image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < image.width(); ++x) {
+        if ((line[x] & 0x00FFFFFF) == (rgb & 0x00FFFFFF)) line[x] = 0;
+      }
+    }
+    keyed_.push_back({source.cacheKey(), rgb, std::move(image)});
+    return keyed_.back().image;
   }
 
  private:
+  bool Fits(QSize fine) const { return fine == plainSize_ * 2; }
+
+  struct Keyed {
+    qint64 source;
+    QRgb key;
+    QImage image;
+  };
   std::mutex mutex_;
-  const int id_;
+  const int id_ = 0;
   const QSize plainSize_;
-  bool decoded_ = false;
-  QImage image_;
+  bool fineChecked_ = false;
+  bool fineFits_ = false;
+  bool fineDecoded_ = false;
+  QImage fine_;
+  std::list<Keyed> keyed_;  // a list: a reference handed out stays valid as others are added
 };
+
 }  // namespace
 
 struct Bitmap::Impl {
   QImage image;
-  std::shared_ptr<FineCopy> fine;  // null when there is none (or the picture was changed)
+  std::shared_ptr<DerivedCopies> derived = std::make_shared<DerivedCopies>();
   int resourceId = 0;
   bool placeholder = false;
 };
@@ -79,7 +169,7 @@ Bitmap Bitmap::Load(int id, Size placeholder) {
   Bitmap b;
   b.impl_ = std::make_unique<Impl>();
   b.impl_->resourceId = id;
-  QImage image(ResourcePath(id));
+  QImage image = DecodePng(ResourcePath(id));
   if (image.isNull()) {
     const QSize size(placeholder.cx > 0 ? placeholder.cx : 1, placeholder.cy > 0 ? placeholder.cy : 1);
     image = QImage(size, QImage::Format_RGB32);
@@ -87,10 +177,9 @@ Bitmap Bitmap::Load(int id, Size placeholder) {
     b.impl_->placeholder = true;
   } else {
     ++g_resourceDecodes;
+    b.impl_->derived = std::make_shared<DerivedCopies>(id, image.size());
   }
-  // In place: a second copy of a large picture would only raise the peak.
-  image.convertTo(QImage::Format_RGB32);
-  if (!b.impl_->placeholder) b.impl_->fine = std::make_shared<FineCopy>(id, image.size());
+  ToSurfaceFormat(image);
   b.impl_->image = std::move(image);
   return b;
 }
@@ -159,8 +248,8 @@ Bitmap Bitmap::FromBackground(const Window& window) {
 }
 
 bool Bitmap::IsNull() const { return !impl_ || impl_->image.isNull(); }
-bool Bitmap::HasFineImage() const { return detail::FineImageOf(*this) != nullptr; }
-bool Bitmap::FineImageDecoded() const { return impl_ && impl_->fine && impl_->fine->Decoded(); }
+bool Bitmap::HasFineImage() const { return impl_ && impl_->derived->HasFine(); }
+bool Bitmap::FineImageDecoded() const { return impl_ && impl_->derived->FineDecoded(); }
 Bitmap Bitmap::FineImage() const {
   const QImage* fine = detail::FineImageOf(*this);
   return fine ? detail::BitmapFromImage(*fine) : Bitmap();
@@ -178,7 +267,7 @@ Colour Bitmap::GetPixel(int x, int y) const {
 void Bitmap::SetPixel(int x, int y, Colour c) {
   if (!impl_ || !impl_->image.valid(x, y)) return;
   impl_->image.setPixel(x, y, qRgb(c.r, c.g, c.b));
-  impl_->fine.reset();  // no longer the same picture
+  impl_->derived = std::make_shared<DerivedCopies>();  // no longer the same picture
 }
 
 Bitmap Bitmap::Copy(const Rect& region) const {
@@ -200,9 +289,13 @@ const QImage& ImageOf(const Bitmap& bitmap) {
 }
 
 const QImage* FineImageOf(const Bitmap& bitmap) {
-  if (!bitmap.impl() || !bitmap.impl()->fine) return nullptr;
-  const QImage& fine = bitmap.impl()->fine->Image();
+  if (!bitmap.impl()) return nullptr;
+  const QImage& fine = bitmap.impl()->derived->Fine();
   return fine.isNull() ? nullptr : &fine;
+}
+
+const QImage& WithoutKey(const Bitmap& bitmap, const QImage& image, Colour key) {
+  return bitmap.impl()->derived->WithoutKey(image, key);
 }
 
 Bitmap BitmapFromImage(const QImage& image) {

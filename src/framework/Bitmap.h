@@ -41,10 +41,11 @@ class Bitmap {
   static Bitmap FromBackground(const Window& window);
 
   bool IsNull() const;
-  // Whether the picture also comes drawn at twice the size (resource "<id>@2x.png"), which a
-  // screen with a device pixel ratio of 2 shows instead. That copy is decoded the first time such
-  // a screen draws the picture (or these calls ask for it), and then kept for every copy of this
-  // loaded picture.
+  // Whether the picture also comes drawn at exactly twice the size (resource "<id>@2x.png"),
+  // which a screen with a device pixel ratio of 2 shows instead; the file's header tells. That
+  // copy is decoded the first time such a screen draws the picture (or FineImage asks for it),
+  // and then kept for every copy of this loaded picture. A placeholder or a picture changed by
+  // SetPixel has none.
   bool HasFineImage() const;
   // That picture at twice the size; null when there is none.
   Bitmap FineImage() const;

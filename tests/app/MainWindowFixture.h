@@ -145,6 +145,14 @@ class MainWindowTest : public ::testing::Test {
     return *window_;
   }
 
+  // Started, with the pages past page 1 made, as they are once the window has left page 1: for
+  // tests that drive a later page's code directly.
+  app::CUpdaterDlg& StartWithEveryPage(app::CUpdaterDlg::Pages pages = {}) {
+    Start(std::move(pages));
+    window_->CreateLaterPages();
+    return *window_;
+  }
+
   // A "Software" list that names the program's version line and build line.
   static std::string SoftwareList(const std::string& version, int build, const std::string& file) {
     const std::string key(pages::kProgramKey);

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/MainWindowFixture.h"
+#include "framework/Bitmap.h"
 #include "framework/Messages.h"
 #include "framework/TestSeams.h"
 #include "localization/StatusTexts.h"
@@ -23,9 +24,7 @@ TEST_F(MainWindowTest, FrameStaysEmptyUntilTheFirstStartupTickShowsPageOne) {
   EXPECT_EQ(ShownPage(w), 0);
   EXPECT_TRUE(w.IsTimerArmed(app::TIMER_STARTUP));
   EXPECT_EQ(w.TimerInterval(app::TIMER_STARTUP), 100u);
-  for (int page = 1; page <= 7; ++page) {
-    EXPECT_EQ(app::GetMainWindow(*w.PageWindow(page)), &w) << "page " << page << " finds the main window";
-  }
+  EXPECT_EQ(app::GetMainWindow(*w.PageWindow(1)), &w) << "page 1 finds the main window";
 
   ASSERT_TRUE(w.FireTimer(app::TIMER_STARTUP));
   EXPECT_EQ(w.m_nCurrentPage, 1);
@@ -33,6 +32,27 @@ TEST_F(MainWindowTest, FrameStaysEmptyUntilTheFirstStartupTickShowsPageOne) {
   EXPECT_FALSE(w.IsTimerArmed(app::TIMER_STARTUP)) << "one shot";
   EXPECT_EQ(w.m_staticStatusText.GetWindowText(), text::GetPageInstructionText(1, 0, 0));
   EXPECT_TRUE(w.m_bStatusNormal);
+}
+
+// Pictures are decoded as they come to show: the flags of the languages not chosen never are.
+TEST_F(MainWindowTest, MakingTheWindowObjectDecodesNoPicture) {
+  const int decodes = fw::Bitmap::ResourceDecodes();
+  app::CUpdaterDlg unopened;
+  EXPECT_EQ(fw::Bitmap::ResourceDecodes(), decodes);
+}
+
+// Page 1 needs none of the other pages' controls: they are made, all of them, when the window
+// first leaves page 1, and stay.
+TEST_F(MainWindowTest, ThePagesPastPageOneAreMadeWhenTheWindowFirstLeavesIt) {
+  app::CUpdaterDlg& w = Start();
+  for (int page = 2; page <= 7; ++page) EXPECT_FALSE(w.PageWindow(page)->IsCreated()) << "page " << page;
+
+  w.m_nDeviceTarget = 0x4D21;
+  w.GoToRecognitionPage(true, nullptr, 0);
+  ASSERT_EQ(ShownPage(w), 2);
+  for (int page = 1; page <= 7; ++page) {
+    EXPECT_EQ(app::GetMainWindow(*w.PageWindow(page)), &w) << "page " << page << " finds the main window";
+  }
 }
 
 // A first run: no preferences yet. The window shows its background and page 1 in the frame, and

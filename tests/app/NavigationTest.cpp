@@ -61,7 +61,7 @@ class FrameStatesTest : public testing_app::StartedMainWindowTest {
     setting_ = setting.get();
     CUpdaterDlg::Pages pages;
     pages.deviceSetting = std::move(setting);
-    Start(std::move(pages));
+    StartWithEveryPage(std::move(pages));
   }
 
   void Arrange(const FrameCase& c) {

@@ -13,5 +13,8 @@ Bitmap BitmapFromImage(const QImage& image);
 // resource "<id>@2x.png"), decoded on the first call, or nullptr when there is none or the picture
 // was changed since.
 const QImage* FineImageOf(const Bitmap& bitmap);
+// `image` (the picture of non-null `bitmap` or its copy at twice the size) with every pixel of
+// colour `key` transparent: made at the first call for that key, then kept with the picture.
+const QImage& WithoutKey(const Bitmap& bitmap, const QImage& image, Colour key);
 
 }  // namespace fw::detail

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRegion>
 #include <QTextLayout>
 #include <QWidget>
 
@@ -65,22 +66,6 @@ QRect TextPlace(const QFont& font, const QString& text, const QRect& r, int flag
   }
   return r.translated(0, static_cast<int>(shift < 0 ? shift - 0.5 : shift + 0.5));
 }
-
-namespace {
-
-QImage WithTransparentColour(const QImage& source, Colour key) {
-  QImage image = source.convertToFormat(QImage::Format_ARGB32);
-  const QRgb keyRgb = qRgb(key.r, key.g, key.b);
-  for (int y = 0; y < image.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if ((line[x] & 0x00FFFFFF) == (keyRgb & 0x00FFFFFF)) line[x] = 0;
-    }
-  }
-  return image;
-}
-
-}  // namespace
 
 QtDeviceContext::QtDeviceContext(QWidget* device, Point origin, std::function<void()> basePaint, Font font)
     : device_(device), origin_(origin), basePaint_(std::move(basePaint)) {
@@ -331,17 +316,41 @@ const QImage& QtDeviceContext::PictureFor(const Bitmap& bitmap) {
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point at) {
   if (bitmap.IsNull()) return;
-  P().drawImage(QRect(ToQt(at), QSize(bitmap.Width(), bitmap.Height())), PictureFor(bitmap));
+  DrawPicture(QRect(ToQt(at), QSize(bitmap.Width(), bitmap.Height())), PictureFor(bitmap));
 }
 
 void QtDeviceContext::StretchBitmap(const Bitmap& bitmap, const Rect& dest) {
   if (bitmap.IsNull()) return;
-  P().drawImage(ToQt(dest), PictureFor(bitmap));
+  DrawPicture(ToQt(dest), PictureFor(bitmap));
 }
 
 void QtDeviceContext::DrawTransparent(const Bitmap& bitmap, const Rect& dest, Colour transparent) {
   if (bitmap.IsNull()) return;
-  P().drawImage(ToQt(dest), WithTransparentColour(PictureFor(bitmap), transparent));
+  DrawPicture(ToQt(dest), WithoutKey(bitmap, PictureFor(bitmap), transparent));
+}
+
+// A repaint lets a window write only where its opaque children do not cover it: a region of many
+// rectangles. Into such a region the toolkit draws a picture span by span and hands a long list of
+// spans to a pool of threads it starts for that; into one rectangle it copies the picture on this
+// thread. So the picture goes in one rectangle of the region at a time.
+void QtDeviceContext::DrawPicture(const QRect& dest, const QImage& image) {
+  QPainter& p = P();
+  const QTransform toDevice = p.deviceTransform();
+  QPaintEngine* engine = p.paintEngine();
+  if (!engine || toDevice.type() > QTransform::TxScale) {
+    p.drawImage(dest, image);
+    return;
+  }
+  QRegion area(toDevice.mapRect(QRectF(dest)).toAlignedRect());
+  if (!engine->systemClip().isEmpty()) area &= engine->systemClip();
+  if (p.hasClipping()) area &= toDevice.map(p.clipRegion());
+  const QTransform toLogical = toDevice.inverted();
+  for (const QRect& piece : area) {
+    p.save();
+    p.setClipRect(toLogical.mapRect(QRectF(piece)), Qt::ReplaceClip);
+    p.drawImage(dest, image);
+    p.restore();
+  }
 }
 
 void QtDeviceContext::DrawImage(const ImageList& list, int index, Point at) {

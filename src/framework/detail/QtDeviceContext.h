@@ -68,6 +68,7 @@ class QtDeviceContext : public DeviceContext {
 
  private:
   const QImage& PictureFor(const Bitmap& bitmap);
+  void DrawPicture(const QRect& dest, const QImage& image);
   struct State {
     Pen pen = Pen::Solid(1, colours::kBlack);
     Brush brush = Brush::Solid(colours::kWhite);

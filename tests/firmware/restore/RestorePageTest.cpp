@@ -28,7 +28,7 @@ class RestorePageTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    Start();
+    StartWithEveryPage();
     Recognise(*window_, kTarget);
     page_ = &window_->m_dlgFirmwareRestore;
     archived_.m_nProductId = kTarget;

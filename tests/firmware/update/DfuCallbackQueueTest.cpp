@@ -36,7 +36,13 @@ TEST(DfuCallbackQueue, MergesOnlyConsecutiveTransferProgress) {
   EXPECT_EQ(taken, expected);
 }
 
-class DfuCallbackPageTest : public testing_app::StartedMainWindowTest {};
+class DfuCallbackPageTest : public testing_app::StartedMainWindowTest {
+ protected:
+  void SetUp() override {
+    StartedMainWindowTest::SetUp();
+    W().CreateLaterPages();
+  }
+};
 
 // A fake engine reports from its own thread as fast as it can while the UI thread takes records.
 TEST_F(DfuCallbackPageTest, ABurstOfTransferReportsNeverHidesTheEndOfTheTransferAndThePollStartsOnce) {

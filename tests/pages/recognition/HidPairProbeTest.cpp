@@ -22,7 +22,7 @@ TEST_F(HidPairProbeTest, OneInterfaceAloneIsNoPairButStaysOpen) {
   SimHidHeadset one;
   one.version = {2, 3, 9, 4, 5};
   one.AttachTo(rig.hid, 0x5345);
-  app::CUpdaterDlg& w = Start();
+  app::CUpdaterDlg& w = StartWithEveryPage();
   EXPECT_FALSE(w.m_dlgDeviceRecognition.ProbeHidPair(1, 0, 0));
   EXPECT_TRUE(w.m_hHidDevice);
   EXPECT_FALSE(w.m_hHidDeviceSecond);
@@ -37,7 +37,7 @@ TEST_F(HidPairProbeTest, AModuleInDfuModeCompletesThePairWithTheDefaultVersion) 
   rig.hid.Add(io::HID_VENDOR_ID, 0x4210);
   one.AttachTo(rig.hid, 0x5345);
   dfu.AttachTo(rig.hid, 0xD340);
-  app::CUpdaterDlg& w = Start();
+  app::CUpdaterDlg& w = StartWithEveryPage();
   EXPECT_TRUE(w.m_dlgDeviceRecognition.ProbeHidPair(1, 0, 0));
   EXPECT_TRUE(w.m_hHidDevice && w.m_hHidDeviceSecond);
   EXPECT_EQ(w.m_deviceSettings.m_anHidVersion2, (std::array<int, 5>{1, 0, 2, 0, 0}));
@@ -47,7 +47,7 @@ TEST_F(HidPairProbeTest, AModuleInDfuModeCompletesThePairWithTheDefaultVersion) 
 TEST_F(HidPairProbeTest, PollReArmsUntilThePairIsThereAndLeavesNoHandleOpen) {
   SimHidHeadset one;
   one.AttachTo(rig.hid, 0x5345);
-  app::CUpdaterDlg& w = Start();
+  app::CUpdaterDlg& w = StartWithEveryPage();
   auto& page = w.m_dlgDeviceRecognition;
   page.m_nHidPollTimer = pages::recognition::kHidPairPollTimer;
   page.SetTimer(pages::recognition::kHidPairPollTimer, 500);

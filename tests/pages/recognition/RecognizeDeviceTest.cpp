@@ -322,7 +322,7 @@ TEST_F(RecognizeDeviceTest, AHidOnlyHeadsetIsRecognisedWrittenAndKeptOpen) {
   headset.address = {0x00, 0x01, 0xEC, 0x11, 0x22, 0x33};
   headset.params[io::HID_PARAM_DEVICE_NAME] = recogtest::SimHidHeadset::Text("Rider");
   headset.AttachTo(rig.hid, 0x5520);
-  app::CUpdaterDlg& w = Start();
+  app::CUpdaterDlg& w = StartWithEveryPage();
   w.m_nDeviceTarget = 0x5520;
   device::CDeviceSettings toWrite;
   toWrite.m_nProductId = 0x5520;
