@@ -8,12 +8,6 @@
 #include "platform/Clock.h"
 
 namespace firmware {
-namespace {
-
-// Pauses are cut into slices this long so that a stop request ends them soon.
-constexpr uint32_t kPauseSliceMs = 50;
-
-}  // namespace
 
 HidTransferRun::HidTransferRun(const HidTransferContext& context, std::stop_token stop)
     : m_context(context), m_stop(std::move(stop)) {}
@@ -43,14 +37,7 @@ void HidTransferRun::SetProgressMessage(std::string (*step)(int language), const
 }
 
 bool PauseUnlessStopped(uint32_t ms, const std::stop_token& stop) {
-  platform::Clock& clock = platform::Clock::Get();
-  while (ms > 0) {
-    if (stop.stop_requested()) return false;
-    const uint32_t slice = std::min(ms, kPauseSliceMs);
-    clock.SleepMs(slice);
-    ms -= slice;
-  }
-  return !stop.stop_requested();
+  return platform::Clock::Get().SleepUnlessStopped(ms, stop);
 }
 
 bool HidTransferRun::Pause(uint32_t ms) { return PauseUnlessStopped(ms, m_stop); }

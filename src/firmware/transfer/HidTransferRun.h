@@ -23,7 +23,7 @@ struct TransferFailureTags {
   const char* beginSection = "";
 };
 
-// The clock's pause in short slices, so that a stop request ends it soon; false when it did.
+// The clock's pause, which a stop request ends at once; false when it did.
 bool PauseUnlessStopped(uint32_t ms, const std::stop_token& stop);
 
 // Which interface a section of a type goes to and whether it marks that interface for the finish.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <stop_token>
+#include <thread>
 
 #include "TransferRig.h"
 #include "firmware/transfer/UpdateThreadExternalTools.h"
@@ -14,6 +15,7 @@
 #include "firmware/transfer/UpdateThreadHidSimple.h"
 #include "firmware/transfer/UpdateThreadHidUpdateMode.h"
 #include "platform/Paths.h"
+#include "platform/StandingClock.h"
 
 namespace {
 
@@ -118,6 +120,21 @@ TEST(HidTransferRun, AStopDuringThePauseBeforeTheRestartAsksForNoPoll) {
       EXPECT_EQ(rig.job.m_bFinished.load(), stopped && applying) << "a stopped minute's pause gives up";
     }
   }
+}
+
+// The window joins the transfer thread when it goes: a stop must end the thread's longest pause (the
+// ready poll's minutes) at once, not at the end of the pause or of a slice of it.
+TEST(HidTransferRun, AStopEndsAPauseAtOnce) {
+  platformtest::StandingClock clock;
+  platform::Clock::Scoped useClock(clock);
+  std::stop_source stop;
+  bool paused = true;
+  std::thread pausing([&] { paused = firmware::PauseUnlessStopped(5 * 60 * 1000, stop.get_token()); });
+  clock.WaitUntilSleeping();
+  stop.request_stop();
+  pausing.join();
+  EXPECT_FALSE(paused);
+  EXPECT_EQ(clock.Outlasted(), 0) << "the stop did not end the pause";
 }
 
 }  // namespace
