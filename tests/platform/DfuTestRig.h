@@ -15,27 +15,14 @@
 
 #include "SimBlueCoreHeadset.h"
 #include "SimDfuImage.h"
+#include "ScratchFolder.h"
 #include "SimUsbBus.h"
 #include "platform/Clock.h"
 #include "platform/dfu/DFUEngine.h"
 
 namespace dfutest {
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvale-dfu-XXXXXX").string();
-    path_ = mkdtemp(pattern.data()) ? pattern : std::string();
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
+using ScratchFolder = testutil::ScratchFolder;
 
 struct HeadsetRig {
   explicit HeadsetRig(sim::HeadsetProfile profile = {})

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "ScratchFolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -50,13 +52,9 @@ class ProgramWithoutImageFolder : public platform::Paths {
 
 class PathsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/corvale-paths-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
+  void SetUp() override { ASSERT_FALSE(dir_.empty()); }
+  const testutil::ScratchFolder scratch_{"corvale-paths"};
+  const std::string dir_ = scratch_.Path();
 };
 
 TEST_F(PathsTest, AnEmptyHomeFallsBackLikeAnUnsetOneAndAMissingOneIsNoHome) {

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "OwnPathFolderTest.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
 
@@ -24,14 +25,10 @@ namespace fs = std::filesystem;
 
 // The program ignores SIGPIPE and SIGXFSZ and its threads may block signals; a started program
 // must see none of that.
-class ProcessSignalsTest : public testing::Test {
+class ProcessSignalsTest : public platformtest::OwnPathFolderTest {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("signals-test-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    const char* path = std::getenv("PATH");
-    oldPath_ = path ? path : "";
+    OwnPathFolderTest::SetUp();
     oldPipe_ = ::signal(SIGPIPE, SIG_IGN);
     oldFileSize_ = ::signal(SIGXFSZ, SIG_IGN);
     sigset_t blocked;
@@ -43,8 +40,7 @@ class ProcessSignalsTest : public testing::Test {
     pthread_sigmask(SIG_SETMASK, &oldMask_, nullptr);
     ::signal(SIGPIPE, oldPipe_);
     ::signal(SIGXFSZ, oldFileSize_);
-    ::setenv("PATH", oldPath_.c_str(), 1);
-    fs::remove_all(folder_);
+    OwnPathFolderTest::TearDown();
   }
 
   // The file the script `xdg-open` beside the test writes, once it is there.
@@ -54,18 +50,13 @@ class ProcessSignalsTest : public testing::Test {
     std::ofstream(opener) << "#!/bin/sh\n" << command << " > '" << written.string() << ".part' && mv '"
                           << written.string() << ".part' '" << written.string() << "'\n";
     fs::permissions(opener, fs::perms::owner_all);
-    ::setenv("PATH", (folder_.string() + ":" + oldPath_).c_str(), 1);
+    PutOurFolderFirst();
     if (!platform::Shell::Real().Open("https://www.example.com/")) return "not started";
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!fs::exists(written) && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    if (!AppearsWithin(written, std::chrono::seconds(10))) return "not written";
     std::ifstream in(written);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  fs::path folder_;
-  std::string oldPath_;
   sighandler_t oldPipe_ = SIG_DFL;
   sighandler_t oldFileSize_ = SIG_DFL;
   sigset_t oldMask_;

@@ -7,40 +7,14 @@
 #include <string>
 #include <thread>
 
+#include "OwnPathFolderTest.h"
 #include "platform/Shell.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Puts a folder of our own first on PATH for the life of the fixture.
-class ShellTest : public testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("shell-test-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    const char* path = std::getenv("PATH");
-    oldPath_ = path ? path : "";
-  }
-  void TearDown() override {
-    ::setenv("PATH", oldPath_.c_str(), 1);
-    fs::remove_all(folder_);
-  }
-  void UseOnlyOurFolder() { ::setenv("PATH", folder_.c_str(), 1); }
-  void PutOurFolderFirst() { ::setenv("PATH", (folder_.string() + ":" + oldPath_).c_str(), 1); }
-
-  static bool AppearsWithin(const fs::path& file, std::chrono::seconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!fs::exists(file) && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return fs::exists(file);
-  }
-
-  fs::path folder_;
-  std::string oldPath_;
-};
+using ShellTest = platformtest::OwnPathFolderTest;
 
 TEST_F(ShellTest, TheOpenerIsStartedWithTheTargetAndNotWaitedFor) {
   // An opener that, as one without a desktop does, stays until the page it opened is closed.

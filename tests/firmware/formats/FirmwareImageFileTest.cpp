@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include "ScratchFolder.h"
 #include "SimFirmwareImage.h"
 #include "firmware/formats/FirmwareImageFile.h"
 
@@ -33,15 +33,7 @@ void PutU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(value >> (8 * i));
 }
 
-// A fresh folder, removed with what it holds.
-struct ScratchFolder {
-  std::string path;
-  ScratchFolder() {
-    char pattern[] = "/tmp/corvale-image-XXXXXX";
-    if (mkdtemp(pattern)) path = pattern;
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path); }
-};
+using testutil::ScratchFolder;
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary | std::ios::trunc)
@@ -131,7 +123,7 @@ TEST(FirmwareImageFile, LoadAndCheckCases) {
        ImageLayout::Newer, ImageProductTest::Equals(0x4330), Check::WrongProduct},
   };
   ScratchFolder folder;
-  const std::string path = folder.path + "/case.img";
+  const std::string path = folder.File("case.img");
   for (const auto& c : cases) {
     FirmwareImageFile image;
     EXPECT_EQ(image.Parse(c.make(), c.layout, c.test), c.expected == Check::Ok) << c.what;
@@ -194,15 +186,15 @@ TEST(FirmwareImageFile, SectionTypesRouteToInterfaces) {
 TEST(FirmwareImageFile, AFileThatCannotBeReadIsRefusedBeforeItsChecks) {
   using Check = firmware::ImageCheck;
   ScratchFolder folder;
-  const std::string empty = folder.path + "/empty.img", large = folder.path + "/large.img";
+  const std::string empty = folder.File("empty.img"), large = folder.File("large.img");
   WriteFile(empty, {});
   WriteFile(large, {});
   std::filesystem::resize_file(large, FirmwareImageFile::kMaxFileSize + 1);
   const struct {
     std::string path;
     Check expected;
-  } cases[] = {{folder.path + "/missing.img", Check::NotOpened},
-               {folder.path, Check::NotOpened},
+  } cases[] = {{folder.File("missing.img"), Check::NotOpened},
+               {folder.Path(), Check::NotOpened},
                {empty, Check::TooShort},
                {large, Check::TooLarge}};
   for (const auto& c : cases) {
@@ -219,7 +211,7 @@ TEST(FirmwareImageFile, OfALargeFileOnlyWhatTheChecksNeedIsRead) {
   using Check = firmware::ImageCheck;
   constexpr uintmax_t k200Mb = 200u << 20;
   ScratchFolder folder;
-  const std::string zeros = folder.path + "/zeros.img", padded = folder.path + "/padded.img";
+  const std::string zeros = folder.File("zeros.img"), padded = folder.File("padded.img");
   WriteFile(zeros, {});
   std::filesystem::resize_file(zeros, k200Mb);
   const std::vector<uint8_t> image = sim::MakeFirmwareImage(TwoSections());

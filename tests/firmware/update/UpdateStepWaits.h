@@ -7,9 +7,9 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
-#include <thread>
 #include <vector>
 
+#include "app/MainWindowFixture.h"
 #include "app/MainWindowIds.h"
 #include "app/UpdaterDlg.h"
 #include "firmware/update/DialogFirmwareUpdate.h"
@@ -38,13 +38,10 @@ inline void ExpectWaitShown(app::CUpdaterDlg& w) {
 // been handled; real time, as the disk takes it. False when that took over five seconds.
 inline bool AwaitArchive(app::CUpdaterDlg& w) {
   firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
-  for (int i = 0; i < 5000 && page.IsWritingArchive(); ++i) {
-    fw::Application::ProcessPendingMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  const bool written = PumpUntil([&page] { return !page.IsWritingArchive(); }, std::chrono::seconds(5));
   // The word was posted before the worker ended.
   fw::Application::ProcessPendingMessages();
-  return !page.IsWritingArchive();
+  return written;
 }
 
 // Lets the archive be written, then fires the step timer while it is armed, at most `limit` times,

@@ -1,20 +1,17 @@
 // Page 5's settings grid: building its largest list (the camera headset from firmware 3.0, 25
 // rows) and a language switch while it shows. Each should stay well within one frame (16 ms).
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <memory>
-#include <optional>
-#include <string>
 
+#include "BenchProgramFolder.h"
 #include "SimHidBus.h"
 #include "SimUpdateServer.h"
 #include "SimUsbBus.h"
 #include "app/DialogLanguageManager.h"
 #include "app/UpdaterDlg.h"
 #include "framework/Application.h"
-#include "platform/Paths.h"
 
 namespace {
 
@@ -28,11 +25,6 @@ class Page5Rig {
     static char name[] = "corvale_benchmarks";
     static char* argv[] = {name, nullptr};
     static fw::Application application(argc, argv);
-    char pattern[] = "/tmp/corvale-bench-XXXXXX";
-    if (mkdtemp(pattern)) folder_ = pattern;
-    mkdir((folder_ + "/IMG").c_str(), 0755);
-    paths_.emplace(folder_);
-    scopedPaths_.emplace(*paths_);
     window_ = std::make_unique<app::CUpdaterDlg>();
     window_->Create(nullptr);
     window_->ShowWindow(true);
@@ -50,16 +42,12 @@ class Page5Rig {
   ~Page5Rig() {
     window_.reset();
     fw::Application::ProcessPendingMessages();
-    scopedPaths_.reset();
-    if (!folder_.empty()) std::system(("rm -rf '" + folder_ + "'").c_str());
   }
 
   app::CUpdaterDlg& Window() { return *window_; }
 
  private:
-  std::string folder_;
-  std::optional<platform::FixedPaths> paths_;
-  std::optional<platform::Paths::Scoped> scopedPaths_;
+  const benchtest::ProgramFolder folder_;
   sim::SimUsbBus usb_;
   platform::UsbBus::Scoped useUsb_{usb_};
   sim::SimHidBus hid_;
