@@ -390,8 +390,10 @@ class FirstPageThenClose : public app::CUpdaterDlg {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before any thread exists, so that every thread inherits the block.
+  platform::BlockCloseSignals();
   platform::IgnoreFileSizeLimitSignal();
-  platform::TakeCloseSignalsAsRequests();
+  const platform::CloseSignalThread closeSignals(platform::CloseSignalAction::kAskTheWindow);
   if (!fw::Application::HasDisplay(argc, argv)) {
     std::cerr << "corvale-manager-demo: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;
@@ -415,7 +417,11 @@ int main(int argc, char** argv) {
 
   sim::DemoWorld world;
 
-  if (argc >= 3 && std::string(argv[1]) == "--screenshots") return TakeScreenshots(argc, argv, world.server, argv[2]);
+  if (argc >= 3 && std::string(argv[1]) == "--screenshots") {
+    // The walk has no window to ask: a signal ends it as it would any program.
+    platform::SetCloseSignalAction(platform::CloseSignalAction::kEndProgram);
+    return TakeScreenshots(argc, argv, world.server, argv[2]);
+  }
   if (argc >= 2 && std::string(argv[1]) == "--first-page") {
     fw::Application application(argc, argv);
     FirstPageThenClose window;

@@ -7,6 +7,7 @@
 
 #include "framework/TestSeams.h"
 #include "platform/Http.h"
+#include "platform/ProcessSignals.h"
 
 namespace {
 
@@ -23,6 +24,10 @@ class NoNetwork : public platform::Http {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // As the program does, before any thread exists. Outside a test that runs a window with them, the
+  // close signals end a test program as they would without the block (Ctrl+C in the terminal).
+  platform::BlockCloseSignals();
+  const platform::CloseSignalThread closeSignals(platform::CloseSignalAction::kEndProgram);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   // A modal dialog, menu or file dialog that no script answers fails the test that opened it.

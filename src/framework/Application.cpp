@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
@@ -59,13 +60,84 @@ std::string CannotOpenLine(const char* argv0) {
   return program + ": cannot open the display (" + chosen + ")\n";
 }
 
-void CloseOnRequest(Dialog& mainWindow) {
-  if (!platform::TakeCloseRequest() || !mainWindow.IsCreated() || mainWindow.HasEnded()) return;
+// How often a refused close looks whether its cause is gone, while the window's thread runs its
+// messages; a device exchange on that thread holds this back, and it is busy meanwhile anyway.
+constexpr int kRefusalCheckMs = 50;
+
+// Takes the signal thread's close requests for the program's window while its loop runs. A
+// refused close makes the next signal end the program, until the window is idle again.
+class CloseRequests {
+ public:
+  explicit CloseRequests(Dialog& mainWindow) : mainWindow_(mainWindow), before_(platform::GetCloseSignalAction()) {
+    const int fd = platform::CloseRequestFd();
+    if (fd < 0) return;
+    platform::SetCloseSignalAction(platform::CloseSignalAction::kAskTheWindow);
+    notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Take(); });
+    check_.setInterval(kRefusalCheckMs);
+    QObject::connect(&check_, &QTimer::timeout, [this] { EndRefusalWhenIdle(); });
+  }
+  ~CloseRequests() {
+    if (!notifier_) return;
+    // A signal after the loop no longer reaches the window; the program is on its way out.
+    platform::SetCloseSignalAction(before_);
+    platform::TakeCloseRequests();
+  }
+  CloseRequests(const CloseRequests&) = delete;
+  CloseRequests& operator=(const CloseRequests&) = delete;
+
+ private:
+  void Take() {
+    for (const int number : platform::TakeCloseRequests()) {
+      // One that comes while the window handles a close belongs to that close: it ends the
+      // program with it, or counts as the second signal if the window refuses.
+      if (closing_) {
+        if (!signalWhileClosing_) signalWhileClosing_ = number;
+        continue;
+      }
+      // Closing already: the program ends in order.
+      if (!mainWindow_.IsCreated() || mainWindow_.HasEnded()) return;
+      // One that the signal thread handed over before it learnt of the refusal.
+      if (platform::GetCloseSignalAction() == platform::CloseSignalAction::kRefused) platform::EndProgramBy(number);
+      std::string refusal = DialogOver();
+      if (refusal.empty()) {
+        signalWhileClosing_ = 0;
+        closing_ = true;
+        mainWindow_.SendMessage(WM_CLOSE, 0, 0);
+        closing_ = false;
+        if (mainWindow_.HasEnded()) return;
+        if (signalWhileClosing_) platform::EndProgramBy(signalWhileClosing_);
+        refusal = mainWindow_.CloseRefusal();
+        if (refusal.empty()) refusal = "the window refused to close";
+      }
+      std::fprintf(stderr, "%s: not closing: %s; a second signal now ends the program at once\n",
+                   QCoreApplication::applicationName().toStdString().c_str(), refusal.c_str());
+      std::fflush(stderr);
+      platform::SetCloseSignalAction(platform::CloseSignalAction::kRefused);
+      check_.start();
+    }
+  }
+
+  void EndRefusalWhenIdle() {
+    if (!DialogOver().empty() || !mainWindow_.CloseRefusal().empty()) return;
+    check_.stop();
+    platform::SetCloseSignalAction(platform::CloseSignalAction::kAskTheWindow);
+  }
+
   // The desktop's close does not reach a window under an open dialog either.
-  QWidget* modal = QApplication::activeModalWidget();
-  if (modal && modal != detail::WidgetOf(&mainWindow)) return;
-  mainWindow.SendMessage(WM_CLOSE, 0, 0);
-}
+  std::string DialogOver() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool over = (modal && modal != detail::WidgetOf(&mainWindow_)) || Dialog::RunningModals() > 1;
+    return over ? "a dialog is open over the window" : "";
+  }
+
+  Dialog& mainWindow_;
+  const platform::CloseSignalAction before_;
+  std::unique_ptr<QSocketNotifier> notifier_;
+  QTimer check_;
+  bool closing_ = false;
+  int signalWhileClosing_ = 0;
+};
 
 }  // namespace
 
@@ -102,12 +174,7 @@ bool Application::HasDisplay(int argc, char** argv) {
 }
 
 int Application::Run(Dialog& mainWindow) {
-  std::unique_ptr<QSocketNotifier> closeRequests;
-  if (const int fd = platform::CloseRequestFd(); fd >= 0) {
-    closeRequests = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-    QObject::connect(closeRequests.get(), &QSocketNotifier::activated,
-                     [&mainWindow] { CloseOnRequest(mainWindow); });
-  }
+  const CloseRequests closeRequests(mainWindow);
   return mainWindow.DoModal(nullptr);
 }
 

@@ -23,8 +23,10 @@ class Application {
   static bool HasDisplay(int argc, char** argv);
 
   // Runs `mainWindow` modally as the program's window; returns its result. While it runs, a close
-  // asked for by a signal (platform::TakeCloseSignalsAsRequests) reaches it as the desktop's close
-  // does, and like that one not while another dialog is open over it.
+  // signal (platform::CloseSignalThread) reaches it as the desktop's close does. When the window
+  // refuses (Dialog::CloseRefusal says why) or a dialog is open over it, one line on standard error
+  // says so, and a second signal ends the program at once while that cause stands; once it is gone
+  // the next signal is a close again. A signal while the window closes is part of that close.
   int Run(Dialog& mainWindow);
 
   // Runs queued messages, timers and paints that are due, without waiting (tests, pumps).

@@ -54,6 +54,9 @@ std::unique_ptr<Window> DefaultControl(ControlKind kind) {
 
 bool IsOffscreen() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
 
+// Dialogs inside DoModal now; only the window's thread runs them.
+int g_runningModals = 0;
+
 }  // namespace
 
 Dialog::Dialog(const DialogTemplate& tmpl, Window* parent) : template_(&tmpl), defaultParent_(parent) {}
@@ -119,8 +122,14 @@ detail::Native* Dialog::CreateNative(detail::Native* parent, const ControlTempla
   return detail::AsNative(widget);
 }
 
+int Dialog::RunningModals() { return g_runningModals; }
+
 int Dialog::DoModal(Window* parent) {
   if (!parent) parent = defaultParent_;
+  ++g_runningModals;
+  struct Ended {
+    ~Ended() { --g_runningModals; }
+  } ended;
   if (ModalScript* script = ModalScript::Current()) return script->Run(*this, parent);
   if (IsOffscreen() && ModalScript::HasFailureReporter()) {
     // Nobody could answer it: say so instead of waiting forever.
@@ -174,6 +183,7 @@ bool Dialog::OnInitDialog() { return true; }
 void Dialog::OnOK() { EndDialog(IDOK); }
 void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 void Dialog::OnClose() { HandleEscapeKey(); }
+std::string Dialog::CloseRefusal() const { return {}; }
 
 void Dialog::StartMoveDrag() {
   QWidget* widget = detail::WidgetOf(GetTopLevel());

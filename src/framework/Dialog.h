@@ -42,6 +42,9 @@ class Dialog : public Window {
   bool IsModal() const { return modal_; }
   bool HasEnded() const { return ended_; }
   int Result() const { return result_; }
+  // How many modal dialogs run now, scripted ones included: a dialog over the program's window
+  // makes it two.
+  static int RunningModals();
 
   // Hooks. OnInitDialog runs after the controls exist, before the dialog is first shown.
   virtual bool OnInitDialog();
@@ -49,6 +52,9 @@ class Dialog : public Window {
   virtual void OnCancel();  // default: EndDialog(IDCANCEL)
   // Window close request (Alt+F4, the task bar). Default: OnCancel.
   virtual void OnClose();
+  // What keeps OnClose from ending the dialog now, in a few words for the program's standard
+  // error ("the window is busy with the headset"); empty when nothing does. Default: empty.
+  virtual std::string CloseRefusal() const;
 
   // Dragging: moves a top-level dialog with the pointer, as if its caption were dragged. Call from
   // OnInput on a left-button press over the dialog's surface.

@@ -1,40 +1,52 @@
 #include "platform/ProcessSignals.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <thread>
 
 namespace platform {
 
 namespace {
 
-constexpr int kCloseSignals[] = {SIGINT, SIGTERM};
-constexpr int kCloseSignalCount = 2;
+constexpr int kCloseSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr const char* kThreadName = "close-signals";
 
-// Read by the handler, which may run on any thread.
-std::atomic<int> g_requestWrite{-1};
-int g_requestRead = -1;
-// What each signal did before it was taken; a signal ignored from the start (a job started in the
-// background) is left ignored.
-struct sigaction g_before[kCloseSignalCount];
-bool g_taken[kCloseSignalCount] = {};
-
-void GiveBack() {
-  for (int i = 0; i < kCloseSignalCount; ++i) {
-    if (g_taken[i]) ::sigaction(kCloseSignals[i], &g_before[i], nullptr);
-  }
+sigset_t CloseSignalSet() {
+  sigset_t set;
+  sigemptyset(&set);
+  for (const int number : kCloseSignals) sigaddset(&set, number);
+  return set;
 }
 
-// Async-signal-safe calls only.
-void OnCloseSignal(int number) {
-  const int saved = errno;
-  GiveBack();
-  const char byte = static_cast<char>(number);
-  // A full pipe already holds a request.
-  [[maybe_unused]] const ssize_t written = ::write(g_requestWrite.load(), &byte, 1);
-  errno = saved;
+std::atomic<CloseSignalAction> g_action{CloseSignalAction::kEndProgram};
+std::atomic<bool> g_stopping{false};
+std::atomic<int> g_requestRead{-1};
+int g_requestWrite = -1;
+// The close signals the thread waits for, and one of them that its owner sends it to stop it.
+sigset_t g_taken;
+int g_wake = 0;
+std::thread g_thread;
+bool g_running = false;
+
+void TakeSignals() {
+  // The one thread whose mask lacks them while it waits (sigwait takes them through that).
+  ::pthread_setname_np(::pthread_self(), kThreadName);
+  for (;;) {
+    int number = 0;
+    if (::sigwait(&g_taken, &number) != 0) continue;
+    if (g_stopping.load()) return;
+    if (g_action.load() == CloseSignalAction::kAskTheWindow && g_requestWrite >= 0) {
+      const char byte = static_cast<char>(number);
+      // Non-blocking: a full pipe holds requests enough already.
+      [[maybe_unused]] const ssize_t written = ::write(g_requestWrite, &byte, 1);
+    } else {
+      EndProgramBy(number);
+    }
+  }
 }
 
 }  // namespace
@@ -42,6 +54,8 @@ void OnCloseSignal(int number) {
 void IgnoreFileSizeLimitSignal() { ::signal(SIGXFSZ, SIG_IGN); }
 
 short GiveChildDefaultSignals(posix_spawnattr_t& attributes) {
+  // The close signals are blocked in every thread of ours; a started program could not be stopped
+  // by them if it inherited that.
   sigset_t none;
   sigemptyset(&none);
   posix_spawnattr_setsigmask(&attributes, &none);
@@ -54,51 +68,83 @@ short GiveChildDefaultSignals(posix_spawnattr_t& attributes) {
   return POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
 }
 
-void TakeCloseSignalsAsRequests() {
-  if (g_requestRead < 0) {
-    int fds[2];
-    // Non-blocking: the handler never waits, and emptying the pipe stops when it is empty.
-    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    g_requestRead = fds[0];
-    g_requestWrite.store(fds[1]);
-  }
-  struct sigaction action {};
-  action.sa_handler = OnCloseSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  for (int i = 0; i < kCloseSignalCount; ++i) {
+void BlockCloseSignals() {
+  const sigset_t set = CloseSignalSet();
+  ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
+CloseSignalThread::CloseSignalThread(CloseSignalAction action) {
+  if (g_running) return;
+  g_action.store(action);
+  sigemptyset(&g_taken);
+  g_wake = 0;
+  for (const int number : kCloseSignals) {
     struct sigaction current {};
-    ::sigaction(kCloseSignals[i], nullptr, &current);
-    if (current.sa_handler == OnCloseSignal) continue;
-    g_before[i] = current;
-    g_taken[i] = current.sa_handler != SIG_IGN;
-    if (g_taken[i]) ::sigaction(kCloseSignals[i], &action, nullptr);
+    ::sigaction(number, nullptr, &current);
+    if (current.sa_handler == SIG_IGN) continue;
+    sigaddset(&g_taken, number);
+    g_wake = number;
+  }
+  if (g_wake == 0) return;
+  int fds[2];
+  // Without the pipe every signal ends the program, as when there is no window to ask.
+  if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
+    g_requestWrite = fds[1];
+    g_requestRead.store(fds[0]);
+  }
+  g_stopping.store(false);
+  g_thread = std::thread(TakeSignals);
+  g_running = true;
+  started_ = true;
+}
+
+CloseSignalThread::~CloseSignalThread() {
+  if (!started_) return;
+  g_stopping.store(true);
+  // Thread-directed: only the signal thread takes it, whatever else is pending for the process.
+  ::pthread_kill(g_thread.native_handle(), g_wake);
+  g_thread.join();
+  g_running = false;
+  if (g_requestWrite >= 0) {
+    ::close(g_requestRead.exchange(-1));
+    ::close(g_requestWrite);
+    g_requestWrite = -1;
   }
 }
 
-int CloseRequestFd() { return g_requestRead; }
+void SetCloseSignalAction(CloseSignalAction action) { g_action.store(action); }
 
-bool TakeCloseRequest() {
-  if (g_requestRead < 0) return false;
-  bool asked = false;
+CloseSignalAction GetCloseSignalAction() { return g_action.load(); }
+
+int CloseRequestFd() { return g_requestRead.load(); }
+
+std::vector<int> TakeCloseRequests() {
+  std::vector<int> asked;
+  const int fd = g_requestRead.load();
+  if (fd < 0) return asked;
   char bytes[16];
   for (;;) {
-    const ssize_t n = ::read(g_requestRead, bytes, sizeof bytes);
+    const ssize_t n = ::read(fd, bytes, sizeof bytes);
     if (n > 0) {
-      asked = true;
+      asked.insert(asked.end(), bytes, bytes + n);
     } else if (n == 0 || errno != EINTR) {
       return asked;
     }
   }
 }
 
-void ReleaseCloseSignals() {
-  GiveBack();
-  for (bool& taken : g_taken) taken = false;
-  if (g_requestRead < 0) return;
-  ::close(g_requestWrite.exchange(-1));
-  ::close(g_requestRead);
-  g_requestRead = -1;
+void EndProgramBy(int signal) {
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
+  sigemptyset(&byDefault.sa_mask);
+  ::sigaction(signal, &byDefault, nullptr);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, signal);
+  ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
+  ::raise(signal);
+  // Not reached for the close signals, whose default action ends the process.
+  ::_exit(128 + signal);
 }
 
 }  // namespace platform

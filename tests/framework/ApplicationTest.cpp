@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QWidget>
 #include <chrono>
 #include <csignal>
 #include <functional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "TestDialogs.h"
 #include "framework/TestSeams.h"
@@ -61,60 +67,154 @@ TEST(WaitAnswering, WaitsOnTheClockRunningPostedMessagesAndHoldsTimersWhenAsked)
   }
 }
 
-// Runs `window` as the program's window with close signals taken; `whileShown` runs inside.
+// Runs `window` as the program's window; `whileShown` runs inside. Close signals reach it as they
+// reach the program's window.
 int RunWithCloseSignals(fw::Dialog& window, std::function<void()> whileShown) {
-  platform::TakeCloseSignalsAsRequests();
   fw::ModalScript script;
   script.Do([&](fw::Dialog&) { whileShown(); });
   int argc = 0;
   fw::Application application(argc, nullptr);
-  const int result = application.Run(window);
-  platform::ReleaseCloseSignals();
-  return result;
+  return application.Run(window);
 }
 
-void Signal(int number) {
-  ASSERT_EQ(::raise(number), 0);
-  fw::Application::ProcessPendingMessages();
+// Runs messages until `done`, for at most 10 s; whether it is done.
+bool PumpUntil(const std::function<bool()>& done) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!done() && std::chrono::steady_clock::now() < until) fw::Application::ProcessMessagesFor(5);
+  return done();
 }
+
+// Sends `number` to the process, as kill(1) does, and runs messages until `handled`.
+bool SignalUntil(int number, const std::function<bool()>& handled) {
+  return ::kill(::getpid(), number) == 0 && PumpUntil(handled);
+}
+
+// Sends `number` to the process and waits, running no message, until the signal thread has handed
+// the request over.
+bool SignalAndAwaitRequest(int number) {
+  pollfd ready{platform::CloseRequestFd(), POLLIN, 0};
+  return ::kill(::getpid(), number) == 0 && ::poll(&ready, 1, 10000) == 1;
+}
+
+bool Refused() { return platform::GetCloseSignalAction() == platform::CloseSignalAction::kRefused; }
+
+// A window that refuses to close while `refusal` says why.
+class Refusing : public Sink {
+ public:
+  std::string refusal;
+  void OnClose() override {
+    refuseClose = !refusal.empty();
+    Sink::OnClose();
+  }
+  std::string CloseRefusal() const override { return refusal; }
+};
 
 TEST(CloseSignals, ASignalClosesTheRunningWindowAsTheDesktopsCloseDoes) {
-  for (const int number : {SIGTERM, SIGINT}) {
+  for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
     Sink window;
-    EXPECT_EQ(RunWithCloseSignals(window, [&] { Signal(number); }), fw::IDCANCEL) << number;
+    EXPECT_EQ(RunWithCloseSignals(window, [&] { EXPECT_TRUE(SignalUntil(number, [&] { return window.HasEnded(); })); }),
+              fw::IDCANCEL)
+        << number;
     EXPECT_EQ(window.events, (std::vector<std::string>{"OnClose", "command 2/0", "OnCancel"})) << number;
+    EXPECT_EQ(platform::GetCloseSignalAction(), platform::CloseSignalAction::kEndProgram) << "as before the loop";
   }
 }
 
-TEST(CloseSignals, ARefusedCloseLeavesTheWindowAndTheNextSignalToEndTheProgram) {
-  Sink window;
-  window.refuseClose = true;
+// A refused close says why in one line and makes the next signal end the program, but only while
+// its cause stands: once the window is idle again, a signal closes it.
+TEST(CloseSignals, ARefusalSaysWhyAndLastsAsLongAsItsCause) {
+  const std::string program = QCoreApplication::applicationName().toStdString();
+  Refusing window;
+  // Runs `inside` while the cause stands, then ends the cause.
+  const struct {
+    const char* cause;
+    std::function<void(const std::function<void()>&)> whileStanding;
+  } causes[] = {
+      {"the window is on it",
+       [&](const std::function<void()>& inside) {
+         window.refusal = "the window is on it";
+         inside();
+         window.refusal.clear();
+       }},
+      {"a dialog is open over the window",
+       [&](const std::function<void()>& inside) {
+         QWidget dialog;
+         dialog.setWindowModality(Qt::ApplicationModal);
+         dialog.show();
+         inside();
+       }},
+      {"a dialog is open over the window",
+       [&](const std::function<void()>& inside) {
+         fw::ModalScript script;
+         script.Do([&](fw::Dialog& d) {
+           inside();
+           d.EndDialog(fw::IDOK);
+         });
+         fwtest::RecordingDialog over;
+         over.DoModal(&window);
+       }},
+  };
   RunWithCloseSignals(window, [&] {
-    Signal(SIGTERM);
-    EXPECT_EQ(window.events, (std::vector<std::string>{"OnClose refused"}));
-    EXPECT_FALSE(window.HasEnded());
-    struct sigaction action {};
-    ::sigaction(SIGTERM, nullptr, &action);
-    EXPECT_EQ(action.sa_handler, SIG_DFL);
-    window.EndDialog(fw::IDOK);
+    for (const auto& c : causes) {
+      SCOPED_TRACE(c.cause);
+      c.whileStanding([&] {
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(SignalUntil(SIGTERM, Refused));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  program + ": not closing: " + c.cause + "; a second signal now ends the program at once\n");
+        fw::Application::ProcessMessagesFor(120);
+        EXPECT_TRUE(Refused()) << "while its cause stands";
+        EXPECT_FALSE(window.HasEnded());
+      });
+      EXPECT_TRUE(PumpUntil([] { return !Refused(); })) << "once its cause is gone";
+    }
+    window.events.clear();
+    EXPECT_TRUE(SignalUntil(SIGTERM, [&] { return window.HasEnded(); }));
+    EXPECT_EQ(window.events, (std::vector<std::string>{"OnClose", "command 2/0", "OnCancel"}));
   });
 }
 
-TEST(CloseSignals, NoCloseReachesTheWindowUnderAnOpenDialog) {
-  Sink window;
-  RunWithCloseSignals(window, [&] {
-    {
-      QWidget dialog;
-      dialog.setWindowModality(Qt::ApplicationModal);
-      dialog.show();
-      Signal(SIGTERM);
-      EXPECT_TRUE(window.events.empty());
-      EXPECT_FALSE(window.HasEnded());
+TEST(CloseSignals, ASecondSignalWhileTheRefusalStandsEndsTheProgram) {
+  const std::string style = GTEST_FLAG_GET(death_test_style);
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // the signal thread must be there in the child
+  EXPECT_EXIT(
+      {
+        Refusing window;
+        window.refusal = "the window is on it";
+        RunWithCloseSignals(window, [&] {
+          if (!SignalUntil(SIGTERM, Refused)) std::_Exit(1);
+          SignalUntil(SIGINT, [] { return false; });
+        });
+        std::_Exit(2);
+      },
+      testing::KilledBySignal(SIGINT), "not closing: the window is on it");
+  GTEST_FLAG_SET(death_test_style, style);
+}
+
+// A signal while the window closes is part of that close, and one after the window's loop has
+// ended finds the program on its way out: neither ends it at once nor closes the window twice.
+TEST(CloseSignals, ASignalWhileTheWindowClosesOrAfterItsLoopLetsTheProgramEndInOrder) {
+  class SignalledWhileClosing : public Sink {
+   public:
+    void OnClose() override {
+      EXPECT_TRUE(SignalAndAwaitRequest(SIGTERM));
+      fw::Application::ProcessMessagesFor(50);
+      Sink::OnClose();
     }
-    platform::TakeCloseSignalsAsRequests();
-    Signal(SIGTERM);
-    EXPECT_TRUE(window.HasEnded()) << "once the dialog is gone";
-  });
+  };
+  // As the program's main has it before the window runs.
+  platform::SetCloseSignalAction(platform::CloseSignalAction::kAskTheWindow);
+  SignalledWhileClosing window;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunWithCloseSignals(window, [&] { EXPECT_TRUE(SignalUntil(SIGTERM, [&] { return window.HasEnded(); })); }),
+            fw::IDCANCEL);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(window.events, (std::vector<std::string>{"OnClose", "command 2/0", "OnCancel"}));
+
+  EXPECT_EQ(platform::GetCloseSignalAction(), platform::CloseSignalAction::kAskTheWindow);
+  EXPECT_TRUE(SignalAndAwaitRequest(SIGHUP));
+  EXPECT_EQ(platform::TakeCloseRequests(), std::vector<int>{SIGHUP}) << "left while the program ends";
+  platform::SetCloseSignalAction(platform::CloseSignalAction::kEndProgram);
 }
 
 }  // namespace
