@@ -183,6 +183,16 @@ void CUpdaterDlg::OnClose() {
   OnOK();
 }
 
+std::string CUpdaterDlg::CloseRefusal() const {
+  if (m_bPageListOpen) return "the list of settings pages is open";
+  if (!m_bBusy) return {};
+  // A wait for the update server is dropped by the close: the busy state it holds refuses nothing.
+  for (int page = wizard::FIRST_PAGE; page <= wizard::LAST_PAGE; ++page) {
+    if (PageWindow(page)->m_serverFetch.IsPending()) return {};
+  }
+  return "the window is busy with the headset";
+}
+
 void CUpdaterDlg::OnCancel() {
   // Esc never closes the window.
 }

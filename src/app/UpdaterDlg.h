@@ -243,6 +243,7 @@ class CUpdaterDlg : public fw::Dialog {
   void OnOK() override;
   void OnCancel() override;
   void OnClose() override;
+  std::string CloseRefusal() const override;
   void OnTimer(unsigned id) override;
   bool OnCommand(int id, int notifyCode) override;
   bool OnSetCursor(fw::Window& over) override;
