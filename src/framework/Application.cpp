@@ -97,8 +97,9 @@ class CloseRequests {
       }
       // Closing already: the program ends in order.
       if (!mainWindow_.IsCreated() || mainWindow_.HasEnded()) return;
-      // One that the signal thread handed over before it learnt of the refusal.
-      if (platform::GetCloseSignalAction() == platform::CloseSignalAction::kRefused) platform::EndProgramBy(number);
+      // After a refusal whose cause seemed to stand, the close is tried again all the same: what
+      // the window says keeps it busy may be a wait that a close drops.
+      const bool second = platform::GetCloseSignalAction() == platform::CloseSignalAction::kRefused;
       std::string refusal = DialogOver();
       if (refusal.empty()) {
         signalWhileClosing_ = 0;
@@ -110,6 +111,7 @@ class CloseRequests {
         refusal = mainWindow_.CloseRefusal();
         if (refusal.empty()) refusal = "the window refused to close";
       }
+      if (second) platform::EndProgramBy(number);
       std::fprintf(stderr, "%s: not closing: %s; a second signal now ends the program at once\n",
                    QCoreApplication::applicationName().toStdString().c_str(), refusal.c_str());
       std::fflush(stderr);

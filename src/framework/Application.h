@@ -25,8 +25,9 @@ class Application {
   // Runs `mainWindow` modally as the program's window; returns its result. While it runs, a close
   // signal (platform::CloseSignalThread) reaches it as the desktop's close does. When the window
   // refuses (Dialog::CloseRefusal says why) or a dialog is open over it, one line on standard error
-  // says so, and a second signal ends the program at once while that cause stands; once it is gone
-  // the next signal is a close again. A signal while the window closes is part of that close.
+  // says so, and while that cause stands a second signal ends the program at once (its close is
+  // tried again first, when the window's thread answers); once it is gone the next signal is a
+  // close again. A signal while the window closes is part of that close.
   int Run(Dialog& mainWindow);
 
   // Runs queued messages, timers and paints that are due, without waiting (tests, pumps).

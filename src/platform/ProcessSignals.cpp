@@ -6,6 +6,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
 #include <thread>
 
 namespace platform {
@@ -14,6 +18,8 @@ namespace {
 
 constexpr int kCloseSignals[] = {SIGINT, SIGTERM, SIGHUP};
 constexpr const char* kThreadName = "close-signals";
+// How long a window that refused a close has to take the next request before the program ends.
+constexpr int kWindowAnswersWithinMs = 500;
 
 sigset_t CloseSignalSet() {
   sigset_t set;
@@ -32,6 +38,24 @@ int g_wake = 0;
 std::thread g_thread;
 bool g_running = false;
 
+// Requests written by the signal thread, and read by the window's thread, which the signal
+// thread waits on.
+uint64_t g_handed = 0;
+std::mutex g_takenLock;
+std::condition_variable g_takenChanged;
+uint64_t g_takenCount = 0;
+
+bool HandToTheWindow(int number) {
+  if (g_requestWrite < 0) return false;
+  const char byte = static_cast<char>(number);
+  if (::write(g_requestWrite, &byte, 1) == 1) {
+    ++g_handed;
+    return true;
+  }
+  // Non-blocking: a full pipe holds requests enough already.
+  return errno == EAGAIN;
+}
+
 void TakeSignals() {
   // The one thread whose mask lacks them while it waits (sigwait takes them through that).
   ::pthread_setname_np(::pthread_self(), kThreadName);
@@ -39,12 +63,24 @@ void TakeSignals() {
     int number = 0;
     if (::sigwait(&g_taken, &number) != 0) continue;
     if (g_stopping.load()) return;
-    if (g_action.load() == CloseSignalAction::kAskTheWindow && g_requestWrite >= 0) {
-      const char byte = static_cast<char>(number);
-      // Non-blocking: a full pipe holds requests enough already.
-      [[maybe_unused]] const ssize_t written = ::write(g_requestWrite, &byte, 1);
-    } else {
-      EndProgramBy(number);
+    switch (g_action.load()) {
+      case CloseSignalAction::kAskTheWindow:
+        if (!HandToTheWindow(number)) EndProgramBy(number);
+        break;
+      case CloseSignalAction::kRefused: {
+        // The window tries the close again, and ends the program itself when it is still
+        // refused; a window's thread that does not take the request (in the middle of an exchange
+        // with the device) is busy, and the program ends from here.
+        const bool handed = HandToTheWindow(number);
+        std::unique_lock<std::mutex> lock(g_takenLock);
+        if (!handed || !g_takenChanged.wait_for(lock, std::chrono::milliseconds(kWindowAnswersWithinMs),
+                                                [] { return g_takenCount >= g_handed; })) {
+          EndProgramBy(number);
+        }
+        break;
+      }
+      case CloseSignalAction::kEndProgram:
+        EndProgramBy(number);
     }
   }
 }
@@ -128,9 +164,16 @@ std::vector<int> TakeCloseRequests() {
     if (n > 0) {
       asked.insert(asked.end(), bytes, bytes + n);
     } else if (n == 0 || errno != EINTR) {
-      return asked;
+      break;
     }
   }
+  if (asked.empty()) return asked;
+  {
+    const std::lock_guard<std::mutex> lock(g_takenLock);
+    g_takenCount += asked.size();
+  }
+  g_takenChanged.notify_all();
+  return asked;
 }
 
 void EndProgramBy(int signal) {

@@ -30,7 +30,10 @@ enum class CloseSignalAction {
   // Hands a close request to the window's thread (CloseRequestFd). A request made before the
   // window runs waits for it; one made after its loop has ended is left while the program ends.
   kAskTheWindow,
-  // The window refused a close and the cause still stands: the next signal ends the program.
+  // The window refused a close and the cause still stands: the next signal is handed over as a
+  // request all the same, and the window's thread ends the program when its close is still
+  // refused. Not taken within half a second (that thread in the middle of an exchange with the
+  // device), it ends the program from the signal thread.
   kRefused,
 };
 

@@ -98,15 +98,15 @@ bool SignalAndAwaitRequest(int number) {
 
 bool Refused() { return platform::GetCloseSignalAction() == platform::CloseSignalAction::kRefused; }
 
-// A window that refuses to close while `refusal` says why.
+// A window that says `refusal` keeps it from closing; whether it closes is `refuseClose`.
 class Refusing : public Sink {
  public:
   std::string refusal;
-  void OnClose() override {
-    refuseClose = !refusal.empty();
-    Sink::OnClose();
-  }
   std::string CloseRefusal() const override { return refusal; }
+  void Refuse(const std::string& why) {
+    refusal = why;
+    refuseClose = !why.empty();
+  }
 };
 
 TEST(CloseSignals, ASignalClosesTheRunningWindowAsTheDesktopsCloseDoes) {
@@ -132,9 +132,9 @@ TEST(CloseSignals, ARefusalSaysWhyAndLastsAsLongAsItsCause) {
   } causes[] = {
       {"the window is on it",
        [&](const std::function<void()>& inside) {
-         window.refusal = "the window is on it";
+         window.Refuse("the window is on it");
          inside();
-         window.refusal.clear();
+         window.Refuse("");
        }},
       {"a dialog is open over the window",
        [&](const std::function<void()>& inside) {
@@ -174,21 +174,49 @@ TEST(CloseSignals, ARefusalSaysWhyAndLastsAsLongAsItsCause) {
   });
 }
 
+// While the cause stands, a second signal ends the program, whether the window's thread tries the
+// close again and finds it refused, or is in the middle of an exchange and does not answer.
 TEST(CloseSignals, ASecondSignalWhileTheRefusalStandsEndsTheProgram) {
   const std::string style = GTEST_FLAG_GET(death_test_style);
   GTEST_FLAG_SET(death_test_style, "threadsafe");  // the signal thread must be there in the child
-  EXPECT_EXIT(
-      {
-        Refusing window;
-        window.refusal = "the window is on it";
-        RunWithCloseSignals(window, [&] {
-          if (!SignalUntil(SIGTERM, Refused)) std::_Exit(1);
-          SignalUntil(SIGINT, [] { return false; });
-        });
-        std::_Exit(2);
-      },
-      testing::KilledBySignal(SIGINT), "not closing: the window is on it");
+  const struct {
+    const char* windowsThread;
+    std::function<void()> afterTheSecond;
+  } cases[] = {
+      {"answering", [] { PumpUntil([] { return false; }); }},
+      {"in an exchange", [] { std::this_thread::sleep_for(std::chrono::seconds(10)); }},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EXIT(
+        {
+          Refusing window;
+          window.Refuse("the window is on it");
+          RunWithCloseSignals(window, [&] {
+            if (!SignalUntil(SIGTERM, Refused)) std::_Exit(1);
+            ::kill(::getpid(), SIGINT);
+            c.afterTheSecond();
+          });
+          std::_Exit(2);
+        },
+        testing::KilledBySignal(SIGINT), "not closing: the window is on it")
+        << c.windowsThread;
+  }
   GTEST_FLAG_SET(death_test_style, style);
+}
+
+// What the window says keeps it busy may be a wait that the close drops: a second signal tries
+// the close again, and the window closes.
+TEST(CloseSignals, ASecondSignalClosesAWindowThatNoLongerRefuses) {
+  Refusing window;
+  window.Refuse("the window is on it");
+  testing::internal::CaptureStderr();
+  RunWithCloseSignals(window, [&] {
+    EXPECT_TRUE(SignalUntil(SIGTERM, Refused));
+    window.refuseClose = false;
+    EXPECT_TRUE(SignalUntil(SIGTERM, [&] { return window.HasEnded(); }));
+  });
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(window.events, (std::vector<std::string>{"OnClose refused", "OnClose", "command 2/0", "OnCancel"}));
 }
 
 // A signal while the window closes is part of that close, and one after the window's loop has

@@ -432,6 +432,7 @@ TEST_F(ModuleWaitTest, CommandsAndTheCloseAreRefusedAndTimersHeldThroughTheWaits
     PressNext(w);
     w.SendMessage(fw::WM_CLOSE, 0, 0);
     EXPECT_FALSE(w.HasEnded());
+    EXPECT_EQ(w.CloseRefusal(), "the window is busy with the headset") << "what a refused close signal says";
     // A tick of the pair poll would close the handles the run talks through.
     probe->SetTimer(pages::recognition::kHidPairPollTimer, 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
