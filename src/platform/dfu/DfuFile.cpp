@@ -94,7 +94,9 @@ std::optional<std::vector<uint8_t>> ReadWhole(const platform::PlainFile& file) {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ReadDfuFile(const std::string& path) { return ReadWhole(platform::PlainFile(path)); }
+std::optional<std::vector<uint8_t>> ReadDfuFile(const std::string& path) {
+  return ReadWhole(platform::PlainFile(path));
+}
 
 std::optional<std::vector<uint8_t>> ReadValidDfuFile(const std::string& path) {
   const platform::PlainFile in(path);
