@@ -124,7 +124,8 @@ SettingsFileSaved SaveSettingsFile(const std::string& imageFolder, const Manager
     case io::InPlaceOutcome::kWritten:
       return {SettingsFileSave::kWrittenInPlace};
     case io::InPlaceOutcome::kOldKept:
-      return {SettingsFileSave::kFailed, written.error};
+      // With no file to overwrite, the reason is the folder's refusal.
+      return {SettingsFileSave::kFailed, written.error == ENOENT ? writer.Error() : written.error};
     case io::InPlaceOutcome::kTorn:
       break;
   }

@@ -138,22 +138,29 @@ TEST_F(MainWindowTest, TheCloseSaysWhetherTheOldSettingsFileWasKept) {
     bool roomComesBack;
     std::string said;
     bool oldKept;
+    bool fileThere = true;
   } cases[] = {
       {"full disk, in place", true, 0, ENOSPC, SIZE_MAX, false, cannot + "; the old file is kept as it was", true},
       {"room lost halfway", true, 0, 0, 10, true, cannot + "; the old file is kept as it was", true},
       {"no room for the old bytes either", true, 0, 0, 10, false,
        cannot + ", and its old text could not be put back: the old file was not kept", false},
       {"full disk, atomic", false, ENOSPC, 0, SIZE_MAX, false, cannot + "; the old file is kept as it was", true},
+      {"no file to overwrite", true, 0, 0, SIZE_MAX, false,
+       "cannot write the settings file in " + ImageFolder() + " (Permission denied)", false, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    WriteSettingsFile(old);
+    if (c.fileThere) {
+      WriteSettingsFile(old);
+    } else {
+      std::filesystem::remove(SettingsPath());
+    }
     ASSERT_EQ(chmod(ImageFolder().c_str(), c.folderRefuses ? 0555 : 0755), 0);
     std::string said;
     {
       ActingAsAUser user;
       app::CUpdaterDlg& w = Start();
-      ASSERT_EQ(w.m_nLanguage, 7);
+      ASSERT_EQ(w.m_nLanguage, c.fileThere ? 7 : 0);
       w.m_nLanguage = 2;
       testing_io::FaultyDisk disk;
       disk.createError = c.createError;
@@ -171,6 +178,7 @@ TEST_F(MainWindowTest, TheCloseSaysWhetherTheOldSettingsFileWasKept) {
     if (c.oldKept) {
       EXPECT_EQ(SettingsFile(), old);
     }
+    EXPECT_EQ(std::filesystem::exists(SettingsPath()), c.fileThere);
     EXPECT_TRUE(testing_io::FilesBeside(SettingsPath()).empty());
   }
 }
