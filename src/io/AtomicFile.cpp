@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/PlainFile.h"
+
 namespace io {
 
 namespace {
@@ -222,11 +224,10 @@ std::optional<Md5Digest> ReadBackDigest(int fd) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes, bool* missing) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (missing) *missing = fd < 0 && (errno == ENOENT || errno == ENOTDIR);
-  if (fd < 0) return std::nullopt;
-  std::optional<std::string> contents = ReadRest(fd, maxBytes);
-  ::close(fd);
+  const platform::PlainFile file(path);
+  if (missing) *missing = file.Error() == ENOENT || file.Error() == ENOTDIR;
+  if (!file.IsOpen()) return std::nullopt;
+  std::optional<std::string> contents = ReadRest(file.Descriptor(), maxBytes);
   return contents;
 }
 
