@@ -227,8 +227,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
   const platform::PlainFile file(path);
   if (missing) *missing = file.Error() == ENOENT || file.Error() == ENOTDIR;
   if (!file.IsOpen()) return std::nullopt;
-  std::optional<std::string> contents = ReadRest(file.Descriptor(), maxBytes);
-  return contents;
+  return ReadRest(file.Descriptor(), maxBytes);
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {}
