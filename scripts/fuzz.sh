@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds every fuzz target for libFuzzer with clang (the libraries instrumented too, with
 # AddressSanitizer and UndefinedBehaviorSanitizer) and runs each for SECONDS (default 180) from its
-# seeds. Prints per target the executions, the coverage reached and any crash with its reproducer.
+# seeds. Prints per target the executions, the coverage reached and any crash, leak, time-out or
+# running out of memory with its reproducer; a slow input (libFuzzer's "slow-unit", which a loaded
+# machine makes of any input) is reported apart and is no failure.
 #   FUZZ_JOBS=n   targets run at once (default 1)
 #   FUZZ_RUNS=n   also stop a target after n executions
 #   FUZZ_TARGETS="fuzz_a fuzz_b"   only these targets
@@ -52,13 +54,19 @@ for name in $targets; do
   stats=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1 || true)
   cov=$(echo "$stats" | awk '{print $2}')
   ft=$(echo "$stats" | awk '{print $4}')
-  crash=$(grep -o "Test unit written to .*" "$log" | sed 's/Test unit written to //' | tail -1 || true)
+  units=$(sed -n 's/.*Test unit written to //p' "$log")
+  crash=$(printf '%s\n' "$units" | grep -v -- '-slow-unit-[0-9a-f]*$' | tail -1 || true)
+  slow=$(printf '%s\n' "$units" | grep -- '-slow-unit-[0-9a-f]*$' | tail -1 || true)
   if [ -n "$crash" ] || ! grep -q '^Done [0-9]* runs' "$log"; then
     failed=1
     printf '%-28s %12s %8s %8s  %s\n' "$name" "${execs:--}" "${cov:--}" "${ft:--}" "FAILED, see $log"
     [ -n "$crash" ] && echo "    reproduce: $build/fuzz/$name $crash"
   else
     printf '%-28s %12s %8s %8s  %s\n' "$name" "$execs" "$cov" "$ft" ok
+  fi
+  if [ -n "$slow" ]; then
+    took=$(sed -n 's/^Slowest unit: \([0-9]*\) s:.*/\1/p' "$log" | tail -1)
+    echo "    slow input (${took:-?} s here; time it alone): $build/fuzz/$name $slow"
   fi
 done
 exit $failed

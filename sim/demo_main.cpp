@@ -7,13 +7,16 @@
 // that cannot be written), in a private temporary folder made for the run and removed after it.
 //
 //   corvale-manager-demo                   runs the program
-//   corvale-manager-demo --screenshots DIR walks pages 1 to 7 in every language and writes PNG
+//   corvale-manager-demo --screenshots DIR [LANGUAGE]
+//                                          walks pages 1 to 7 in every language (or only in the
+//                                          one numbered LANGUAGE, 0 English to 10) and writes PNG
 //                                          pictures of the window, of the offer of new firmware,
 //                                          of the About box, of the progress at its end on pages 3
 //                                          and 4, of a message box with one and with three buttons, of
 //                                          the FM presets page with its two message boxes, of
 //                                          page 5's grid for a few grid products (English, German),
-//                                          and of a test settings grid with every cell kind, to DIR
+//                                          and of a test settings grid with every cell kind, to DIR;
+//                                          it works in a temporary folder of its own, removed after
 //   corvale-manager-demo --first-page      starts as usual and closes as the user would a moment
 //                                          after page 1 shows: start-up measured as a whole process
 #include <stdlib.h>
@@ -55,6 +58,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A folder with its IMG folder made for this run alone; empty when it cannot be made.
+fs::path PrivateTemporaryFolder() {
+  std::error_code error;
+  // mkdtemp makes the folder for this user alone, so nobody else can have made it first.
+  std::string pattern = (fs::temp_directory_path(error) / "corvale-manager-demo-XXXXXX").string();
+  if (error || mkdtemp(pattern.data()) == nullptr) return {};
+  fs::create_directories(fs::path(pattern) / "IMG", error);
+  if (!error) return pattern;
+  fs::remove_all(pattern, error);
+  return {};
+}
+
 // The demo's folder with its IMG folder made; `temporary` tells whether it is one made for this
 // run. Empty when not even a temporary folder can be made.
 fs::path DemoFolder(bool& temporary) {
@@ -65,12 +80,8 @@ fs::path DemoFolder(bool& temporary) {
     fs::create_directories(folder / "IMG", error);
     if (!error) return folder;
   }
-  // mkdtemp makes the folder for this user alone, so nobody else can have made it first.
-  std::string pattern = (fs::temp_directory_path(error) / "corvale-manager-demo-XXXXXX").string();
-  if (error || mkdtemp(pattern.data()) == nullptr) return {};
   temporary = true;
-  fs::create_directories(fs::path(pattern) / "IMG", error);
-  return error ? fs::path() : fs::path(pattern);
+  return PrivateTemporaryFolder();
 }
 
 void Settle() {
@@ -224,14 +235,16 @@ bool ShootFirmwarePage(app::CUpdaterDlg& window, sim::SimUpdateServer& server, c
 }
 
 // Page 5's settings grid for a few grid products, set directly since the demo's headset has no
-// grid, in English and German; a list longer than the grid shows is shot again scrolled to its end.
-bool ShootSettingsGrids(app::CUpdaterDlg& window, const fs::path& dir) {
+// grid, in English and German (of those, only the one language walked when there is one); a list
+// longer than the grid shows is shot again scrolled to its end.
+bool ShootSettingsGrids(app::CUpdaterDlg& window, const fs::path& dir, int only) {
   struct GridProduct {
     int id, major, minor;
   };
   constexpr GridProduct kProducts[] = {{0x4210, 1, 5}, {0x5510, 3, 0}, {0x6010, 1, 2}};
   bool ok = true;
   for (const int language : {0, 2}) {
+    if (only >= 0 && language != only) continue;
     window.m_nLanguage = language;
     window.UpdateFonts();
     for (const GridProduct& product : kProducts) {
@@ -329,7 +342,8 @@ bool ShootFmPage(app::CUpdaterDlg& window, const fs::path& dir, const std::strin
   return ok;
 }
 
-int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const fs::path& dir) {
+// Every language, or only `only` when it names one.
+int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const fs::path& dir, int only) {
   std::error_code error;
   fs::create_directories(dir, error);
   fw::Application application(argc, argv);
@@ -339,6 +353,7 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
   window.FireTimer(app::TIMER_STARTUP);
   bool ok = true;
   for (int language = 0; language < text::kLanguageCount; ++language) {
+    if (only >= 0 && language != only) continue;
     const std::string tag = text::Format("%02d-%s", language, text::GetLanguageEnglishName(language));
     window.m_nLanguage = language;
     window.UpdateFonts();
@@ -364,7 +379,7 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
     ok = Shoot(window, dir, tag + "-5-settings") && ok;
     ok = ShootFmPage(window, dir, tag, language) && ok;
   }
-  ok = ShootSettingsGrids(window, dir) && ok;
+  ok = ShootSettingsGrids(window, dir, only) && ok;
   window.DestroyWindow();
   ok = ShootGrid(dir) && ok;
   return ok ? 0 : 1;
@@ -398,8 +413,11 @@ int main(int argc, char** argv) {
     std::cerr << "corvale-manager-demo: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
     return 1;
   }
-  bool temporary = false;
-  const fs::path folder = DemoFolder(temporary);
+  // The walk makes up a headset's archive and settings: it works in a folder of its own, so that
+  // the user's folders stay exactly as they were.
+  const bool walk = argc >= 3 && std::string(argv[1]) == "--screenshots";
+  bool temporary = true;
+  const fs::path folder = walk ? PrivateTemporaryFolder() : DemoFolder(temporary);
   if (folder.empty()) {
     std::cerr << "corvale-manager-demo: cannot make a folder for the settings file, not even a temporary one\n";
     return 1;
@@ -417,10 +435,10 @@ int main(int argc, char** argv) {
 
   sim::DemoWorld world;
 
-  if (argc >= 3 && std::string(argv[1]) == "--screenshots") {
+  if (walk) {
     // The walk has no window to ask: a signal ends it as it would any program.
     platform::SetCloseSignalAction(platform::CloseSignalAction::kEndProgram);
-    return TakeScreenshots(argc, argv, world.server, argv[2]);
+    return TakeScreenshots(argc, argv, world.server, argv[2], argc >= 4 ? std::atoi(argv[3]) : -1);
   }
   if (argc >= 2 && std::string(argv[1]) == "--first-page") {
     fw::Application application(argc, argv);

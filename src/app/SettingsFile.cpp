@@ -27,7 +27,8 @@ std::string TextOrDefault(const std::string& value, const std::string& fallback)
   return text::IsValidUtf8(value) ? value : fallback;
 }
 
-void Apply(const std::string& key, const std::string& value, ManagerPreferences& prefs) {
+// False for a key that is none of ours.
+bool Apply(const std::string& key, const std::string& value, ManagerPreferences& prefs) {
   static const ManagerPreferences defaults;
   if (key == kKeyManagerVersion) {
     prefs.managerVersion = TextOrDefault(value, defaults.managerVersion);
@@ -42,7 +43,10 @@ void Apply(const std::string& key, const std::string& value, ManagerPreferences&
     prefs.firmwareLanguage = TextOrDefault(value, defaults.firmwareLanguage);
   } else if (key == kKeyCurrentPath) {
     prefs.currentPath = TextOrDefault(value, defaults.currentPath);
+  } else {
+    return false;
   }
+  return true;
 }
 
 std::string FilePath(const std::string& imageFolder) { return imageFolder + "/" + kSettingsFileName; }
@@ -64,7 +68,8 @@ int ParseDecimal(const std::string& value) {
   return static_cast<int>(n);
 }
 
-void ParseSettingsText(const std::string& text, ManagerPreferences& prefs) {
+int ParseSettingsText(const std::string& text, ManagerPreferences& prefs) {
+  int known = 0;
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
@@ -73,8 +78,11 @@ void ParseSettingsText(const std::string& text, ManagerPreferences& prefs) {
     start = end + 1;
     const size_t equals = line.find('=');
     if (equals == std::string::npos || equals == 0) continue;
-    Apply(std::string(io::Trim(line.substr(0, equals))), std::string(io::Trim(line.substr(equals + 1))), prefs);
+    if (Apply(std::string(io::Trim(line.substr(0, equals))), std::string(io::Trim(line.substr(equals + 1))), prefs)) {
+      ++known;
+    }
   }
+  return known;
 }
 
 std::string FormatSettingsText(const ManagerPreferences& prefs) {
@@ -93,21 +101,35 @@ SettingsFileLoad LoadSettingsFile(const std::string& imageFolder, ManagerPrefere
   bool missing = false;
   const auto contents = io::ReadWholeFile(FilePath(imageFolder), 1u << 20, &missing);
   if (!contents) return missing ? SettingsFileLoad::kMissing : SettingsFileLoad::kUnreadable;
-  ParseSettingsText(*contents, prefs);
+  // Read into a copy: what is not our file must not set a value by chance.
+  ManagerPreferences read = prefs;
+  if (ParseSettingsText(*contents, read) == 0 && !contents->empty()) return SettingsFileLoad::kNotOurs;
+  prefs = read;
   return SettingsFileLoad::kRead;
 }
 
-SettingsFileSave SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs) {
+SettingsFileSaved SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs) {
   const std::string path = FilePath(imageFolder);
   const std::string text = FormatSettingsText(prefs);
   io::AtomicFileWriter writer(path);
   if (writer.Open()) {
-    return writer.Write(text.data(), text.size()) && writer.Commit() ? SettingsFileSave::kReplaced
-                                                                     : SettingsFileSave::kFailed;
+    if (writer.Write(text.data(), text.size()) && writer.Commit()) return {SettingsFileSave::kReplaced};
+    return {SettingsFileSave::kFailed, writer.Error()};
   }
-  // Only a refusal of the folder: on a full disk, say, overwriting would lose the old file too.
-  if (writer.OpenError() != EACCES && writer.OpenError() != EPERM) return SettingsFileSave::kFailed;
-  return io::WriteFileInPlace(path, text) ? SettingsFileSave::kWrittenInPlace : SettingsFileSave::kFailed;
+  // Only a refusal of the folder: on a full disk, say, there is no room for the new text in place
+  // either, and a missing folder holds no file.
+  if (writer.Error() != EACCES && writer.Error() != EPERM) return {SettingsFileSave::kFailed, writer.Error()};
+  const io::InPlaceResult written = io::WriteFileInPlace(path, text);
+  switch (written.outcome) {
+    case io::InPlaceOutcome::kWritten:
+      return {SettingsFileSave::kWrittenInPlace};
+    case io::InPlaceOutcome::kOldKept:
+      // With no file to overwrite, the reason is the folder's refusal.
+      return {SettingsFileSave::kFailed, written.error == ENOENT ? writer.Error() : written.error};
+    case io::InPlaceOutcome::kTorn:
+      break;
+  }
+  return {SettingsFileSave::kTorn, written.error};
 }
 
 }  // namespace app

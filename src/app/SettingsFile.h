@@ -16,8 +16,9 @@ struct ManagerPreferences {
   std::string currentPath;
 };
 
-// Reads the keys it knows from `text` (LF or CR LF lines) over the values already in `prefs`.
-void ParseSettingsText(const std::string& text, ManagerPreferences& prefs);
+// Reads the keys it knows from `text` (LF or CR LF lines) over the values already in `prefs`;
+// returns how many lines held one.
+int ParseSettingsText(const std::string& text, ManagerPreferences& prefs);
 
 // The file's contents, UTF-8 with CR LF line ends.
 std::string FormatSettingsText(const ManagerPreferences& prefs);
@@ -26,6 +27,7 @@ enum class SettingsFileLoad {
   kRead,
   kMissing,     // no file (or no IMG folder): a save makes one
   kUnreadable,  // a file is there but could not be read (no rights, too large): it must be kept
+  kNotOurs,     // a file with text but not one key of ours (another encoding, other bytes): kept too
 };
 
 // Reads the file over `prefs`; unless it was read, `prefs` stays as it was.
@@ -33,12 +35,17 @@ SettingsFileLoad LoadSettingsFile(const std::string& imageFolder, ManagerPrefere
 enum class SettingsFileSave {
   kReplaced,
   kWrittenInPlace,  // the folder refuses new files, so the file was overwritten, not replaced atomically
-  kFailed,
+  kFailed,          // not saved; the file, when there was one, holds exactly what it held
+  kTorn,            // an in-place write failed and could not put the old bytes back either
+};
+struct SettingsFileSaved {
+  SettingsFileSave outcome;
+  int error = 0;  // why it failed (an errno value)
 };
 
 // Replaces the file atomically, or, where the folder refuses the temporary file but the file may be
 // written, writes it in place: the choices of a run are kept also with a read-only folder.
-SettingsFileSave SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs);
+SettingsFileSaved SaveSettingsFile(const std::string& imageFolder, const ManagerPreferences& prefs);
 
 // Decimal as the C run time's integer reader takes it: blanks, a sign, digits up to the first
 // non-digit, 0 when there are none; clamped to the int range instead of overflowing.

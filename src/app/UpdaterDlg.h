@@ -281,8 +281,9 @@ class CUpdaterDlg : public fw::Dialog {
   // The frame's own picture back and the current page live again.
   void RestoreLivePage();
 
-  // The settings file is there but could not be read at start: the close must not replace it.
-  bool m_bKeepSettingsFile = false;
+  // Why the settings file that was there at start must not be replaced by the close (it could not
+  // be read, or it is not ours); empty when it may be.
+  std::string m_strKeepSettingsFileWhy;
 };
 
 // A page's way to the main window: the parent of the page's parent window (pages are children of

@@ -1,6 +1,10 @@
 // The main window's side of the preferences file: start values, then the file's values over them;
 // and the close-time save, which also decides whether the window may close.
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "app/SettingsFile.h"
 #include "app/UpdaterDlg.h"
@@ -40,7 +44,9 @@ void CUpdaterDlg::LoadSettingsFile() {
 
   ManagerPreferences prefs;  // its defaults are the start values
   const SettingsFileLoad load = app::LoadSettingsFile(platform::Paths::Get().ImageFolder(), prefs);
-  m_bKeepSettingsFile = load == SettingsFileLoad::kUnreadable;
+  m_strKeepSettingsFileWhy = load == SettingsFileLoad::kUnreadable ? "could not be read"
+                            : load == SettingsFileLoad::kNotOurs  ? "holds none of this program's settings (another encoding?)"
+                                                                  : "";
   if (load != SettingsFileLoad::kRead) return;
   m_strManagerVersion = prefs.managerVersion;
   m_nLanguage = text::LanguageOrEnglish(prefs.language);
@@ -60,25 +66,35 @@ bool CUpdaterDlg::SaveSettingsFile() {
   prefs.firmwareLanguage = m_strFirmwareLanguage;
   prefs.currentPath = m_strCurrentPath;
   // A file that cannot be written does not keep the program from closing, but the user hears why
-  // the next start forgets the choices.
+  // the next start forgets the choices, and whether the file there is still the old one. Each
+  // program names itself: the demo shares this code.
   const std::string folder = platform::Paths::Get().ImageFolder();
-  if (m_bKeepSettingsFile) {
+  std::string note;
+  if (!m_strKeepSettingsFileWhy.empty()) {
     // This run started from the start values; writing them would lose what the file holds.
-    std::cerr << "corvale-manager: the settings file in " << folder
-              << " could not be read, so it is kept as it is and this run's settings are not saved\n";
+    note = "the settings file in " + folder + " " + m_strKeepSettingsFileWhy +
+           ", so it is kept as it is and this run's settings are not saved";
   } else {
-    switch (app::SaveSettingsFile(folder, prefs)) {
+    const SettingsFileSaved saved = app::SaveSettingsFile(folder, prefs);
+    const std::string cannot =
+        "cannot write the settings file in " + folder + " (" + std::strerror(saved.error) + ")";
+    std::error_code error;
+    switch (saved.outcome) {
       case SettingsFileSave::kReplaced:
         break;
       case SettingsFileSave::kWrittenInPlace:
-        std::cerr << "corvale-manager: " << folder
-                  << " refuses new files, so the settings file in it was overwritten, not replaced atomically\n";
+        note = folder + " refuses new files, so the settings file in it was overwritten, not replaced atomically";
         break;
       case SettingsFileSave::kFailed:
-        std::cerr << "corvale-manager: cannot write the settings file in " << folder << '\n';
+        note = cannot;
+        if (std::filesystem::exists(folder + "/" + kSettingsFileName, error)) note += "; the old file is kept as it was";
+        break;
+      case SettingsFileSave::kTorn:
+        note = cannot + ", and its old text could not be put back: the old file was not kept";
         break;
     }
   }
+  if (!note.empty()) std::cerr << program_invocation_short_name << ": " << note << '\n';
   return true;
 }
 

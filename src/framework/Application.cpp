@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtGlobal>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -113,7 +114,7 @@ class CloseRequests {
       }
       if (second) platform::EndProgramBy(number);
       std::fprintf(stderr, "%s: not closing: %s; a second signal now ends the program at once\n",
-                   QCoreApplication::applicationName().toStdString().c_str(), refusal.c_str());
+                   program_invocation_short_name, refusal.c_str());
       std::fflush(stderr);
       platform::SetCloseSignalAction(platform::CloseSignalAction::kRefused);
       check_.start();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTranslator>
 #include <memory>
 
@@ -12,6 +13,7 @@
 #include "framework/Window.h"
 #include "framework/detail/Convert.h"
 #include "framework/detail/Host.h"
+#include "platform/Paths.h"
 
 namespace fw {
 
@@ -28,6 +30,18 @@ QString QtFilter(const std::string& filter) {
     out << name;
   }
   return out.join(QStringLiteral(";;"));
+}
+
+// The toolkit keeps its dialogs' settings below the home folder, in $HOME/.config, which it makes
+// when it is missing: with no home (HOME unset or naming no folder) it would make one, and the
+// next start would take it for the user's. They go to the program's IMG folder instead, where its
+// own files go then (the demo's temporary folder).
+void KeepToolkitSettingsOutOfAMissingHome() {
+  const QString home = qEnvironmentVariable("HOME");
+  if (!home.isEmpty() && QFileInfo(home).isDir()) return;
+  const QString folder = detail::ToQt(platform::Paths::Get().ImageFolder());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
 }  // namespace
@@ -57,6 +71,7 @@ bool UseToolkitLanguage(const std::string& locale) {
 std::optional<std::string> ShowFileDialog(const FileDialogRequest& request, Window* owner) {
   if (FileDialogScript* script = FileDialogScript::Current()) return script->Answer(request);
   UseToolkitLanguage(request.locale);
+  KeepToolkitSettingsOutOfAMissingHome();
   if (QGuiApplication::platformName() == QLatin1String("offscreen") && ModalScript::HasFailureReporter()) {
     ModalScript::ReportFailure("file dialog \"" + request.title + "\" shown with no FileDialogScript");
     return std::nullopt;

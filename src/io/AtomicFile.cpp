@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,7 +69,7 @@ std::string NewTemporaryLetters() {
 int CreateTemporary(const std::string& target, mode_t mode, std::string& name) {
   for (int tries = 0; tries < kTemporaryNameTries; ++tries) {
     name = target + std::string(kTemporaryInfix) + NewTemporaryLetters();
-    const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    const int fd = DiskCalls::Get().Open(name, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -124,12 +125,61 @@ void RemoveLeftOvers(const std::string& target) {
   ::closedir(dir);
 }
 
+// The rest of an open file from where it stands; nothing when it cannot be read or holds more
+// than `maxBytes`.
+std::optional<std::string> ReadRest(int fd, size_t maxBytes) {
+  std::string contents;
+  char block[4096];
+  for (;;) {
+    const ssize_t n = ::read(fd, block, sizeof block);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (n == 0) return contents;
+    if (contents.size() + static_cast<size_t>(n) > maxBytes) {
+      errno = EFBIG;
+      return std::nullopt;
+    }
+    contents.append(block, static_cast<size_t>(n));
+  }
+}
+
+// Whether the file-size limit lets a file grow to `size` bytes: beyond it every write fails, also
+// one that puts old bytes back.
+bool WithinFileSizeLimit(size_t size) {
+  rlimit limit{};
+  return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || size <= limit.rlim_cur;
+}
+
+// Puts `bytes` over the whole of the open file `fd` and flushes it; errno set when it cannot.
+bool OverwriteWith(int fd, const std::string& bytes) {
+  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes.data(), bytes.size()) &&
+         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && DiskCalls::Get().Sync(fd) == 0;
+}
+
 }  // namespace
+
+int DiskCalls::Open(const std::string& path, int flags, mode_t mode) { return ::open(path.c_str(), flags, mode); }
+
+int DiskCalls::Reserve(int fd, off_t length) { return ::posix_fallocate(fd, 0, length); }
+
+ssize_t DiskCalls::Write(int fd, const void* data, size_t size) { return ::write(fd, data, size); }
+
+int DiskCalls::Sync(int fd) { return ::fsync(fd); }
+
+int DiskCalls::Rename(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()); }
+
+DiskCalls& DiskCalls::Real() {
+  static DiskCalls calls;
+  return calls;
+}
 
 bool WriteAll(int fd, const char* data, size_t size) {
   while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
+    const ssize_t n = DiskCalls::Get().Write(fd, data, size);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     data += n;
     size -= static_cast<size_t>(n);
@@ -140,7 +190,7 @@ bool WriteAll(int fd, const char* data, size_t size) {
 void FlushFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd >= 0) {
-    ::fsync(fd);
+    DiskCalls::Get().Sync(fd);
     ::close(fd);
   }
   if (const FolderFlushWatcher watcher = folderFlushWatcher.load()) watcher(folder);
@@ -177,19 +227,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
   const platform::PlainFile file(path);
   if (missing) *missing = file.Error() == ENOENT || file.Error() == ENOTDIR;
   if (!file.IsOpen()) return std::nullopt;
-  std::string contents;
-  char block[4096];
-  for (;;) {
-    const ssize_t n = ::read(file.Descriptor(), block, sizeof block);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    if (contents.size() + static_cast<size_t>(n) > maxBytes) return std::nullopt;
-    contents.append(block, static_cast<size_t>(n));
-  }
-  return contents;
+  return ReadRest(file.Descriptor(), maxBytes);
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {}
@@ -198,10 +236,10 @@ AtomicFileWriter::~AtomicFileWriter() { Discard(); }
 
 bool AtomicFileWriter::Open() {
   Discard();
-  openError_ = 0;
+  error_ = 0;
   std::optional<std::string> target = FollowLinks(path_);
   if (!target) {
-    openError_ = ELOOP;
+    error_ = ELOOP;
     return false;
   }
   target_ = std::move(*target);
@@ -210,28 +248,38 @@ bool AtomicFileWriter::Open() {
   // written); a new one gets what a plain create gives.
   struct stat old{};
   const bool replacing = ::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  finalMode_ = replacing ? std::optional<mode_t>(old.st_mode & 0777) : std::nullopt;
   std::string name;
   fd_ = CreateTemporary(target_, replacing ? 0600 : 0666, name);
   if (fd_ < 0) {
-    openError_ = errno;
+    error_ = errno;
     return false;
   }
   temp_ = std::move(name);
   // Held until the rename, so that the clean-up of another writer leaves this file alone.
   ::flock(fd_, LOCK_EX | LOCK_NB);
-  if (replacing) ::fchmod(fd_, old.st_mode & 0777);
   return true;
 }
 
 bool AtomicFileWriter::Write(const char* data, size_t size) {
-  return fd_ >= 0 && WriteAll(fd_, data, size);
+  if (fd_ < 0) return false;
+  if (WriteAll(fd_, data, size)) return true;
+  error_ = errno;
+  return false;
 }
 
 bool AtomicFileWriter::Commit() {
   if (fd_ < 0) return false;
-  // Renamed before it is closed: the lock covers the file until it has its final name.
-  const bool renamed = ::fsync(fd_) == 0 && std::rename(temp_.c_str(), target_.c_str()) == 0;
-  if (!renamed) ::unlink(temp_.c_str());
+  // Flushed before the rename, or a power loss could leave an empty file under the final name; the
+  // mode comes last, since the clean-up must be able to open what a killed write left; renamed
+  // before it is closed, so that the lock covers the file until it has its final name.
+  DiskCalls& disk = DiskCalls::Get();
+  const bool renamed = disk.Sync(fd_) == 0 && (!finalMode_ || ::fchmod(fd_, *finalMode_) == 0) &&
+                       disk.Rename(temp_, target_) == 0;
+  if (!renamed) {
+    error_ = errno;
+    ::unlink(temp_.c_str());
+  }
   ::close(fd_);
   fd_ = -1;
   if (!renamed) return false;
@@ -251,14 +299,37 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents) {
   return writer.Open() && writer.Write(contents.data(), contents.size()) && writer.Commit();
 }
 
-bool WriteFileInPlace(const std::string& path, const std::string& contents) {
-  // Never created here, and no waiting on a pipe that has no reader.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+InPlaceResult WriteFileInPlace(const std::string& path, const std::string& contents) {
+  // Never created here, and no waiting on a pipe that has no reader. Read too: the old bytes are
+  // what a failed write puts back.
+  const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {InPlaceOutcome::kOldKept, errno};
+  const auto fail = [fd](InPlaceOutcome outcome, int error) {
+    ::close(fd);
+    return InPlaceResult{outcome, error};
+  };
   struct stat info{};
-  const bool written = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                       WriteAll(fd, contents.data(), contents.size()) && ::fsync(fd) == 0;
-  return ::close(fd) == 0 && written;
+  if (::fstat(fd, &info) != 0) return fail(InPlaceOutcome::kOldKept, errno);
+  if (!S_ISREG(info.st_mode)) return fail(InPlaceOutcome::kOldKept, EINVAL);
+  const std::optional<std::string> old = ReadRest(fd, 64u << 20);
+  if (!old) return fail(InPlaceOutcome::kOldKept, errno);
+  if (!WithinFileSizeLimit(contents.size()) || !WithinFileSizeLimit(old->size())) {
+    return fail(InPlaceOutcome::kOldKept, EFBIG);
+  }
+  // The room for the new bytes, taken before a byte of the old ones is touched. A reservation
+  // beyond the old end lengthens the file; a failed one may have begun to.
+  if (!contents.empty()) {
+    if (const int error = DiskCalls::Get().Reserve(fd, static_cast<off_t>(contents.size())); error != 0) {
+      const bool shortened = ::ftruncate(fd, static_cast<off_t>(old->size())) == 0;
+      return fail(shortened ? InPlaceOutcome::kOldKept : InPlaceOutcome::kTorn, error);
+    }
+  }
+  if (!OverwriteWith(fd, contents)) {
+    const int error = errno;
+    return fail(OverwriteWith(fd, *old) ? InPlaceOutcome::kOldKept : InPlaceOutcome::kTorn, error);
+  }
+  ::close(fd);
+  return {InPlaceOutcome::kWritten, 0};
 }
 
 std::string ToCrLf(const std::string& text) {

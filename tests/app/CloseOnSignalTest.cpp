@@ -3,7 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <cerrno>
 #include <string>
 
 #include "app/DialogLanguageManager.h"
@@ -22,7 +22,7 @@ bool Refused() { return platform::GetCloseSignalAction() == platform::CloseSigna
 // Ctrl+C with the language dialog open is refused and says so; German is chosen and the dialog
 // closed; the next signal closes the window and the settings file keeps German.
 TEST_F(MainWindowTest, ASignalRefusedUnderADialogClosesTheWindowOnceTheDialogIsGone) {
-  const std::string program = QCoreApplication::applicationName().toStdString();
+  const std::string program = program_invocation_short_name;
   app::CUpdaterDlg window;
   std::string said;
   fw::ModalScript script;

@@ -4,10 +4,14 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 
 #include "io/AtomicFile.h"
+#include "ScratchFolder.h"
+#include "io/FaultyDisk.h"
 #include "io/FilesBeside.h"
 #include "platform/ProcessSignals.h"
 
@@ -103,7 +107,7 @@ TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
   ASSERT_NE(mkdtemp(pattern), nullptr);
   const std::string folder = pattern;
   app::ManagerPreferences prefs;
-  EXPECT_EQ(app::SaveSettingsFile(folder + "/IMG", prefs), app::SettingsFileSave::kFailed)
+  EXPECT_EQ(app::SaveSettingsFile(folder + "/IMG", prefs).outcome, app::SettingsFileSave::kFailed)
       << "the IMG folder is never created";
   EXPECT_EQ(app::LoadSettingsFile(folder + "/IMG", prefs), app::SettingsFileLoad::kMissing);
   EXPECT_EQ(prefs.language, 0);
@@ -112,7 +116,7 @@ TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
   prefs.language = 4;
   prefs.deviceTarget = 0x4D10;
   prefs.currentPath = "/data/images";
-  ASSERT_EQ(app::SaveSettingsFile(folder + "/IMG", prefs), app::SettingsFileSave::kReplaced);
+  ASSERT_EQ(app::SaveSettingsFile(folder + "/IMG", prefs).outcome, app::SettingsFileSave::kReplaced);
   app::ManagerPreferences read;
   ASSERT_EQ(app::LoadSettingsFile(folder + "/IMG", read), app::SettingsFileLoad::kRead);
   EXPECT_EQ(read.language, 4);
@@ -121,6 +125,81 @@ TEST(SettingsFile, RoundTripsThroughTheImageFolderAndFailsQuietlyWithoutIt) {
   EXPECT_EQ(read.firmwareLanguage, "English");
   EXPECT_EQ(read.managerVersion, "v1.0");
   std::system(("rm -rf '" + folder + "'").c_str());
+}
+
+// The same settings saved as UTF-16 (as an editor may), in either byte order.
+std::string AsUtf16(const std::string& ascii, bool bigEndian) {
+  std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char c : ascii) out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+  return out;
+}
+
+// A file with text in which no line is a key of ours is not our file (another encoding, other
+// bytes): it is kept, and none of its lines sets a value. An empty file, or one with a single key of
+// ours among strange lines, is ours.
+TEST(SettingsFile, AFileWithNoKeyOfOursIsNotTakenAsRead) {
+  testutil::ScratchFolder folder;
+  const std::string ours = "keyManagerLanguage=Dutch\r\nkeyDeviceTarget=19728\r\n";
+  std::mt19937 random(7);
+  std::string noise(3000, '\0');
+  for (char& c : noise) c = static_cast<char>(random());
+  const struct {
+    const char* name;
+    std::string text;
+    app::SettingsFileLoad load;
+  } cases[] = {
+      {"UTF-16 LE", AsUtf16(ours, false), app::SettingsFileLoad::kNotOurs},
+      {"UTF-16 BE", AsUtf16(ours, true), app::SettingsFileLoad::kNotOurs},
+      {"random bytes", noise, app::SettingsFileLoad::kNotOurs},
+      {"other keys", "language=Dutch\r\nKEYDEVICETARGET=1\r\n", app::SettingsFileLoad::kNotOurs},
+      {"blank lines", "\r\n\r\n", app::SettingsFileLoad::kNotOurs},
+      {"empty", "", app::SettingsFileLoad::kRead},
+      {"one key among noise", noise + "\nkeyManagerLanguage=Dutch\n", app::SettingsFileLoad::kRead},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(io::WriteFileAtomically(folder.File(app::kSettingsFileName), c.text));
+    app::ManagerPreferences prefs;
+    prefs.deviceTarget = 77;
+    EXPECT_EQ(app::LoadSettingsFile(folder.Path(), prefs), c.load);
+    EXPECT_EQ(prefs.deviceTarget, 77);
+    EXPECT_EQ(prefs.language, c.load == app::SettingsFileLoad::kRead && !c.text.empty() ? 7 : 0);
+  }
+}
+
+// Only a folder that refuses new files leads to overwriting the file in place: a full disk, a
+// quota, a missing folder or too many open files leave the old file exactly as it was.
+TEST(SettingsFile, OnlyAFolderThatRefusesNewFilesLeadsToTheInPlaceWrite) {
+  testutil::ScratchFolder folder;
+  const std::string path = folder.File(app::kSettingsFileName);
+  const std::string old = "keyManagerLanguage=Dutch\r\n";
+  app::ManagerPreferences prefs;
+  prefs.language = 2;
+  const struct {
+    int error;
+    app::SettingsFileSave outcome;
+  } cases[] = {
+      {EACCES, app::SettingsFileSave::kWrittenInPlace}, {EPERM, app::SettingsFileSave::kWrittenInPlace},
+      {ENOSPC, app::SettingsFileSave::kFailed},         {EDQUOT, app::SettingsFileSave::kFailed},
+      {ENOENT, app::SettingsFileSave::kFailed},         {EMFILE, app::SettingsFileSave::kFailed},
+      {EROFS, app::SettingsFileSave::kFailed},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.error);
+    ASSERT_TRUE(io::WriteFileAtomically(path, old));
+    testing_io::FaultyDisk disk;
+    disk.createError = c.error;
+    app::SettingsFileSaved saved{};
+    {
+      io::DiskCalls::Scoped useDisk(disk);
+      saved = app::SaveSettingsFile(folder.Path(), prefs);
+    }
+    EXPECT_EQ(saved.outcome, c.outcome);
+    EXPECT_EQ(io::ReadWholeFile(path), c.outcome == app::SettingsFileSave::kFailed ? old : app::FormatSettingsText(prefs));
+    if (c.outcome == app::SettingsFileSave::kFailed) {
+      EXPECT_EQ(saved.error, c.error);
+    }
+  }
 }
 
 // The program ignores the signal of the file-size limit at start-up, so that a save beyond the
@@ -142,7 +221,7 @@ TEST(SettingsFile, ASaveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
         limit.rlim_cur = 40;  // the new file needs more
         setrlimit(RLIMIT_FSIZE, &limit);
         const bool saved =
-            app::SaveSettingsFile(folder, app::ManagerPreferences{}) != app::SettingsFileSave::kFailed;
+            app::SaveSettingsFile(folder, app::ManagerPreferences{}).outcome != app::SettingsFileSave::kFailed;
         const bool kept = io::ReadWholeFile(folder + "/" + app::kSettingsFileName) == old &&
                           testing_io::FilesBeside(folder + "/" + app::kSettingsFileName).empty();
         std::filesystem::remove_all(folder);

@@ -5,11 +5,11 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QWidget>
 #include <chrono>
 #include <csignal>
 #include <functional>
+#include <cerrno>
 #include <string>
 #include <thread>
 #include <vector>
@@ -123,7 +123,7 @@ TEST(CloseSignals, ASignalClosesTheRunningWindowAsTheDesktopsCloseDoes) {
 // A refused close says why in one line and makes the next signal end the program, but only while
 // its cause stands: once the window is idle again, a signal closes it.
 TEST(CloseSignals, ARefusalSaysWhyAndLastsAsLongAsItsCause) {
-  const std::string program = QCoreApplication::applicationName().toStdString();
+  const std::string program = program_invocation_short_name;
   Refusing window;
   // Runs `inside` while the cause stands, then ends the cause.
   const struct {

@@ -2,10 +2,17 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -14,8 +21,12 @@
 #include <utility>
 #include <vector>
 
+#include "ActingAsAUser.h"
+#include "FaultyDisk.h"
 #include "FilesBeside.h"
 #include "ScopedUmask.h"
+#include "ScratchFolder.h"
+#include "platform/ProcessSignals.h"
 
 namespace {
 
@@ -237,6 +248,229 @@ TEST_F(AtomicFileTest, AWriteRemovesItsTargetsOwnStaleTemporaryFilesOnly) {
   EXPECT_TRUE(std::filesystem::is_directory(dir_ + "/a.txt.tmp-Dir123"));
   EXPECT_TRUE(std::filesystem::is_symlink(dir_ + "/a.txt.tmp-Lnk123"));
   EXPECT_EQ(io::ReadWholeFile(dir_ + "/a.txt").value_or(""), "new");
+}
+
+// The name an open file has now.
+std::string NameOf(int fd) {
+  char name[PATH_MAX];
+  const ssize_t n = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), name, sizeof name);
+  return n > 0 ? std::string(name, static_cast<size_t>(n)) : std::string();
+}
+
+// Every flush (with the file's name and size then) and every rename, in order.
+class RecordingDisk : public io::DiskCalls {
+ public:
+  int Sync(int fd) override {
+    struct stat info{};
+    fstat(fd, &info);
+    calls.push_back("sync " + NameOf(fd) + (S_ISREG(info.st_mode) ? " " + std::to_string(info.st_size) : ""));
+    return DiskCalls::Sync(fd);
+  }
+  int Rename(const std::string& from, const std::string& to) override {
+    calls.push_back("rename " + from + " " + to);
+    return DiskCalls::Rename(from, to);
+  }
+  std::vector<std::string> calls;
+};
+
+// Without the flush before the rename a power loss can leave an empty file under the final name;
+// the folder is flushed after it, so that the new name itself lasts.
+TEST_F(AtomicFileTest, TheWholeFileIsFlushedBeforeTheRenameAndTheFolderAfterIt) {
+  const std::string path = dir_ + "/a.txt";
+  ASSERT_TRUE(io::WriteFileAtomically(path, "old"));
+  RecordingDisk disk;
+  {
+    io::DiskCalls::Scoped useDisk(disk);
+    io::AtomicFileWriter writer(path);
+    ASSERT_TRUE(writer.Open());
+    ASSERT_TRUE(writer.Write("new text", 8));
+    ASSERT_TRUE(writer.Commit());
+  }
+  ASSERT_EQ(disk.calls.size(), 3u) << testing::PrintToString(disk.calls);
+  const std::string prefix = "rename " + path + ".tmp-";
+  ASSERT_TRUE(disk.calls[1].starts_with(prefix)) << disk.calls[1];
+  const std::string temp = disk.calls[1].substr(7, prefix.size() - 7 + 6);
+  EXPECT_EQ(disk.calls, (std::vector<std::string>{"sync " + temp + " 8", "rename " + temp + " " + path, "sync " + dir_}));
+  EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "new text");
+}
+
+// A killed write leaves its temporary file. Its owner's next write clears it whatever the target's
+// mode, since the file is readable and writable by its owner until the commit gives it that mode.
+TEST_F(AtomicFileTest, AKilledWriteOfAnUnreadableTargetLeavesNothingTheNextWriteCannotClear) {
+  for (const mode_t mode : {0000, 0200, 0400}) {
+    SCOPED_TRACE(mode);
+    const std::string path = dir_ + "/locked-" + std::to_string(mode);
+    const std::string killed = path + ".tmp-K1lled";
+    ASSERT_TRUE(io::WriteFileAtomically(path, "old"));
+    ASSERT_EQ(chmod(path.c_str(), mode), 0);
+    {
+      io::AtomicFileWriter writer(path);
+      ASSERT_TRUE(writer.Open());
+      ASSERT_TRUE(writer.Write("half", 4));
+      const std::vector<std::string> temp = testing_io::FilesBeside(path);
+      ASSERT_EQ(temp.size(), 1u);
+      // What a kill leaves: the file under its temporary name, held by nobody.
+      ASSERT_EQ(link((dir_ + "/" + temp[0]).c_str(), killed.c_str()), 0);
+    }
+    Age(killed, 120);
+    {
+      testing_io::ActingAsAUser user;
+      EXPECT_TRUE(io::WriteFileAtomically(path, "new"));
+    }
+    EXPECT_TRUE(testing_io::FilesBeside(path).empty()) << testing::PrintToString(testing_io::FilesBeside(path));
+    EXPECT_EQ(testing_io::ModeOf(path), mode);
+    EXPECT_EQ(io::ReadWholeFile(path).value_or(""), "new");
+  }
+}
+
+// Lines of text of exactly `size` bytes.
+std::string TextOf(size_t size, char letter) {
+  std::string text;
+  while (text.size() < size) text += std::string(30, letter) + "\r\n";
+  text.resize(size);
+  return text;
+}
+
+// Nothing is shortened or overwritten before the new text is known to fit, and a write that fails
+// even so puts the old bytes back: afterwards the file holds exactly the old bytes or exactly the
+// new ones, and the result says which.
+TEST_F(AtomicFileTest, AnInPlaceWriteLeavesTheOldBytesOrTheNewOnesAndSaysWhich) {
+  const std::string old = TextOf(3151, 'o');
+  const struct {
+    const char* name;
+    size_t newSize;
+    int reserveError;
+    size_t room;
+    bool roomComesBack;
+    io::InPlaceOutcome outcome;
+    int error;
+  } cases[] = {
+      {"room for all", 4101, 0, SIZE_MAX, false, io::InPlaceOutcome::kWritten, 0},
+      {"a shorter text", 1000, 0, SIZE_MAX, false, io::InPlaceOutcome::kWritten, 0},
+      {"the disk is full", 4101, ENOSPC, SIZE_MAX, false, io::InPlaceOutcome::kOldKept, ENOSPC},
+      {"a shorter text on a full disk", 1000, ENOSPC, SIZE_MAX, false, io::InPlaceOutcome::kOldKept, ENOSPC},
+      {"beyond the file-size limit", 4101, EFBIG, SIZE_MAX, false, io::InPlaceOutcome::kOldKept, EFBIG},
+      {"the reserved room is gone after 1024 bytes", 4101, 0, 1024, true, io::InPlaceOutcome::kOldKept, ENOSPC},
+      {"so is the room for the old bytes", 4101, 0, 1024, false, io::InPlaceOutcome::kTorn, ENOSPC},
+  };
+  const std::string path = dir_ + "/settings";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(io::WriteFileAtomically(path, old));
+    const std::string text = TextOf(c.newSize, 'n');
+    testing_io::FaultyDisk disk;
+    disk.reserveError = c.reserveError;
+    disk.room = c.room;
+    disk.roomComesBack = c.roomComesBack;
+    io::InPlaceResult result{};
+    {
+      io::DiskCalls::Scoped useDisk(disk);
+      result = io::WriteFileInPlace(path, text);
+    }
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_EQ(result.error, c.error);
+    if (c.outcome == io::InPlaceOutcome::kWritten) {
+      EXPECT_TRUE(io::ReadWholeFile(path) == text);
+    } else if (c.outcome == io::InPlaceOutcome::kOldKept) {
+      EXPECT_TRUE(io::ReadWholeFile(path) == old);
+    }
+  }
+  EXPECT_EQ(io::WriteFileInPlace(dir_ + "/missing", "x").outcome, io::InPlaceOutcome::kOldKept);
+  EXPECT_FALSE(std::filesystem::exists(dir_ + "/missing")) << "never created";
+}
+
+// Runs `body` in a child process of its own (the limit and the mount are the process's) and
+// expects it to exit with 0; a non-zero status names the check that failed.
+void InAChild(void (*body)()) {
+  const std::string style = GTEST_FLAG_GET(death_test_style);
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // the toolkit may run threads: no bare fork
+  EXPECT_EXIT(body(), testing::ExitedWithCode(0), "");
+  GTEST_FLAG_SET(death_test_style, style);
+}
+
+// In place under a real file-size limit (which binds root too), with the program's handling of its
+// signal: the new text beyond the limit, or the old one there already, leaves the old bytes.
+TEST(InPlaceWrite, UnderAFileSizeLimitTheFileHoldsTheOldBytesOrTheNewOnes) {
+  InAChild([] {
+    char pattern[] = "/tmp/corvale-inplace-XXXXXX";
+    if (!mkdtemp(pattern)) std::_Exit(10);
+    const std::string path = std::string(pattern) + "/settings";
+    platform::IgnoreFileSizeLimitSignal();
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 1024;
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) std::_Exit(11);
+    const struct {
+      size_t oldSize, newSize;
+      io::InPlaceOutcome outcome;
+    } cases[] = {
+        {3151, 4101, io::InPlaceOutcome::kOldKept},
+        {500, 4101, io::InPlaceOutcome::kOldKept},
+        {3151, 900, io::InPlaceOutcome::kOldKept},  // the old bytes could not be put back
+        {500, 900, io::InPlaceOutcome::kWritten},
+    };
+    int check = 20;
+    for (const auto& c : cases) {
+      const std::string old = TextOf(c.oldSize, 'o');
+      const std::string text = TextOf(c.newSize, 'n');
+      limit.rlim_cur = RLIM_INFINITY;  // below the hard limit, so it can be raised again
+      setrlimit(RLIMIT_FSIZE, &limit);
+      if (!io::WriteFileAtomically(path, old)) std::_Exit(12);
+      limit.rlim_cur = 1024;
+      setrlimit(RLIMIT_FSIZE, &limit);
+      const io::InPlaceResult result = io::WriteFileInPlace(path, text);
+      if (result.outcome != c.outcome) std::_Exit(check);
+      if (io::ReadWholeFile(path) != (c.outcome == io::InPlaceOutcome::kWritten ? text : old)) std::_Exit(check + 1);
+      if (c.outcome == io::InPlaceOutcome::kOldKept && result.error != EFBIG) std::_Exit(check + 2);
+      check += 3;
+    }
+    std::filesystem::remove_all(pattern);
+    std::_Exit(0);
+  });
+}
+
+// Whether this process may mount a file system of its own: a child tries it in a mount namespace
+// of its own, with system calls only.
+bool CanMountAFileSystem(const std::string& on) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const bool mounted = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                         mount("tmpfs", on.c_str(), "tmpfs", 0, "size=64k") == 0;
+    _exit(mounted ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// On a real full file system (a 64 KiB tmpfs in a mount namespace of the test's own): the issue's
+// 4095-byte file and a 4101-byte text that needs one more page.
+TEST(InPlaceWrite, OnAFullFileSystemTheFileHoldsTheOldBytes) {
+  {
+    testutil::ScratchFolder probe;
+    if (!CanMountAFileSystem(probe.Path())) GTEST_SKIP() << "this machine lets the tests mount no file system";
+  }
+  InAChild([] {
+    char pattern[] = "/tmp/corvale-full-XXXXXX";
+    if (!mkdtemp(pattern)) std::_Exit(10);
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", pattern, "tmpfs", 0, "size=64k") != 0) {
+      std::_Exit(11);
+    }
+    const std::string path = std::string(pattern) + "/settings";
+    const std::string old = TextOf(4095, 'o');
+    if (!io::WriteFileAtomically(path, old)) std::_Exit(12);
+    const int filler = open((std::string(pattern) + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+    const std::string block(4096, 'f');
+    while (write(filler, block.data(), block.size()) > 0) {
+    }
+    close(filler);
+    const io::InPlaceResult result = io::WriteFileInPlace(path, TextOf(4101, 'n'));
+    const bool kept = result.outcome == io::InPlaceOutcome::kOldKept && result.error == ENOSPC;
+    const bool same = io::ReadWholeFile(path) == old;
+    umount(pattern);
+    rmdir(pattern);
+    std::_Exit(!kept ? 20 : !same ? 21 : 0);
+  });
 }
 
 TEST(CrLf, NormalisesLineEnds) {
