@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <QWidget>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <functional>
-#include <cerrno>
 #include <string>
 #include <thread>
 #include <vector>
