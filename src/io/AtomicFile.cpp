@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/PlainFile.h"
+
 namespace io {
 
 namespace {
@@ -172,26 +174,21 @@ std::optional<Md5Digest> ReadBackDigest(int fd) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes, bool* missing) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (missing) *missing = fd < 0 && (errno == ENOENT || errno == ENOTDIR);
-  if (fd < 0) return std::nullopt;
+  const platform::PlainFile file(path);
+  if (missing) *missing = file.Error() == ENOENT || file.Error() == ENOTDIR;
+  if (!file.IsOpen()) return std::nullopt;
   std::string contents;
   char block[4096];
   for (;;) {
-    const ssize_t n = ::read(fd, block, sizeof block);
+    const ssize_t n = ::read(file.Descriptor(), block, sizeof block);
     if (n < 0) {
       if (errno == EINTR) continue;
-      ::close(fd);
       return std::nullopt;
     }
     if (n == 0) break;
-    if (contents.size() + static_cast<size_t>(n) > maxBytes) {
-      ::close(fd);
-      return std::nullopt;
-    }
+    if (contents.size() + static_cast<size_t>(n) > maxBytes) return std::nullopt;
     contents.append(block, static_cast<size_t>(n));
   }
-  ::close(fd);
   return contents;
 }
 

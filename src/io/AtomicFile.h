@@ -27,7 +27,8 @@ std::optional<Md5Digest> ReadBackDigest(const std::string& path);
 // The same for a file open for reading at its start; `fd` stays open.
 std::optional<Md5Digest> ReadBackDigest(int fd);
 
-// The file's bytes, or nothing when it cannot be opened or read or holds more than `maxBytes`.
+// The file's bytes, or nothing when it cannot be opened or read, is no plain file (nothing waits on
+// a pipe) or holds more than `maxBytes`.
 // `missing` tells a file that is not there from one that is there but could not be read.
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxBytes = 64u << 20,
                                          bool* missing = nullptr);

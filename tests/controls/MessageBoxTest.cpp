@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <thread>
 
 #include "app/WindowColours.h"
+#include "framework/CustomWindow.h"
 #include "framework/RecordingDeviceContext.h"
 #include "framework/Static.h"
 #include "framework/TestSeams.h"
 #include "localization/SharedTexts.h"
+#include "platform/Clock.h"
 #include "platform/Shell.h"
 
 namespace testing_app {
@@ -159,6 +164,52 @@ TEST(MessageBox, TheThirdButtonOpensTheReleaseNotesAndLeavesTheBoxOpen) {
   }
   EXPECT_NE(shell.Opened()[0].find("zovozezevozovazizeriv/"), std::string::npos);
   EXPECT_NE(shell.Opened()[0].find("/English/release_notes.html"), std::string::npos);
+}
+
+// A clock whose every sleep takes a real millisecond until `ticked` says a tick has come: a timer
+// of 1 ms then falls due during a wait that the manual clock alone would pass at once.
+class SlowClock : public platform::ManualClock {
+ public:
+  std::function<bool()> ticked;
+  void SleepMs(uint32_t ms) override {
+    if (ticked && !ticked()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ManualClock::SleepMs(ms);
+  }
+};
+
+// Another window of the program, with a timer as the progress of an update has.
+class TickingWindow : public fw::CustomWindow {
+ public:
+  int ticks = 0;
+  void OnTimer(unsigned) override { ++ticks; }
+};
+
+// While a box waits with OK disabled (the camera's 10 s after OK), the timers of the program's
+// windows go on ticking: the progress of an update and the look for the device coming back.
+TEST(MessageBox, TimersTickWhileTheBoxWaitsWithOkDisabled) {
+  SlowClock clock;
+  platform::Clock::Scoped scoped(clock);
+  TickingWindow other;
+  ASSERT_TRUE(other.Create(nullptr, fw::Rect::FromXYWH(0, 0, 50, 50), fw::CS_HIDDEN));
+  int ticksDuringWait = 0;
+  bool okEnabledDuringWait = true;
+  CDialogMessageBox box;
+  box.Setup("Done", false, std::nullopt, CDialogMessageBox::Caption("OK"), {400, 130});
+  box.SetOkHook([&](CDialogMessageBox& b) {
+    other.SetTimer(1, 1);
+    clock.ticked = [&] {
+      okEnabledDuringWait = b.GetDlgItem(fw::IDOK)->IsWindowEnabled();
+      ticksDuringWait = other.ticks;
+      return ticksDuringWait > 0;
+    };
+    b.WaitWithOkDisabled(10000);
+    clock.ticked = nullptr;
+  });
+  fw::ModalScript script;
+  script.Press(fw::IDOK);
+  EXPECT_EQ(box.DoModal(), fw::IDOK);
+  EXPECT_FALSE(okEnabledDuringWait);
+  EXPECT_GT(ticksDuringWait, 0) << "the timer was held through the wait";
 }
 
 }  // namespace

@@ -127,6 +127,27 @@ TEST(Bitmaps, AColourKeyLetsWhatLiesUnderShowThroughAfterEveryChange) {
   }
 }
 
+// The copy with its key made transparent is kept per picture drawn: a ratio-2 screen keys the copy
+// at twice the size, not the plain picture's keyed copy scaled up (which would look blurred).
+TEST(Bitmaps, APictureWithACopyAtTwiceTheSizeIsKeyedAtEachSize) {
+  const fw::Colour green = fw::RGB(0, 160, 0);
+  KeyedPicture keyed;
+  fw::Dialog dialog(PictureTemplate());
+  dialog.BindControl(10, keyed);
+  ASSERT_TRUE(dialog.Create(nullptr));
+  keyed.picture = fw::Bitmap::Load(kFittingCopy);
+  // Blue is the copy's colour: keyed out there, absent from the red plain picture.
+  keyed.key = kBlue;
+  const struct {
+    int ratio;
+    fw::Colour shown;
+  } steps[] = {{1, kRed}, {2, green}, {1, kRed}, {2, green}};
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.ratio);
+    EXPECT_EQ(fw::RenderAtPixelRatio(dialog, s.ratio).GetPixel(1, 1), s.shown);
+  }
+}
+
 // A picture whose pixels all differ, under windows that cover parts of it: the region it is drawn
 // into is many rectangles.
 struct CoveredPicture {

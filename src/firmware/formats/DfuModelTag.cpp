@@ -3,6 +3,7 @@
 #include "device/ModelNames.h"
 #include "device/ProductIds.h"
 #include "localization/SafeFormat.h"
+#include "platform/PlainFile.h"
 
 namespace firmware {
 
@@ -28,6 +29,13 @@ constexpr AliasCode kAliasCodes[] = {
 bool IsBlank(uint8_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 }  // namespace
+
+std::optional<std::array<uint8_t, kDfuTagWindowBytes>> ReadDfuTagWindow(const std::string& path) {
+  const platform::PlainFile file(path);
+  std::array<uint8_t, kDfuTagWindowBytes> window{};
+  if (!file.ReadAt(0, window.data(), window.size())) return std::nullopt;
+  return window;
+}
 
 std::string MakeDfuModelTag(int model, int code) {
   return text::Format("%s#%04X", device::GetModelName(model, true), code);

@@ -1,12 +1,9 @@
 #include "firmware/formats/FirmwareImageFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
+
+#include "platform/PlainFile.h"
 
 namespace firmware {
 namespace {
@@ -104,25 +101,12 @@ uint64_t BytesChecked(const std::vector<uint8_t>& held, uint64_t fileSize, Image
 
 // Appends the file's bytes up to `end` to `held`, which holds those before; false when the file
 // ends first or cannot be read.
-bool ReadUpTo(int fd, std::vector<uint8_t>& held, uint64_t end) {
-  size_t at = held.size();
+bool ReadUpTo(const platform::PlainFile& file, std::vector<uint8_t>& held, uint64_t end) {
+  const size_t at = held.size();
+  if (end <= at) return true;
   held.resize(static_cast<size_t>(end));
-  while (at < held.size()) {
-    const ssize_t n = ::pread(fd, held.data() + at, held.size() - at, static_cast<off_t>(at));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    at += static_cast<size_t>(n);
-  }
-  return true;
+  return file.ReadAt(at, held.data() + at, held.size() - at);
 }
-
-// Closes the file however the reading ends.
-struct OpenFile {
-  int fd;
-  ~OpenFile() {
-    if (fd >= 0) ::close(fd);
-  }
-};
 
 }  // namespace
 
@@ -152,19 +136,17 @@ void FirmwareImageFile::Clear() {
 
 ImageCheck FirmwareImageFile::Read(const std::string& path, ImageLayout layout, const ImageProductTest& test) {
   Clear();
-  // Not blocked by a pipe without a writer; nothing but a plain file is an image.
-  const OpenFile file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-  struct stat info{};
-  if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return ImageCheck::NotOpened;
-  const uint64_t size = static_cast<uint64_t>(info.st_size);
+  const platform::PlainFile file(path);
+  if (!file.IsOpen()) return ImageCheck::NotOpened;
+  const uint64_t size = file.Size();
   if (size < ImageHeader::kSize) return ImageCheck::TooShort;
   if (size > kMaxFileSize) return ImageCheck::TooLarge;
   std::vector<uint8_t> held;
-  if (!ReadUpTo(file.fd, held, ImageHeader::kSize)) return ImageCheck::ReadShort;
+  if (!ReadUpTo(file, held, ImageHeader::kSize)) return ImageCheck::ReadShort;
   const ImageHeader header = HeaderOf(held);
   if (const ImageCheck check = CheckHeader(header, size, layout, test); check != ImageCheck::Ok) return check;
-  if (!ReadUpTo(file.fd, held, TablesEnd(header.sectionCount, layout)) ||
-      !ReadUpTo(file.fd, held, BytesChecked(held, size, layout))) {
+  if (!ReadUpTo(file, held, TablesEnd(header.sectionCount, layout)) ||
+      !ReadUpTo(file, held, BytesChecked(held, size, layout))) {
     return ImageCheck::ReadShort;
   }
   return CheckHeld(std::move(held), size, layout, test);

@@ -81,6 +81,7 @@ class FirmwareImageFile {
   // Reads the file and checks it as Check does. The file's size and header are checked before
   // anything else is read, and of the rest only the bytes the tables and sections take: what cannot
   // be an image is refused at once, and bytes after the last section are never read or held.
+  // What is no plain file (platform::PlainFile) is NotOpened.
   ImageCheck Read(const std::string& path, ImageLayout layout, const ImageProductTest& test);
   bool Load(const std::string& path, ImageLayout layout, const ImageProductTest& test) {
     return Read(path, layout, test) == ImageCheck::Ok;

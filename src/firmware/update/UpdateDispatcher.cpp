@@ -4,7 +4,6 @@
 #include <array>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -156,9 +155,8 @@ bool CDialogFirmwareUpdate::IsDfuFileForDevice() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return false;
   // Only the first bytes carry the tag: a file shorter than them is no file for any device.
-  std::array<uint8_t, kDfuTagWindowBytes> window{};
-  std::ifstream in(ActiveJob().m_strImagePath, std::ios::binary);
-  if (!in.read(reinterpret_cast<char*>(window.data()), window.size())) return false;
+  const auto window = ReadDfuTagWindow(ActiveJob().m_strImagePath);
+  if (!window) return false;
 
   const int target = main->m_nDeviceTarget;
   bool alternateBatch = false;
@@ -166,7 +164,7 @@ bool CDialogFirmwareUpdate::IsDfuFileForDevice() {
     const std::optional<std::string> address = headset::bluecore::ReadFirstDeviceLowerAddress();
     alternateBatch = address && headset::IsAlternateModelBatch(target, *address);
   }
-  const DfuFileMatch match = MatchDfuFile(window, main->m_deviceSettings.m_nProductId, target, alternateBatch);
+  const DfuFileMatch match = MatchDfuFile(*window, main->m_deviceSettings.m_nProductId, target, alternateBatch);
   m_bReidentifyPending = match == DfuFileMatch::kForAlternateModel;
   return match != DfuFileMatch::kNotForDevice;
 }

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <fstream>
+
+#include "platform/PlainFile.h"
 
 namespace dfu {
 
@@ -82,34 +83,30 @@ std::span<const uint8_t> DfuImageOf(std::span<const uint8_t> file) {
   return file.first(file.size() - kDfuSuffixBytes);
 }
 
-std::optional<std::vector<uint8_t>> ReadDfuFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return std::nullopt;
-  const std::streamoff size = in.tellg();
-  if (size < 0 || static_cast<uint64_t>(size) > kMaxDfuFileBytes) return std::nullopt;
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  in.seekg(0);
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
+namespace {
+
+std::optional<std::vector<uint8_t>> ReadWhole(const platform::PlainFile& file) {
+  if (!file.IsOpen() || file.Size() > kMaxDfuFileBytes) return std::nullopt;
+  std::vector<uint8_t> bytes(static_cast<size_t>(file.Size()));
+  if (!file.ReadAt(0, bytes.data(), bytes.size())) return std::nullopt;
   return bytes;
 }
 
+}  // namespace
+
+std::optional<std::vector<uint8_t>> ReadDfuFile(const std::string& path) {
+  return ReadWhole(platform::PlainFile(path));
+}
+
 std::optional<std::vector<uint8_t>> ReadValidDfuFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return std::nullopt;
-  const std::streamoff size = in.tellg();
-  if (size < static_cast<std::streamoff>(kDfuSuffixBytes) || static_cast<uint64_t>(size) > kMaxDfuFileBytes) {
-    return std::nullopt;
-  }
+  const platform::PlainFile in(path);
+  const uint64_t size = in.Size();
+  if (!in.IsOpen() || size < kDfuSuffixBytes || size > kMaxDfuFileBytes) return std::nullopt;
   std::array<uint8_t, kDfuSuffixBytes> suffix{};
-  in.seekg(size - static_cast<std::streamoff>(kDfuSuffixBytes));
-  if (!in.read(reinterpret_cast<char*>(suffix.data()), suffix.size()) || !ReadDfuSuffix(suffix)) return std::nullopt;
+  if (!in.ReadAt(size - kDfuSuffixBytes, suffix.data(), suffix.size()) || !ReadDfuSuffix(suffix)) return std::nullopt;
   std::vector<uint8_t> head(std::min(static_cast<size_t>(size) - kDfuSuffixBytes, kDescriptionOffset + kDescriptionBytes));
-  in.seekg(0);
-  if (!in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(head.size())) ||
-      !ReadBlueCoreHeader(head)) {
-    return std::nullopt;
-  }
-  std::optional<std::vector<uint8_t>> file = ReadDfuFile(path);
+  if (!in.ReadAt(0, head.data(), head.size()) || !ReadBlueCoreHeader(head)) return std::nullopt;
+  std::optional<std::vector<uint8_t>> file = ReadWhole(in);
   if (!file || !IsValidDfuFile(*file)) return std::nullopt;
   return file;
 }

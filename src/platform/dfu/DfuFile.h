@@ -44,7 +44,8 @@ bool IsValidDfuFile(std::span<const uint8_t> file);
 // The image sent to the device: the file without its suffix (empty when there is no suffix).
 std::span<const uint8_t> DfuImageOf(std::span<const uint8_t> file);
 
-// The whole file; nullopt when it cannot be read or is larger than kMaxDfuFileBytes.
+// The whole file; nullopt when it cannot be read, is no plain file (platform::PlainFile) or is
+// larger than kMaxDfuFileBytes.
 std::optional<std::vector<uint8_t>> ReadDfuFile(const std::string& path);
 // The whole file when it is one the engine accepts. Its suffix and header are read first: what
 // is no DFU file is refused without being read whole.

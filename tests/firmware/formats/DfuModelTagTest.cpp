@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
+
+#include "ScratchFolder.h"
 
 namespace {
 
@@ -52,6 +56,23 @@ TEST(DfuModelTag, MatchesByModelAliasAndSpaceRule) {
 TEST(DfuModelTag, OnlyAWholeWindowCanMatch) {
   EXPECT_EQ(firmware::MatchDfuFile(Window("VKT_TQG27N#4D21", 1647), 0x4D21, 0x4D21, false), DfuFileMatch::kNotForDevice);
   EXPECT_EQ(firmware::MatchDfuFile(Window("VKT_TQG27N#4D21", 1648), 0x4D21, 0x4D21, false), DfuFileMatch::kForDevice);
+}
+
+// The file's first bytes are the window; a file shorter than it carries no tag.
+TEST(DfuModelTag, TheWindowIsReadFromTheStartOfTheFile) {
+  testutil::ScratchFolder folder;
+  const std::string path = folder.File("image.dfu");
+  for (size_t size : {firmware::kDfuTagWindowBytes - 1, firmware::kDfuTagWindowBytes, size_t{5000}}) {
+    SCOPED_TRACE(size);
+    const std::vector<uint8_t> file = Window("VKT_TQG27N#4D21", size);
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    const auto window = firmware::ReadDfuTagWindow(path);
+    ASSERT_EQ(window.has_value(), size >= firmware::kDfuTagWindowBytes);
+    if (window) {
+      EXPECT_TRUE(std::equal(window->begin(), window->end(), file.begin()));
+    }
+  }
 }
 
 TEST(DfuModelTag, AlternateBatchTakesTheAlternateModelsFile) {

@@ -31,6 +31,7 @@
 #include "localization/StatusTexts.h"
 #include "platform/Clock.h"
 #include "platform/Drives.h"
+#include "platform/ReadGuard.h"
 #include "localization/SafeFormat.h"
 
 namespace testing_app {
@@ -516,6 +517,23 @@ TEST_F(DfuUpdateTest, EveryFailureEndsTheJobWithItsText) {
       EXPECT_EQ(Keys(*headset_), keysBefore);
     }
   }
+}
+
+// A named pipe chosen as the image is refused as an image that fails its check, at once: one
+// without a writer would hold a reader that waits for it, and the window with it, for good.
+TEST_F(DfuUpdateTest, ANamedPipeChosenAsTheImageIsRefusedAtOnce) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage();
+  const std::string pipe = folder_ + "/update.img";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const auto keysBefore = Keys(*headset_);
+  testutil::ReadGuard guard([&] { testutil::OpenPipeWriteEnd(pipe); });
+  PressUpdate(w, pipe);
+  ASSERT_TRUE(RunJob(w));
+  EXPECT_FALSE(guard.Done()) << "the window waited on the pipe";
+  EXPECT_EQ(w.GetStatusMessage(),
+            text::GetPageFailureText(3, 0x4D21, 0) + ". " + text::GetCannotGetStatusText(0) + "[9][5]");
+  EXPECT_EQ(Keys(*headset_), keysBefore);
+  EXPECT_TRUE(headset_->DfuRequests().empty());
 }
 
 // The step that waits to list the DFU devices belongs to its job: once the job has been dropped,
