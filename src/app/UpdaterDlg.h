@@ -23,6 +23,7 @@
 #include "framework/Static.h"
 #include "framework/ToolTip.h"
 #include "localization/TextRow.h"
+#include "pages/BusyHold.h"
 #include "pages/recognition/DialogDeviceRecognition.h"
 #include "pages/recognition/DialogDeviceSelection.h"
 #include "pages/settings/DialogDeviceSetting.h"
@@ -77,10 +78,16 @@ class CUpdaterDlg : public fw::Dialog {
   text::LocalizedText m_strStatus;  // the status message in every language
   std::string m_strCurrentPath;
   int m_nUsbStatus = 0;  // USB product id of the device; DFU_MODE_FLAG set in DFU mode
+  // Busy while any duty holds the window (HoldBusy): commands and the close are refused. Read it;
+  // only the count writes it.
   bool m_bBusy = false;
   bool m_bStatusNormal = true;
   int m_nProgress = -1;  // percent under the page; -1 hides the bar
   device::CDeviceSettings m_deviceSettings;
+
+  // A unit of the busy state for one duty; the window is idle again once every hold is given back.
+  [[nodiscard]] pages::BusyHold HoldBusy() { return m_busyCount.Take(); }
+  int BusyHolds() const { return m_busyCount.Holds(); }
 
   // --- Look ----------------------------------------------------------------------------------
   fw::Brush m_brushWhite;
@@ -124,6 +131,8 @@ class CUpdaterDlg : public fw::Dialog {
   fw::Static m_staticPercentNumber;  // 1023
 
  private:
+  // Before the pages: the holds they keep are given back into it when they go.
+  pages::BusyCount m_busyCount{m_bBusy};
   Pages m_pages;  // owns the pages; declared before the references below
 
  public:

@@ -27,7 +27,6 @@ void CUpdaterDlg::SetStartValues() {
   m_strFirmwareLanguage = text::GetLanguageEnglishName(0);
   m_strCurrentPath.clear();
   m_nUsbStatus = 0;
-  m_bBusy = false;
   m_bStatusNormal = true;
 }
 

@@ -71,6 +71,9 @@ void CUpdaterDlg::ShowPageStatus() {
 }
 
 void CUpdaterDlg::OnButtonShowStatus() {
+  // Refused while busy, as every command is: a click queued before the button was disabled
+  // opens nothing over the duty under way.
+  if (m_bBusy) return;
   const std::string message =
       text::Format("[%s]\n%s", text::GetPageTitleText(m_nCurrentPage, m_nLanguage), GetStatusMessage());
   controls::CDialogMessageBox box(this);

@@ -1,23 +1,42 @@
 #pragma once
-// The window's busy state as the duty of one wait: taken when the hold is made, given back once,
-// by Release or by the hold going away with its wait. Moving the hold moves the duty.
+// The window's busy state as a count of duties: every duty (a wait, a device exchange, a job) takes
+// a hold, and the window is busy while any hold is out. A hold is given back once, by Release or by
+// going away with its duty; moving it (PassOn) hands the duty to whoever goes on with it. Only the
+// count writes the flag it keeps, so no duty can clear another's. Window's thread only.
 #include <utility>
 
 namespace pages {
 
+class BusyHold;
+
+class BusyCount {
+ public:
+  // `flag` is true exactly while a hold is out; it must outlive every hold.
+  explicit BusyCount(bool& flag) : flag_(flag) { flag_ = false; }
+  BusyCount(const BusyCount&) = delete;
+  BusyCount& operator=(const BusyCount&) = delete;
+
+  [[nodiscard]] BusyHold Take();
+  int Holds() const { return holds_; }
+
+ private:
+  friend class BusyHold;
+  void Give() { flag_ = --holds_ > 0; }
+
+  bool& flag_;
+  int holds_ = 0;
+};
+
 class BusyHold {
  public:
+  // Holds nothing (a page outside the window).
   BusyHold() = default;
-  // Sets `flag`; none (a page outside the window) holds nothing.
-  explicit BusyHold(bool* flag) : flag_(flag) {
-    if (flag_) *flag_ = true;
-  }
-  BusyHold(BusyHold&& other) noexcept : flag_(std::exchange(other.flag_, nullptr)) {}
+  BusyHold(BusyHold&& other) noexcept : count_(std::exchange(other.count_, nullptr)) {}
   BusyHold& operator=(BusyHold&& other) noexcept {
-    bool* next = std::exchange(other.flag_, nullptr);
-    // Two holds of one flag are one duty: giving back the old one would clear the new one's.
-    if (next != flag_) Release();
-    flag_ = next;
+    if (this != &other) {
+      Release();
+      count_ = std::exchange(other.count_, nullptr);
+    }
     return *this;
   }
   BusyHold(const BusyHold&) = delete;
@@ -25,14 +44,22 @@ class BusyHold {
   ~BusyHold() { Release(); }
 
   void Release() {
-    if (flag_) *std::exchange(flag_, nullptr) = false;
+    if (count_) std::exchange(count_, nullptr)->Give();
   }
-  // The work the wait goes on into gives the busy state back in its own way.
-  void PassOn() { flag_ = nullptr; }
-  bool Held() const { return flag_ != nullptr; }
+  // The duty for whatever work this wait goes on into, which gives it back in its own time.
+  [[nodiscard]] BusyHold PassOn() { return std::move(*this); }
+  bool Held() const { return count_ != nullptr; }
 
  private:
-  bool* flag_ = nullptr;
+  friend class BusyCount;
+  explicit BusyHold(BusyCount& count) : count_(&count) {
+    ++count.holds_;
+    count.flag_ = true;
+  }
+
+  BusyCount* count_ = nullptr;
 };
+
+inline BusyHold BusyCount::Take() { return BusyHold(*this); }
 
 }  // namespace pages

@@ -1,6 +1,5 @@
 #include "pages/ServerFetch.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "framework/Window.h"
@@ -9,11 +8,18 @@
 
 namespace pages {
 
+ServerFetch::ServerFetch(fw::Window& owner, TakeBusy takeBusy)
+    : owner_(owner),
+      takeBusy_(std::move(takeBusy)),
+      // A word for a window already gone is never delivered.
+      transfers_([&owner](intptr_t run) { owner.PostMessage(WM_SERVER_FETCH_DONE, 0, run); }) {}
+
 void ServerFetch::StartAfter(unsigned timer, unsigned ms, BusyHold busy) {
-  DropTransfer();
+  transfers_.Drop();
+  then_ = nullptr;
   KillArmedTimer();
   if (busy.Held()) busy_ = std::move(busy);
-  TakeBusy();
+  HoldBusy();
   armedTimer_ = timer;
   owner_.SetTimer(timer, ms);
 }
@@ -27,44 +33,26 @@ void ServerFetch::FetchFile(const std::string& name, const std::string& path, Co
 }
 
 void ServerFetch::Cancel() {
-  DropTransfer();
+  transfers_.Drop();
+  then_ = nullptr;
   KillArmedTimer();
   busy_.Release();
-}
-
-void ServerFetch::DropTransfer() {
-  ++run_;
-  then_ = nullptr;
-  if (current_) {
-    current_->worker.RequestStop();
-    dropped_.push_back(std::move(current_));
-  }
 }
 
 void ServerFetch::KillArmedTimer() {
   if (armedTimer_ != 0) owner_.KillTimer(std::exchange(armedTimer_, 0));
 }
 
-void ServerFetch::TakeBusy() {
-  // Kept when the fetch holds it already (from its timer's arming): it never flickers off.
-  busy_ = BusyHold(busyFlag_ ? busyFlag_() : nullptr);
-}
-
-void ServerFetch::JoinEndedDropped() {
-  std::erase_if(dropped_, [](const std::unique_ptr<Transfer>& t) { return !t->worker.IsRunning(); });
+void ServerFetch::HoldBusy() {
+  if (!busy_.Held() && takeBusy_) busy_ = takeBusy_();
 }
 
 void ServerFetch::Start(const std::string& name, std::optional<std::string> path, Continuation then) {
-  DropTransfer();
-  JoinEndedDropped();
   KillArmedTimer();
-  TakeBusy();
+  HoldBusy();
   then_ = std::move(then);
-  current_ = std::make_unique<Transfer>();
-  Transfer* transfer = current_.get();
-  transfer->worker.Start([this, transfer, url = io::UpdateServerAddress(name), path = std::move(path),
-                          run = run_](std::stop_token stop) {
-    FetchResult& result = transfer->result;
+  transfers_.Start([url = io::UpdateServerAddress(name), path = std::move(path)](std::stop_token stop) {
+    FetchResult result;
     if (!path) {
       result.received = io::DownloadUrl(url, &result.body, nullptr, nullptr, stop);
     } else if (path->empty()) {
@@ -72,25 +60,17 @@ void ServerFetch::Start(const std::string& name, std::optional<std::string> path
     } else {
       result.received = io::DownloadUrl(url, nullptr, &*path, nullptr, stop);
     }
-    // Posted after a stop too: the word of a dropped fetch only joins its thread, and one for a
-    // window already gone is never delivered.
-    owner_.PostMessage(WM_SERVER_FETCH_DONE, 0, run);
+    return result;
   });
 }
 
 bool ServerFetch::OnMessage(unsigned msg, intptr_t lParam) {
   if (msg != WM_SERVER_FETCH_DONE) return false;
-  if (lParam != run_ || !then_ || !current_) {
-    JoinEndedDropped();
-    return true;
-  }
-  // Posting was the body's last act, so this join is immediate.
-  current_->worker.Wait(0);
-  const FetchResult result = std::move(current_->result);
-  current_.reset();
-  // Taken out first: the continuation may start the next fetch.
+  std::optional<FetchResult> result = transfers_.Take(lParam);
+  if (!result || !then_) return true;
+  // Taken out first: the continuation may start the next fetch, which then holds busy of its own.
   const Continuation then = std::exchange(then_, nullptr);
-  then(result, std::move(busy_));
+  then(*result, std::move(busy_));
   return true;
 }
 

@@ -9,13 +9,11 @@
 // ignored.
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "framework/Messages.h"
-#include "io/Worker.h"
+#include "io/NumberedWorker.h"
 #include "pages/BusyHold.h"
 
 namespace fw {
@@ -39,10 +37,10 @@ class ServerFetch {
   // once the window may take commands again or to pass on to the work it goes on to; what it
   // still holds when it returns is given back then.
   using Continuation = std::function<void(const FetchResult&, BusyHold)>;
-  // The busy state of the owner's window; nullptr while the owner is in none.
-  using BusyFlag = std::function<bool*()>;
+  // A unit of the owner's window's busy state; none while the owner is in no window.
+  using TakeBusy = std::function<BusyHold()>;
 
-  ServerFetch(fw::Window& owner, BusyFlag busyFlag) : owner_(owner), busyFlag_(std::move(busyFlag)) {}
+  ServerFetch(fw::Window& owner, TakeBusy takeBusy);
   ServerFetch(const ServerFetch&) = delete;
   ServerFetch& operator=(const ServerFetch&) = delete;
 
@@ -64,31 +62,19 @@ class ServerFetch {
   bool OnMessage(unsigned msg, intptr_t lParam);
 
  private:
-  struct Transfer {
-    // Written by the worker, read on the window's thread once the worker is joined.
-    FetchResult result;
-    // Last: its destructor stops and joins the body, which writes the result.
-    io::Worker worker;
-  };
-
   void Start(const std::string& name, std::optional<std::string> path, Continuation then);
-  // The transfer under way is told to stop and its word will be ignored; busy stays.
-  void DropTransfer();
   void KillArmedTimer();
-  void TakeBusy();
-  // Joins the dropped transfers that have ended; never waits for one that still runs.
-  void JoinEndedDropped();
+  // Keeps the hold the fetch has (from its timer's arming): the window never flickers idle.
+  void HoldBusy();
 
   fw::Window& owner_;
-  BusyFlag busyFlag_;
+  TakeBusy takeBusy_;
   // Window's thread only.
   BusyHold busy_;
   unsigned armedTimer_ = 0;
   Continuation then_;
-  intptr_t run_ = 0;
-  std::unique_ptr<Transfer> current_;
-  // Told to stop; a server that does not answer may keep one running for a while.
-  std::vector<std::unique_ptr<Transfer>> dropped_;
+  // Last: its workers are joined before anything they use goes.
+  io::NumberedWorker<FetchResult> transfers_;
 };
 
 }  // namespace pages

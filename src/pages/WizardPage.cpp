@@ -7,9 +7,9 @@ namespace pages {
 
 app::CUpdaterDlg* CWizardPage::MainWindow() const { return app::GetMainWindow(*this); }
 
-bool* CWizardPage::MainWindowBusyFlag() const {
+BusyHold CWizardPage::HoldMainWindowBusy() const {
   app::CUpdaterDlg* main = MainWindow();
-  return main ? &main->m_bBusy : nullptr;
+  return main ? main->HoldBusy() : BusyHold();
 }
 
 fw::Brush CWizardPage::OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) {

@@ -43,14 +43,14 @@ class CWizardPage : public fw::Dialog {
 
   // The page's one fetch from the update server at a time, busy in the main window meanwhile.
   // Last member: its worker is joined before the page's window goes.
-  ServerFetch m_serverFetch{*this, [this] { return MainWindowBusyFlag(); }};
+  ServerFetch m_serverFetch{*this, [this] { return HoldMainWindowBusy(); }};
 
  protected:
   // The main window, or nullptr while the page is not placed in its frame.
   app::CUpdaterDlg* MainWindow() const;
 
- private:
-  bool* MainWindowBusyFlag() const;
+  // A unit of the main window's busy state; none while the page is not placed in its frame.
+  BusyHold HoldMainWindowBusy() const;
 };
 
 }  // namespace pages

@@ -96,7 +96,8 @@ TEST_F(ChromeTest, CommandsAreRefusedWhileBusyOrWhileThePageListIsOpen) {
       {"right click", [&] { RightClickBackground(); }},
   };
   for (bool listOpen : {false, true}) {
-    W().m_bBusy = !listOpen;
+    pages::BusyHold busy;
+    if (!listOpen) busy = W().HoldBusy();
     W().m_bPageListOpen = listOpen;
     for (const auto& [name, run] : commands) {
       SCOPED_TRACE(std::string(name) + (listOpen ? " list open" : " busy"));
@@ -172,7 +173,7 @@ TEST_F(ChromeTest, SameChoiceChangesNothingAndTheUpdatePageReadsItsListAgain) {
   // soon, without a second offer of newer firmware.
   Recognise(W());
   W().GoToPage(3);
-  W().m_bBusy = false;
+  W().m_dlgFirmwareUpdate.m_serverFetch.Cancel();
   auto* prompts = W().m_dlgFirmwareUpdate.Control<fw::ComboBox>(firmware::IDC_FIRMWARE_VOICE_PROMPT);
   ASSERT_NE(prompts, nullptr);
   prompts->AddString("English");

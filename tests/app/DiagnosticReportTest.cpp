@@ -181,9 +181,9 @@ class DiagnosticLogCommand : public testing_app::StartedMainWindowTest {
 };
 
 TEST_F(DiagnosticLogCommand, RefusedWhileBusyOrWithThePageListOpen) {
-  W().m_bBusy = true;
+  pages::BusyHold busy = W().HoldBusy();
   Choose();
-  W().m_bBusy = false;
+  busy.Release();
   W().m_bPageListOpen = true;
   Choose();
   W().m_bPageListOpen = false;

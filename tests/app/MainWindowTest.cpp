@@ -128,7 +128,8 @@ TEST_F(MainWindowTest, ClosingSavesAndEndsOnlyWhenIdle) {
       SCOPED_TRACE(way.name + std::string(state == State::Idle ? " idle" : state == State::Busy ? " busy" : " list"));
       std::remove(SettingsPath().c_str());
       app::CUpdaterDlg& w = Start();
-      w.m_bBusy = state == State::Busy;
+      pages::BusyHold busy;
+      if (state == State::Busy) busy = w.HoldBusy();
       w.m_bPageListOpen = state == State::ListOpen;
       w.RefreshControls();
       way.close(w);
@@ -272,7 +273,7 @@ TEST_F(MainWindowTest, ClosingHidHandlesTwiceIsHarmlessAndSavingClosesThem) {
   w.m_hHidDevice = bus.Open(first);
   EXPECT_TRUE(w.SaveSettingsFile());
   EXPECT_FALSE(w.m_hHidDevice) << "a save closes the handles";
-  w.m_bBusy = true;
+  const pages::BusyHold busy = w.HoldBusy();
   w.m_hHidDevice = bus.Open(first);
   EXPECT_FALSE(w.SaveSettingsFile());
   EXPECT_TRUE(w.m_hHidDevice) << "a refused save touches nothing";

@@ -59,7 +59,6 @@ TEST_F(PageSwitchingTest, PagesNeedATargetAndARecognisedDevice) {
     w.GoToSelectionPage();
     w.m_nDeviceTarget = c.target;
     w.m_bDeviceRecognized = c.recognized;
-    w.m_bBusy = false;
     w.GoToPage(c.page);
     EXPECT_EQ(w.m_nCurrentPage, c.shown);
     EXPECT_EQ(ShownPage(w), c.shown);
@@ -288,10 +287,10 @@ TEST_F(PageSwitchingTest, NextOnPageOneTargetsTheEditionsProduct) {
   ASSERT_TRUE(fw::Click(w.m_btnNext));
   EXPECT_EQ(w.m_nDeviceTarget, 0x4D10);
   EXPECT_EQ(ShownPage(w), 2);
-  w.m_bBusy = true;
+  pages::BusyHold busy = w.HoldBusy();
   w.OnButtonNext();
   EXPECT_EQ(recognition_->interactiveRuns, 0) << "refused while busy";
-  w.m_bBusy = false;
+  busy.Release();
   w.OnButtonNext();
   EXPECT_EQ(recognition_->interactiveRuns, 1);
 }

@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, ProgressShowsFromZeroAndHidesAtMinusOneOnceIdle) {
   EXPECT_FALSE(shown());
   EXPECT_EQ(w.m_staticPercentSign.GetWindowText(), "%");
 
-  w.m_bBusy = true;
+  pages::BusyHold busy = w.HoldBusy();
   for (int percent : {0, 37, 100}) {
     w.m_nProgress = percent;
     w.RefreshControls();
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, ProgressShowsFromZeroAndHidesAtMinusOneOnceIdle) {
   w.m_nProgress = -1;
   w.RefreshControls();
   EXPECT_TRUE(shown()) << "while busy a bar that shows stays";
-  w.m_bBusy = false;
+  busy.Release();
   w.RefreshControls();
   EXPECT_FALSE(shown());
 }

@@ -33,8 +33,9 @@ class FetchingDialog : public fwtest::RecordingDialog {
     return RecordingDialog::OnMessage(msg, wParam, lParam);
   }
   bool busy = false;  // the window's busy state
+  pages::BusyCount busyCount{busy};
   int words = 0;      // the fetches' words that arrived, current or dropped
-  pages::ServerFetch fetch{*this, [this] { return &busy; }};
+  pages::ServerFetch fetch{*this, [this] { return busyCount.Take(); }};
 };
 
 class ServerFetchTest : public ::testing::Test {
@@ -79,6 +80,7 @@ TEST_F(ServerFetchTest, AHeldListLeavesTheThreadFreeAndItsAnswerArrivesAsAMessag
 // The continuation holds the window's busy state while it runs and gives it back exactly once:
 // where it releases it, when it passes it on to the work it goes on to, or when it returns.
 TEST_F(ServerFetchTest, TheContinuationGivesBusyBackOnceOrPassesItOn) {
+  pages::BusyHold next;  // the work the wait goes on to
   struct Case {
     const char* name;
     std::function<void(pages::BusyHold&, bool& busy)> then;
@@ -86,16 +88,14 @@ TEST_F(ServerFetchTest, TheContinuationGivesBusyBackOnceOrPassesItOn) {
   };
   const Case cases[] = {
       {"kept to the end", [](pages::BusyHold&, bool&) {}, false},
-      {"released, then the next work is busy", [](pages::BusyHold& hold, bool& busy) {
+      {"released", [](pages::BusyHold& hold, bool& busy) {
          hold.Release();
          EXPECT_FALSE(busy);
-         busy = true;
-       }, true},
-      {"passed on", [](pages::BusyHold& hold, bool&) { hold.PassOn(); }, true},
+       }, false},
+      {"passed on", [&next](pages::BusyHold& hold, bool&) { next = hold.PassOn(); }, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    owner_->busy = false;
     bool ran = false;
     owner_->fetch.FetchList("List", [&](const pages::FetchResult&, pages::BusyHold hold) {
       ran = true;
@@ -105,6 +105,39 @@ TEST_F(ServerFetchTest, TheContinuationGivesBusyBackOnceOrPassesItOn) {
     });
     ASSERT_TRUE(PumpUntil([&] { return ran; }));
     EXPECT_EQ(owner_->busy, c.busyAfter);
+    next.Release();
+    EXPECT_FALSE(owner_->busy);
+  }
+}
+
+// A wait that the continuation starts holds the window on its own: busy stays on after the
+// continuation returns, until that wait's own answer has been handled or it is dropped.
+TEST_F(ServerFetchTest, AWaitStartedFromTheContinuationKeepsTheWindowBusy) {
+  constexpr unsigned kTimer = 7;
+  server_.Serve("Next", "next\n");
+  for (const bool armed : {false, true}) {
+    SCOPED_TRACE(armed ? "a start armed on the owner's timer" : "the next fetch");
+    std::vector<std::string> answers;
+    server_.Hold("Next");
+    owner_->fetch.FetchList("List", [&](const pages::FetchResult&, pages::BusyHold) {
+      if (armed) {
+        owner_->fetch.StartAfter(kTimer, 100);
+      } else {
+        owner_->fetch.FetchList("Next", Record(answers));
+      }
+    });
+    ASSERT_TRUE(PumpUntil([&] { return owner_->fetch.IsPending() == !armed && owner_->words == 1; }));
+    fw::Application::ProcessMessagesFor(20);
+    EXPECT_TRUE(owner_->busy) << "the new wait holds the window";
+    if (armed) {
+      EXPECT_TRUE(owner_->IsTimerArmed(kTimer));
+      owner_->fetch.Cancel();
+    } else {
+      server_.Release("Next");
+      ASSERT_TRUE(PumpUntil([&] { return !answers.empty(); }));
+    }
+    EXPECT_FALSE(owner_->busy);
+    owner_->words = 0;
   }
 }
 

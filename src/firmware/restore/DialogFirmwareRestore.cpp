@@ -37,7 +37,6 @@ namespace firmware {
 namespace {
 
 constexpr unsigned kLookupDelayMs = 500;
-constexpr unsigned kUpdateProgressPeriodMs = 1000;
 constexpr const char* kRestoreImageExtension = "img";
 constexpr size_t kArchiveMaxBytes = 1u << 20;
 constexpr int kDateTextMax = 127;
@@ -356,11 +355,9 @@ void CDialogFirmwareRestore::OnRestoreImageDownloaded(int received, const std::s
   if (!main) return;
   if (received > 0) {
     m_job.m_strImagePath = path;
-    // Page 4 is current, so the update works on this page's job; the main window stays busy
-    // until its progress timer ends the job.
-    busy.PassOn();
-    main->m_dlgFirmwareUpdate.StartFirmwareUpdate();
-    main->m_dlgFirmwareUpdate.SetTimer(TIMER_UPDATE_PROGRESS, kUpdateProgressPeriodMs);
+    // The main window stays busy, on the hold RESTORE took, until the update's progress timer
+    // ends the job.
+    main->m_dlgFirmwareUpdate.StartRestoreJob(busy.PassOn());
     return;
   }
   const auto reason = received == io::kDownloadFileNotCreated ? text::GetCannotOpenFileText

@@ -97,7 +97,7 @@ intptr_t CDialogFirmwareUpdate::OnMessage(unsigned msg, uintptr_t wParam, intptr
     return 0;
   }
   if (msg == WM_START_CONFIRMED_DFU) {
-    StartUpdate(true);
+    if (MayStartConfirmedDfu()) StartUpdate(true);
     return 0;
   }
   if (msg == WM_TRANSFER_EVENT) {
@@ -105,7 +105,7 @@ intptr_t CDialogFirmwareUpdate::OnMessage(unsigned msg, uintptr_t wParam, intptr
     return 0;
   }
   if (msg == WM_ARCHIVE_WRITTEN) {
-    OnArchiveWritten(wParam != 0, lParam);
+    OnArchiveWritten(lParam);
     return 0;
   }
   return CWizardPage::OnMessage(msg, wParam, lParam);

@@ -86,6 +86,9 @@ void CDialogFirmwareUpdate::ResetUpdatePage() {
   main->m_nProgress = -1;
   m_bAutoUpdate = false;
   m_job.Reset(wizard::PAGE_FIRMWARE_UPDATE);
+  // A job still under way is dropped with its busy state; its timer would tick over a reset job.
+  KillTimer(TIMER_UPDATE_PROGRESS);
+  m_jobBusy.Release();
   CancelPendingStep();
   DestroyEngines();
   m_editImagePath.SetWindowText("");
@@ -334,7 +337,7 @@ void CDialogFirmwareUpdate::OnDownload() {
     m_job.m_strFileName = m_job.m_astrFileNames[static_cast<size_t>(selected)];
   }
   m_job.m_nState = JOB_DOWNLOADING;
-  pages::BusyHold busy(&main->m_bBusy);
+  pages::BusyHold busy = main->HoldBusy();
   main->RefreshControls();
   RefreshUpdatePage();
 
@@ -408,6 +411,22 @@ void CDialogFirmwareUpdate::OnFirmwareDownloaded(int result, pages::BusyHold& bu
 
 void CDialogFirmwareUpdate::StartUpdateFromMain() { StartUpdate(false); }
 
+void CDialogFirmwareUpdate::StartRestoreJob(pages::BusyHold busy) {
+  // Page 4 is current, so the dispatcher works on the restore page's job.
+  m_jobBusy = std::move(busy);
+  StartFirmwareUpdate();
+  SetTimer(TIMER_UPDATE_PROGRESS, kProgressPeriodMs);
+}
+
+bool CDialogFirmwareUpdate::MayStartConfirmedDfu() const {
+  const app::CUpdaterDlg* main = MainWindow();
+  if (!main) return false;
+  // The job whose backup failed holds the window while it waits for the OK; the start takes its
+  // place. Any other duty still under way refuses the start, as it refuses every command.
+  const bool asking = m_jobBusy.Held() && m_job.m_nState == JOB_WAITING_USER;
+  return main->BusyHolds() <= (asking ? 1 : 0);
+}
+
 void CDialogFirmwareUpdate::StartDfuUpdateConfirmed() {
   // Called from the confirming box's OK, which may be the job's own pop-up: the update closes it.
   PostMessage(WM_START_CONFIRMED_DFU);
@@ -424,7 +443,8 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
   DestroyEngines();
   m_job.m_nState = JOB_REQUESTED;
   m_job.m_astrMessages.Clear();
-  main->m_bBusy = true;
+  // Taken before an earlier job's hold goes: the window never shows idle in between.
+  m_jobBusy = main->HoldBusy();
   main->RefreshControls();
   RefreshUpdatePage();
   const int selected = m_comboVoicePrompt.GetCurSel();
@@ -443,16 +463,17 @@ void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
 // --- Waits between the steps of an update's start -------------------------------------------------
 
 void CDialogFirmwareUpdate::ContinueAfter(unsigned ms, std::function<void()> step) {
-  ++m_nStep;
+  CancelPendingStep();
   m_pendingStep = std::move(step);
   SetTimer(TIMER_UPDATE_STEP, ms);
 }
 
 void CDialogFirmwareUpdate::CancelPendingStep() {
   KillTimer(TIMER_UPDATE_STEP);
-  // An archive write under way goes on to its end, but its word no longer finds a step.
-  ++m_nStep;
   m_pendingStep = nullptr;
+  // An archive write under way goes on to its end, but its word no longer finds a step.
+  m_archiveWrites.Drop();
+  m_archiveStep = nullptr;
 }
 
 void CDialogFirmwareUpdate::OnUpdateStepTimer() {

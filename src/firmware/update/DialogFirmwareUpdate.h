@@ -18,7 +18,9 @@
 #include "framework/ComboBox.h"
 #include "framework/Edit.h"
 #include "framework/Static.h"
+#include "io/NumberedWorker.h"
 #include "io/Worker.h"
+#include "pages/BusyHold.h"
 #include "pages/WizardPage.h"
 #include "platform/HidBus.h"
 #include "platform/dfu/DFUEngine.h"
@@ -56,7 +58,7 @@ inline constexpr unsigned WM_DFU_CALLBACK = 0x0400 + 1;
 inline constexpr unsigned WM_START_CONFIRMED_DFU = 0x0400 + 2;
 // The transfer thread asks the UI thread for something (wParam a TransferEvent, lParam its value).
 inline constexpr unsigned WM_TRANSFER_EVENT = 0x0400 + 3;
-// The settings archive's worker is done: wParam 1 when it was written, lParam the step it is for.
+// The settings archive's worker is done; lParam is the write's number.
 inline constexpr unsigned WM_ARCHIVE_WRITTEN = 0x0400 + 4;
 
 enum TransferEvent : uintptr_t {
@@ -105,6 +107,9 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   virtual void RefreshUpdatePage();
   // ACTION on page 3.
   virtual void StartUpdateFromMain();
+  // The restore page's image has come: its job runs through the dispatcher, the window busy on
+  // `busy` until the job ends.
+  void StartRestoreJob(pages::BusyHold busy);
   // The user confirmed a DFU update in a message box.
   virtual void StartDfuUpdateConfirmed();
   // The server's version is newer than the recognised device's firmware.
@@ -133,8 +138,8 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   virtual void StartFirmwareUpdate();
   // The DFU path alone, without the archive and without location tags.
   virtual void StartDfuUpdate();
-  // The job's next step waits for its settings archive to be written.
-  bool IsWritingArchive() const;
+  // A write of the settings archive still runs (one the job waits for, or a dropped one).
+  bool IsWritingArchive() const { return m_archiveWrites.IsRunning(); }
   // The attached device is the recognised one; false after the failure is in the active job.
   bool CheckSameDevice(bool tagged);
   // The job's image carries the tag of the device or of a model it accepts.
@@ -146,6 +151,10 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // archive); the end of the job, a new start, entering the page and its destruction drop it.
   void ContinueAfter(unsigned ms, std::function<void()> step);
   void CancelPendingStep();
+  // The archive of the device's settings, written atomically into the IMG folder on a worker of
+  // the page (a failure keeps the previous one); `then` runs as the job's waiting step, handed
+  // whether it was written.
+  void WriteSettingsArchive(std::function<void(bool written)> then);
 
   // --- The DFU engine driver -------------------------------------------------------------------
   // Waits for the device to settle, then lists, binds and reconfigures (after the wait: the caller
@@ -183,6 +192,9 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   int m_nRestartWaitTicks = 0;
   bool m_bTransferDone = false;
   int m_nTickSkips = 0;
+  // The window's busy state from the start of a job (ACTION, a confirmed DFU start, the restore's
+  // image) until EndJob.
+  pages::BusyHold m_jobBusy;
 
  protected:
   // Starts the thread routine of a HID route on the device that has passed its presence and
@@ -214,11 +226,11 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   void RunDfuPath(bool tagged, bool mayArchive);
   // The writes the device still owes, then the DFU steps; every check has passed.
   void ChangeDeviceThenReconfigure();
-  // The archive of the device's settings, written atomically into the IMG folder on a worker of
-  // the page (a failure keeps the previous one); `then` runs as the job's waiting step with whether
-  // it was written.
-  void ArchiveThen(std::function<void(bool written)> then);
-  void OnArchiveWritten(bool written, intptr_t step);
+  void OnArchiveWritten(intptr_t run);
+  // The job's step that waits for a timer or for the settings archive.
+  bool IsStepPending() const { return m_pendingStep || m_archiveStep; }
+  // Only the job that waits for this confirmation may be holding the window.
+  bool MayStartConfirmedDfu() const;
   bool SplitCameraImage(CFirmwareJob& job);
   // The HID checks of the dispatch; each false has written the failure.
   bool CheckHidPresence(device::UpdateRoute route);
@@ -246,17 +258,16 @@ class CDialogFirmwareUpdate : public pages::CWizardPage, public dfu::DFUEngine::
   // Writes still owed to the device once every check before the transfer has passed.
   bool m_bReidentifyPending = false;
   bool m_bDfuOnlyStart = false;  // inside StartDfuUpdate
-  std::function<void()> m_pendingStep;  // run by TIMER_UPDATE_STEP or WM_ARCHIVE_WRITTEN
-  intptr_t m_nStep = 0;  // the number of the waiting step; the word of a dropped one is ignored
-  bool m_bArchiveWritten = false;  // the word of the archive write, for the step that waited for it
-  // Archive writes under way or ended; a dropped one is joined once it has ended, never waited for.
-  std::vector<std::unique_ptr<io::Worker>> m_archiveWrites;
+  std::function<void()> m_pendingStep;  // run by TIMER_UPDATE_STEP
+  std::function<void(bool written)> m_archiveStep;  // run by the archive write's word
   DfuCallbackQueue m_callbacks;
   dfu::DFUEngine m_dfuEngine1;
   dfu::DFUEngine m_dfuEngine2;
   // The vendor interfaces a transfer thread talks through, closed once it is joined.
   std::unique_ptr<platform::HidDevice> m_transferFirst;
   std::unique_ptr<platform::HidDevice> m_transferSecond;
+  // The settings archive's writes; a dropped one goes on to its end, but its word runs nothing.
+  io::NumberedWorker<bool> m_archiveWrites{[this](intptr_t run) { PostMessage(WM_ARCHIVE_WRITTEN, 0, run); }};
   // Last: joined before anything it uses goes.
   io::Worker m_transferThread;
 };

@@ -16,9 +16,8 @@ constexpr uint32_t kWaitAfterOkMs = 10000;
 controls::CDialogMessageBox::OkHook FirmwareOkHook(app::CUpdaterDlg& main) {
   return [&main](controls::CDialogMessageBox& box) {
     if (device::HasProductFlag(main.m_nDeviceTarget, device::kWaitsAfterOk) && main.m_bWaitAfterOk.exchange(false)) {
-      main.m_bBusy = true;
+      pages::BusyHold busy = main.HoldBusy();
       box.WaitWithOkDisabled(kWaitAfterOkMs);
-      main.m_bBusy = false;
     }
     if (main.m_bWaitForUserOk.exchange(false) && !device::TransferWaitsForOkItself(main.m_nDeviceTarget)) {
       main.m_dlgFirmwareUpdate.StartDfuUpdateConfirmed();

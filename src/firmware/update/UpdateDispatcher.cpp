@@ -4,6 +4,7 @@
 #include <array>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <stop_token>
 #include <vector>
 
@@ -57,11 +58,6 @@ bool WriteSettingsArchiveFile(int target, const device::CDeviceSettings& record,
   if (folder.empty()) return false;
   const std::string name = device::GetModelName(target, true) + "." + kSettingsArchiveExtension;
   return io::WriteFileAtomically(folder + name, FormatSettingsArchive(record, now));
-}
-
-// Joins the workers whose bodies have returned; never waits for one that still runs.
-void JoinEnded(std::vector<std::unique_ptr<io::Worker>>& workers) {
-  std::erase_if(workers, [](const std::unique_ptr<io::Worker>& w) { return !w->IsRunning(); });
 }
 
 std::array<int, 4> FirstFour(const std::array<int, 5>& version) {
@@ -120,35 +116,26 @@ void CDialogFirmwareUpdate::FailJob(std::string (*reason)(int), const std::strin
 
 // --- Settings archive ---------------------------------------------------------------------------
 
-void CDialogFirmwareUpdate::ArchiveThen(std::function<void(bool written)> then) {
+void CDialogFirmwareUpdate::WriteSettingsArchive(std::function<void(bool written)> then) {
   app::CUpdaterDlg* main = MainWindow();
   const int64_t now = static_cast<int64_t>(std::time(nullptr));
-  const intptr_t step = ++m_nStep;
-  m_pendingStep = [this, then = std::move(then), now] {
-    if (m_bArchiveWritten) MainWindow()->m_deviceSettings.m_timeArchived = now;
-    then(m_bArchiveWritten);
+  // One step waits at a time: this one, for the write's word.
+  CancelPendingStep();
+  m_archiveStep = [this, then = std::move(then), now](bool written) {
+    if (written) MainWindow()->m_deviceSettings.m_timeArchived = now;
+    then(written);
   };
-  JoinEnded(m_archiveWrites);
   // The flush to disk takes a while: the window paints meanwhile, and its job waits for the word.
-  m_archiveWrites.push_back(std::make_unique<io::Worker>());
-  m_archiveWrites.back()->Start([this, step, now, target = main->m_nDeviceTarget,
-                                 record = main->m_deviceSettings](std::stop_token) {
-    const bool written = WriteSettingsArchiveFile(target, record, now);
-    PostMessage(WM_ARCHIVE_WRITTEN, written ? 1 : 0, step);
+  m_archiveWrites.Start([now, target = main->m_nDeviceTarget, record = main->m_deviceSettings](std::stop_token) {
+    return WriteSettingsArchiveFile(target, record, now);
   });
 }
 
-void CDialogFirmwareUpdate::OnArchiveWritten(bool written, intptr_t step) {
-  // A dropped write is joined once it has ended; only its word still comes.
-  JoinEnded(m_archiveWrites);
-  if (step != m_nStep || !m_pendingStep) return;
-  m_bArchiveWritten = written;
-  std::exchange(m_pendingStep, nullptr)();
-}
-
-bool CDialogFirmwareUpdate::IsWritingArchive() const {
-  return std::any_of(m_archiveWrites.begin(), m_archiveWrites.end(),
-                     [](const std::unique_ptr<io::Worker>& w) { return w->IsRunning(); });
+void CDialogFirmwareUpdate::OnArchiveWritten(intptr_t run) {
+  // A dropped write's word only lets its worker be joined.
+  const std::optional<bool> written = m_archiveWrites.Take(run);
+  if (!written || !m_archiveStep) return;
+  std::exchange(m_archiveStep, nullptr)(*written);
 }
 
 // --- Device and image checks ---------------------------------------------------------------------
@@ -439,7 +426,7 @@ void CDialogFirmwareUpdate::RunDfuPath(bool tagged, bool mayArchive) {
   if (!mayArchive || main->m_nCurrentPage != wizard::PAGE_FIRMWARE_UPDATE || !InApplicationMode(main->m_nUsbStatus)) {
     return ChangeDeviceThenReconfigure();
   }
-  ArchiveThen([this](bool written) {
+  WriteSettingsArchive([this](bool written) {
     if (written) return ChangeDeviceThenReconfigure();
     // Nothing is sent to the device until the user has read that the backup failed; OK goes on
     // through the DFU path without an archive. The flag goes first, as the box clears it.

@@ -89,7 +89,7 @@ void CDialogFirmwareUpdate::OnProgressTimer() {
   }
   // A job starts as failed until its transfer begins; while it waits between its first steps it has
   // not failed, and the window, which now paints during those waits, must not say so.
-  main->ShowStatusMessage(main->GetStatusMessage(), job.m_nError != JOB_ERROR_NONE && !m_pendingStep);
+  main->ShowStatusMessage(main->GetStatusMessage(), job.m_nError != JOB_ERROR_NONE && !IsStepPending());
   main->RefreshControls();
 }
 
@@ -215,7 +215,7 @@ void CDialogFirmwareUpdate::EndJob(CFirmwareJob& job) {
   EndTransferThread();
   ClosePopup(job);
   job.m_nState = JOB_IDLE;
-  main->m_bBusy = false;
+  m_jobBusy.Release();
   main->RefreshControls();
   if (main->m_nCurrentPage == wizard::PAGE_FIRMWARE_UPDATE) {
     RefreshUpdatePage();

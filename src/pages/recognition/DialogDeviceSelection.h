@@ -2,14 +2,14 @@
 // Page 1: the product family picture; NEXT or a click on it goes on to recognition. The product
 // buttons behind the picture are kept hidden, but they select and draw as they always did.
 #include <array>
-#include <atomic>
+#include <optional>
 #include <string>
 
 #include "device/ProductTraits.h"
 #include "framework/Bitmap.h"
 #include "framework/Button.h"
 #include "io/Download.h"
-#include "io/Worker.h"
+#include "io/NumberedWorker.h"
 #include "pages/BusyHold.h"
 #include "pages/WizardPage.h"
 
@@ -20,6 +20,8 @@ enum : unsigned {
   TIMER_UPDATE_CHECK = 101,     // one-shot: reads the server's list, asks, starts the download
   TIMER_UPDATE_DOWNLOAD = 102,  // every second while the installer downloads
 };
+// Posted by the installer download's worker once it has ended; lParam is the download's number.
+inline constexpr unsigned WM_INSTALLER_DOWNLOADED = fw::WM_USER + 1001;
 inline constexpr unsigned kUpdateCheckDelayMs = 100;
 inline constexpr unsigned kUpdateDownloadTickMs = 1000;
 
@@ -60,6 +62,7 @@ class CDialogDeviceSelection : public CWizardPage {
   void OnDrawItem(int id, const fw::DrawItemStruct& item) override;
   bool OnSetCursor(fw::Window& over) override;
   void OnTimer(unsigned id) override;
+  intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
   void DropServerWait() override;
 
  protected:
@@ -79,13 +82,15 @@ class CDialogDeviceSelection : public CWizardPage {
 
   fw::Bitmap m_bmpPicture;  // the page's picture, once it has been drawn
 
-  // Set by the download thread once the installer is in place.
-  std::atomic<bool> m_bDownloadComplete{false};
+  // The installer download's result, once its word has come: only the worker's own end says
+  // the installer is in place.
+  std::optional<int> m_installerResult;
   // The window's busy state while the installer downloads.
   BusyHold m_downloadBusy;
   // The installer download; last, so that it is joined before the members it writes go. Its stop
   // cancels the transfer, so that closing the program never waits behind it.
-  io::Worker m_downloadThread;
+  io::NumberedWorker<int> m_installerDownload{
+      [this](intptr_t run) { PostMessage(WM_INSTALLER_DOWNLOADED, 0, run); }};
 };
 
 // Pages 1 to 5: the wait cursor while the main window is busy. True when it set the cursor.

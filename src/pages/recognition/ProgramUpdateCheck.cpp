@@ -191,22 +191,24 @@ void CDialogDeviceSelection::StartInstallerDownload(const std::string& path, Bus
   main->m_nProgress = 0;
   m_download.total = 0;
   m_download.received = 0;
-  m_bDownloadComplete = false;
+  m_installerResult.reset();
   main->m_strStatus = text::InEveryLanguage(text::GetDownloadingUpdateText);
   main->ShowStatusMessage(main->GetStatusMessage(), false);
 
-  // The check runs once per run, so there is never an earlier download to wait for here.
-  m_downloadThread.Wait(0);
-  m_downloadThread.Start(
+  m_installerDownload.Start(
       [this, url = io::UpdateServerAddress(m_strUpdateFileName), target = m_strUpdatePath](std::stop_token stop) {
         const int result = io::DownloadUrl(url, nullptr, &target, &m_download, stop);
-        if (result < 0) {
-          m_download.received = result;
-        } else {
-          m_bDownloadComplete = true;
-        }
+        if (result < 0) m_download.received = result;
+        return result;
       });
   SetTimer(TIMER_UPDATE_DOWNLOAD, kUpdateDownloadTickMs);
+}
+
+intptr_t CDialogDeviceSelection::OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) {
+  if (msg != WM_INSTALLER_DOWNLOADED) return CWizardPage::OnMessage(msg, wParam, lParam);
+  // The next tick finishes the download; a dropped one's word takes nothing.
+  if (const std::optional<int> result = m_installerDownload.Take(lParam)) m_installerResult = *result;
+  return 0;
 }
 
 void CDialogDeviceSelection::OnUpdateDownloadTimer() {
@@ -223,9 +225,8 @@ void CDialogDeviceSelection::OnUpdateDownloadTimer() {
   }
   if (received < 0) {
     FinishInstallerDownload(false, received);
-  } else if (m_bDownloadComplete) {
-    // Only the thread's own end says the installer is in place; the nominal total may be passed
-    // by a large installer long before that.
+  } else if (m_installerResult) {
+    // The nominal total may be passed by a large installer long before the worker's end.
     FinishInstallerDownload(true, 0);
   }
 }
@@ -255,7 +256,7 @@ void CDialogDeviceSelection::DropServerWait() {
   if (!m_downloadBusy.Held()) return;
   // The installer download is the check's last wait: stopped, its file left as it was.
   KillTimer(TIMER_UPDATE_DOWNLOAD);
-  m_downloadThread.RequestStop();
+  m_installerDownload.Drop();
   m_downloadBusy.Release();
   if (app::CUpdaterDlg* main = MainWindow()) main->m_nProgress = -1;
 }

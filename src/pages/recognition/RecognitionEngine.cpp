@@ -20,13 +20,13 @@ namespace {
 // before any report, however the run ends.
 class BusyScope {
  public:
-  BusyScope(CDialogDeviceRecognition& page, app::CUpdaterDlg& main) : page_(page), main_(main) {
-    main_.m_bBusy = true;
+  BusyScope(CDialogDeviceRecognition& page, app::CUpdaterDlg& main)
+      : page_(page), main_(main), busy_(main.HoldBusy()) {
     main_.RefreshControls();
     page_.ShowRecognitionText();
   }
   ~BusyScope() {
-    main_.m_bBusy = false;
+    busy_.Release();
     main_.RefreshControls();
     page_.ShowRecognitionText();
   }
@@ -36,6 +36,7 @@ class BusyScope {
  private:
   CDialogDeviceRecognition& page_;
   app::CUpdaterDlg& main_;
+  BusyHold busy_;
 };
 
 void StopHidPairPoll(CDialogDeviceRecognition& page) {
@@ -85,6 +86,7 @@ class WindowReportTarget : public recognition::ReportTarget {
  private:
   CDialogDeviceRecognition& page_;
   app::CUpdaterDlg& main_;
+  BusyHold busy_;
 };
 
 headset::RecognitionSlots SlotsOf(app::CUpdaterDlg& main) {

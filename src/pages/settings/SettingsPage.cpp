@@ -30,14 +30,14 @@ void CSettingsPage::ApplySettingsToDevice() {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
   main->ShowStatusMessage(main->BuildProgressStatus(), false);
-  main->m_bBusy = true;
+  BusyHold busy = main->HoldBusy();
   main->RefreshControls();
   RefreshSettingsPageTexts();
 
   if (HasHidPayload(main->m_nDeviceTarget) ? SaveOverHid() : SaveOverPersistentStore()) {
-    ContinueAfterSave();
+    ContinueAfterSave(std::move(busy));
   } else {
-    FailSave();
+    FailSave(std::move(busy));
   }
 }
 
@@ -61,7 +61,7 @@ bool CSettingsPage::SaveOverPersistentStore() {
          }) == headset::bluecore::PsSaveResult::kWritten;
 }
 
-void CSettingsPage::FailSave() {
+void CSettingsPage::FailSave(BusyHold busy) {
   app::CUpdaterDlg* main = MainWindow();
   m_editedSettings.CopyFrom(main->m_deviceSettings, false);
   ShowPageContents();
@@ -71,7 +71,7 @@ void CSettingsPage::FailSave() {
                            language);
   }
   main->ShowStatusMessage(main->GetStatusMessage(), true);
-  main->m_bBusy = false;
+  busy.Release();
   main->RefreshControls();
   RefreshSettingsPageTexts();
 
@@ -83,10 +83,10 @@ void CSettingsPage::FailSave() {
   main->GoToSelectionPage();
 }
 
-void CSettingsPage::ContinueAfterSave() {
+void CSettingsPage::ContinueAfterSave(BusyHold busy) {
   app::CUpdaterDlg* main = MainWindow();
   if (!main) return;
-  main->m_bBusy = false;
+  busy.Release();
   main->RefreshControls();
   RefreshSettingsPageTexts();
   main->m_deviceSettings.CopyFrom(m_editedSettings, false);

@@ -44,8 +44,9 @@ class CSettingsPage : public CWizardPage {
   // The last step of page entry: the page's controls filled from the edited record.
   virtual void ShowPageContents() { RefreshSettingsPageTexts(); }
   // After a successful write: the device record takes the edits, and the device is recognised
-  // again silently on the way to the pending page (or back to this one).
-  void ContinueAfterSave();
+  // again silently on the way to the pending page (or back to this one). `busy`, the save's hold,
+  // is given back first.
+  void ContinueAfterSave(BusyHold busy = {});
   // The page's keys written to one device reached through its persistent store; false when a
   // write failed.
   virtual bool WritePersistentStoreKeys(headset::bluecore::PsKeyPort& port) = 0;
@@ -57,7 +58,7 @@ class CSettingsPage : public CWizardPage {
   virtual device::DefaultVersionLookup DefaultFirmwareVersions() const { return device::DefaultFirmwareVersion; }
   // A save that could not write: the edits are dropped, the user is told, and the wizard starts
   // over at the device selection.
-  void FailSave();
+  void FailSave(BusyHold busy);
 
  private:
   // True when the recognised device took every write.

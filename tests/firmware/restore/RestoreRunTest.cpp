@@ -176,7 +176,20 @@ TEST_F(RestoreRunTest, UpdateThenRestorePutsBackTheArchivedFirmwareAndSettings) 
   EXPECT_FALSE(w.m_dlgFirmwareRestore.m_serverFetch.IsPending());
   EXPECT_EQ(w.m_dlgFirmwareRestore.m_job.m_strImagePath, ImageFolder() + "/VKT_TQG27N.img");
   EXPECT_EQ(testing_io::ModeOf(ImageFolder() + "/VKT_TQG27N.img"), 0600u);
-  ASSERT_TRUE(RunJob(w));
+  // From the image's arrival to the end of the flash the window stays busy: BACK, NEXT and the
+  // close are refused in the middle of it.
+  EXPECT_TRUE(w.m_bBusy);
+  int ticks = 0;
+  ASSERT_TRUE(RunJob(w, [&](firmware::CFirmwareJob& job) {
+    if (job.m_bFinished) return;
+    ++ticks;
+    ASSERT_TRUE(w.m_bBusy) << "tick " << ticks << ", state " << job.m_nState.load();
+    for (int id : {app::IDC_BACK, app::IDC_NEXT}) Press(w, id);
+    w.SendMessage(fw::WM_CLOSE, 0, 0);
+    ASSERT_EQ(w.m_nCurrentPage, 4);
+    ASSERT_FALSE(w.HasEnded());
+  }));
+  EXPECT_GE(ticks, 1);
 
   EXPECT_TRUE(EverSaid(text::GetPageProgressText(4, kModel, 0)));
   EXPECT_EQ(headset_->Key(PSKEY_FIRMWARE_VERSION), (std::vector<uint8_t>{10, 0, 0, 0}));

@@ -435,6 +435,37 @@ TEST_F(DfuUpdateTest, ABackupThatFailsKeepsTheOldArchiveAndWaitsForOk) {
   EXPECT_EQ(io::ReadWholeFile(ArchivePath()).value_or(""), "previous archive");
 }
 
+// The archive write of a job that was dropped ends late and failed: its word runs nothing of the
+// job that waits now, which goes on with its own write's result.
+TEST_F(DfuUpdateTest, ADroppedJobsLateArchiveWordRunsNothingOfTheJobThatWaitsNow) {
+  app::CUpdaterDlg& w = OpenOnUpdatePage();
+  firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
+  const std::string image = Image();
+  {
+    ScopedFileSizeLimit full(64);
+    PressUpdate(w, image);
+    // Its word stays queued: no message is handled until the next job waits.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (page.IsWritingArchive() && std::chrono::steady_clock::now() < until) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_FALSE(page.IsWritingArchive());
+  }
+  // Entering the page again drops the job; its list is not waited for here.
+  w.GoToFirmwareUpdatePage(false);
+  page.m_serverFetch.Cancel();
+  ASSERT_FALSE(w.m_bBusy);
+  PressUpdate(w, image);
+  ASSERT_TRUE(AwaitArchive(w));
+  EXPECT_EQ(page.m_job.m_nState, firmware::JOB_RECONFIGURING);
+  EXPECT_FALSE(w.m_bWaitForUserOk) << "the dropped write's failure was taken for this job's";
+  EXPECT_TRUE(io::ReadWholeFile(ArchivePath()).has_value());
+  fw::ModalScript script;
+  script.Press(fw::IDOK).Press(fw::IDCANCEL);
+  ASSERT_TRUE(RunJob(w));
+  EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x4D21, 0));
+}
+
 TEST_F(DfuUpdateTest, EveryFailureEndsTheJobWithItsText) {
   struct Case {
     const char* what;
@@ -548,7 +579,7 @@ TEST_F(DfuUpdateTest, ADeviceThatNeverComesBackIsAFailure) {
   app::CUpdaterDlg& w = OpenOnUpdatePage();
   firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
   // As the job stands once the image is in and the device restarts, with no prompt open.
-  w.m_bBusy = true;
+  page.m_jobBusy = w.HoldBusy();
   page.m_job.m_nPercent = 90;
   page.m_job.m_nState = firmware::JOB_WAITING_RESTART;
   page.SetTimer(firmware::TIMER_UPDATE_PROGRESS, 1000);
@@ -675,9 +706,7 @@ TEST_F(DfuUpdateTest, ARestoreUsesTheSameDispatcherWithoutAnArchive) {
   firmware::CFirmwareJob& job = w.m_dlgFirmwareRestore.m_job;
   job.m_strImagePath = Image();
   job.m_nState = firmware::JOB_DOWNLOADING;
-  w.m_bBusy = true;
-  w.m_dlgFirmwareUpdate.StartFirmwareUpdate();
-  w.m_dlgFirmwareUpdate.SetTimer(firmware::TIMER_UPDATE_PROGRESS, 1000);
+  w.m_dlgFirmwareUpdate.StartRestoreJob(w.HoldBusy());
   ASSERT_TRUE(RunJob(w));
   EXPECT_TRUE(StatusSeen(text::GetPageProgressText(4, 0x4D21, 0)));
   EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(4, 0x4D21, 0));
@@ -877,7 +906,7 @@ class TwoDeviceTest : public DfuUpdateTest {
   void StartDriver(app::CUpdaterDlg& w) {
     firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
     w.m_nDeviceTarget = device::kTwoDeviceProduct;
-    w.m_bBusy = true;
+    page.m_jobBusy = w.HoldBusy();
     page.m_job.m_strImagePath = Image();
     page.m_job.m_nState = firmware::JOB_IMAGE_OK;
     page.m_job.m_nError = firmware::JOB_ERROR_NONE;

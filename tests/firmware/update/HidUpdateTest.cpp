@@ -178,6 +178,40 @@ TEST_F(HidUpdateTest, AnUpdateModeProductIsSwitchedAndOpenedAgainBeforeItsTransf
   EXPECT_EQ(w.GetStatusMessage(), text::GetPageSuccessText(3, 0x6010, 0));
 }
 
+// A device that is no longer attached when it is to be opened again fails the job at once: nothing
+// more is sent through the handle recognition left open, and no transfer or wait follows.
+TEST_F(HidUpdateTest, ADeviceThatCannotBeOpenedAgainFailsTheJob) {
+  struct Case {
+    const char* name;
+    int target;
+    bool goneBeforeAction;  // else gone during the wait for its restart
+    size_t commandsSent;
+  };
+  const Case cases[] = {
+      {"the boot loader's preparation", 0x6020, true, 0},
+      {"the switch into update mode", 0x6010, false, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    app::CUpdaterDlg& w = OpenOnUpdatePage(c.target);
+    firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
+    if (c.goneBeforeAction) hid_.Clear();
+    PressUpdate(w, Image(uint32_t(c.target), false));
+    if (!c.goneBeforeAction) {
+      hid_.Clear();
+      RunStepWaits(w);
+    }
+    EXPECT_FALSE(page.IsTimerArmed(firmware::TIMER_UPDATE_STEP)) << "no wait follows";
+    EXPECT_FALSE(page.IsTransferThreadRunning());
+    EXPECT_EQ(first_.log.size(), c.commandsSent);
+    ASSERT_TRUE(RunJob(w));
+    EXPECT_EQ(w.GetStatusMessage(), Failure(3, c.target, text::GetNotRecognizedDeviceText(0)));
+    EXPECT_FALSE(w.m_bBusy);
+  }
+}
+
 // A product whose transfer starts at once, and one whose transfer follows a wait for its restart.
 TEST_F(HidUpdateTest, AFailedArchiveWaitsForTheUsersOkAndThenTransfers) {
   for (const int target : {0x4310, 0x6010}) {
@@ -223,9 +257,7 @@ TEST_F(HidUpdateTest, ARestoreWritesNoArchiveAndDoesNotWait) {
   CFirmwareJob& job = w.m_dlgFirmwareRestore.m_job;
   job.m_strImagePath = Image();
   job.m_nState = firmware::JOB_DOWNLOADING;
-  w.m_bBusy = true;
-  w.m_dlgFirmwareUpdate.StartFirmwareUpdate();
-  w.m_dlgFirmwareUpdate.SetTimer(firmware::TIMER_UPDATE_PROGRESS, 1000);
+  w.m_dlgFirmwareUpdate.StartRestoreJob(w.HoldBusy());
   ASSERT_TRUE(RunJob(w));
   EXPECT_FALSE(StateSeen(firmware::JOB_WAITING_USER));
   EXPECT_FALSE(ArchiveWritten());
@@ -303,7 +335,7 @@ TEST_F(HidUpdateTest, ADeviceThatDoesNotComeBackEndsAsAFailure) {
     firmware::CDialogFirmwareUpdate& page = w.m_dlgFirmwareUpdate;
     hid_.Clear();  // it never comes back
     // As the thread leaves the job once the finish was accepted.
-    w.m_bBusy = true;
+    page.m_jobBusy = w.HoldBusy();
     page.m_job.m_nPercent = 77;
     page.m_job.m_nError = firmware::JOB_ERROR_NONE;
     page.m_job.m_bApplying = applying;
@@ -355,8 +387,7 @@ TEST_F(HidUpdateTest, ClosingTheWindowStopsAndJoinsTheThread) {
     CFirmwareJob& job = w.m_dlgFirmwareRestore.m_job;
     job.m_strImagePath = image;
     job.m_nState = firmware::JOB_DOWNLOADING;
-    w.m_bBusy = true;
-    w.m_dlgFirmwareUpdate.StartFirmwareUpdate();
+    w.m_dlgFirmwareUpdate.StartRestoreJob(w.HoldBusy());
     return &job;
   };
 

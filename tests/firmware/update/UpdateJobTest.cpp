@@ -51,7 +51,7 @@ class UpdateJobTest : public testing_app::MainWindowTest {
   void Running(int target, int usbStatus, int activeEngine = 1) {
     window_->m_nDeviceTarget = target;
     window_->m_nUsbStatus = usbStatus;
-    window_->m_bBusy = true;
+    Page().m_jobBusy = window_->HoldBusy();
     Job().m_nState = firmware::JOB_RECONFIGURING;
     Job().m_nError = firmware::JOB_ERROR_NONE;
     Page().m_nActiveEngine = activeEngine;

@@ -30,7 +30,7 @@ TEST_F(PagesTest, SelectionPageShowsOnlyItsPictureWhichAlwaysTargetsTheEditionPr
   EXPECT_EQ(W().m_nCurrentPage, 2);
 
   // An installer download (busy with progress) hides the picture.
-  W().m_bBusy = true;
+  const pages::BusyHold busy = W().HoldBusy();
   W().m_nProgress = 10;
   page.RedrawSelection();
   EXPECT_FALSE(page.m_btnPicture.IsWindowVisible());
@@ -66,7 +66,7 @@ TEST_F(PagesTest, RecognitionPageShowsTheConnectionStepsInTheCurrentLanguageOnly
   EXPECT_FALSE(page.m_editPreparation.IsWindowVisible());
 
   // The product boxes are refused while busy (an unanswered box would fail the test).
-  W().m_bBusy = true;
+  const pages::BusyHold busy = W().HoldBusy();
   page.OnButtonProducts();
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "controls/DialogMessageBox.h"
+#include "framework/Application.h"
 #include "framework/TestSeams.h"
 #include "io/AtomicFile.h"
 #include "localization/SelectionPageTexts.h"
@@ -187,6 +188,8 @@ TEST_F(ProgramUpdateCheckTest, ACompletedDownloadOpensTheInstallerAndEndsTheProg
 
   WaitFor([&] { return Page().m_download.received == Page().m_download.total && Page().m_download.total > 0; });
   for (int tick = 0; tick < 100 && !window_->HasEnded(); ++tick) {
+    // The worker's word, once it has ended, says the installer is in place.
+    fw::Application::ProcessPendingMessages();
     Page().FireTimer(pages::TIMER_UPDATE_DOWNLOAD);
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
@@ -239,6 +242,41 @@ TEST_F(ProgramUpdateCheckTest, AFailedDownloadShowsWhyInTheErrorColourAndStaysOn
 
     server_.Release(kInstaller);
     window_.reset();  // waits for a download still running
+    server_.Clear();
+  }
+}
+
+// Page 1 left while the installer downloads (the window closed, or the wizard gone on): the
+// transfer is stopped at once, and the file the user chose stays as it was.
+TEST_F(ProgramUpdateCheckTest, LeavingPageOneStopsTheInstallerDownloadAndKeepsTheChosenFile) {
+  for (const bool close : {true, false}) {
+    SCOPED_TRACE(close ? "closed" : "left for page 2");
+    OfferNewer();
+    server_.Hold(kInstaller);
+    const std::string target = ImageFolder() + "/" + kInstaller;
+    ASSERT_TRUE(io::WriteFileAtomically(target, "EARLIER"));
+    fw::ModalScript script;
+    fw::FileDialogScript files;
+    script.Press(fw::IDOK);
+    files.Choose(target);
+    Start();
+    WaitFor([&] { return testing_app::RequestsFor(server_, kInstaller) == 1; });
+    const int cancelled = server_.Cancelled();
+    if (close) {
+      window_->SendMessage(fw::WM_CLOSE, 0, 0);
+      EXPECT_TRUE(window_->HasEnded());
+    } else {
+      window_->m_nDeviceTarget = 0x4D10;
+      window_->GoToRecognitionPage(true, nullptr, 0);
+      EXPECT_FALSE(window_->m_bBusy);
+    }
+    EXPECT_TRUE(testing_app::PumpUntil([&] { return server_.Cancelled() > cancelled; }, std::chrono::seconds(3)))
+        << "the transfer was told to stop";
+    server_.Release(kInstaller);
+    fw::Application::ProcessMessagesFor(50);
+    window_.reset();
+    EXPECT_EQ(io::ReadWholeFile(target).value_or(""), "EARLIER");
+    EXPECT_TRUE(shell_.Opened().empty());
     server_.Clear();
   }
 }

@@ -277,7 +277,7 @@ TEST_F(FmPresetsPageTest, DefaultEmptiesThePresetsAndCancelBringsThemBack) {
 
 TEST_F(FmPresetsPageTest, WhileBusyThePresetControlsAreDisabledAndIgnoreClicks) {
   Enter(kEurope, {8750});
-  W().m_bBusy = true;
+  const pages::BusyHold busy = W().HoldBusy();
   Page().RefreshSettingsPageTexts();
   EXPECT_FALSE(Check(1).IsWindowEnabled());
   EXPECT_FALSE(Edit(0).IsWindowEnabled());

@@ -121,7 +121,7 @@ TEST_F(SpeedDialPageTest, DefaultEmptiesAllThreeAndCancelRestoresTheDevicesNumbe
 
   // Busy: DEFAULT does nothing and the edits take no input; CANCEL still works.
   Page().m_editedSettings.m_astrSpeedDial[0] = "9";
-  W().m_bBusy = true;
+  const pages::BusyHold busy = W().HoldBusy();
   Page().RefreshSettingsPageTexts();
   EXPECT_FALSE(Edit(0).IsWindowEnabled());
   Page().OnButtonDefault();

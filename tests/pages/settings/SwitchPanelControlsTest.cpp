@@ -153,7 +153,7 @@ TEST_F(DeviceSettingPageTest, GainRadiosListsAndTimeoutStoreOnlyValuesInsideThei
 TEST_F(DeviceSettingPageTest, WhileBusyClicksDoNothingAndRefreshOnlyDisables) {
   Enter(0x4D21, 1, 0, [](device::CDeviceSettings& d) { d.m_bSidetone = true; });
   const std::set<int> shown = ShownControls();
-  W().m_bBusy = true;
+  pages::BusyHold busy = W().HoldBusy();
   Command(IDC_SIDETONE_DISABLE);
   EXPECT_TRUE(Page().m_editedSettings.m_bSidetone);
   fw::ModalScript script;
@@ -170,7 +170,7 @@ TEST_F(DeviceSettingPageTest, WhileBusyClicksDoNothingAndRefreshOnlyDisables) {
   }
   EXPECT_TRUE(Active(IDC_SETTINGS_DEFAULT) && Active(IDC_SETTINGS_CANCEL));
 
-  W().m_bBusy = false;
+  busy.Release();
   Page().RefreshSettingsPageTexts();
   EXPECT_TRUE(Active(IDC_SIDETONE_ENABLE));
   EXPECT_EQ(ShownControls(), shown);
