@@ -125,26 +125,6 @@ void RemoveLeftOvers(const std::string& target) {
   ::closedir(dir);
 }
 
-// The rest of an open file from where it stands; nothing when it cannot be read or holds more
-// than `maxBytes`.
-std::optional<std::string> ReadRest(int fd, size_t maxBytes) {
-  std::string contents;
-  char block[4096];
-  for (;;) {
-    const ssize_t n = ::read(fd, block, sizeof block);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return std::nullopt;
-    }
-    if (n == 0) return contents;
-    if (contents.size() + static_cast<size_t>(n) > maxBytes) {
-      errno = EFBIG;
-      return std::nullopt;
-    }
-    contents.append(block, static_cast<size_t>(n));
-  }
-}
-
 // Whether the file-size limit lets a file grow to `size` bytes: beyond it every write fails, also
 // one that puts old bytes back.
 bool WithinFileSizeLimit(size_t size) {
@@ -227,7 +207,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t maxByte
   const platform::PlainFile file(path);
   if (missing) *missing = file.Error() == ENOENT || file.Error() == ENOTDIR;
   if (!file.IsOpen()) return std::nullopt;
-  return ReadRest(file.Descriptor(), maxBytes);
+  return platform::ReadToEnd(file.Descriptor(), maxBytes);
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path)) {}
@@ -311,7 +291,7 @@ InPlaceResult WriteFileInPlace(const std::string& path, const std::string& conte
   struct stat info{};
   if (::fstat(fd, &info) != 0) return fail(InPlaceOutcome::kOldKept, errno);
   if (!S_ISREG(info.st_mode)) return fail(InPlaceOutcome::kOldKept, EINVAL);
-  const std::optional<std::string> old = ReadRest(fd, 64u << 20);
+  const std::optional<std::string> old = platform::ReadToEnd(fd, 64u << 20);
   if (!old) return fail(InPlaceOutcome::kOldKept, errno);
   if (!WithinFileSizeLimit(contents.size()) || !WithinFileSizeLimit(old->size())) {
     return fail(InPlaceOutcome::kOldKept, EFBIG);

@@ -51,4 +51,22 @@ bool PlainFile::ReadAt(uint64_t offset, void* out, size_t length) const {
   return true;
 }
 
+std::optional<std::string> ReadToEnd(int fd, size_t maxBytes) {
+  std::string contents;
+  char block[4096];
+  for (;;) {
+    const ssize_t n = ::read(fd, block, sizeof block);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (n == 0) return contents;
+    if (contents.size() + static_cast<size_t>(n) > maxBytes) {
+      errno = EFBIG;
+      return std::nullopt;
+    }
+    contents.append(block, static_cast<size_t>(n));
+  }
+}
+
 }  // namespace platform

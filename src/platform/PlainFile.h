@@ -4,6 +4,7 @@
 // good. Only a plain file is accepted; a pipe, a folder or a device node is refused at once.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -33,5 +34,9 @@ class PlainFile {
   int error_ = 0;
   uint64_t size_ = 0;
 };
+
+// The rest of an open file from where it stands; nothing (errno set) when it cannot be read or
+// holds more than `maxBytes`.
+std::optional<std::string> ReadToEnd(int fd, size_t maxBytes);
 
 }  // namespace platform

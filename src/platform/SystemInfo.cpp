@@ -2,7 +2,7 @@
 
 #include <sys/utsname.h>
 
-#include "io/AtomicFile.h"
+#include "platform/PlainFile.h"
 
 namespace platform {
 
@@ -22,7 +22,9 @@ class RealSystemInfo : public SystemInfo {
   std::optional<std::string> OsRelease() override {
     // The first is the administrator's; the second the distribution's fallback.
     for (const char* path : {"/etc/os-release", "/usr/lib/os-release"}) {
-      if (auto text = io::ReadWholeFile(path, kMaxOsReleaseBytes)) return text;
+      const PlainFile file(path);
+      if (!file.IsOpen()) continue;
+      if (auto text = ReadToEnd(file.Descriptor(), kMaxOsReleaseBytes)) return text;
     }
     return std::nullopt;
   }

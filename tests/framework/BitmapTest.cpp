@@ -95,14 +95,21 @@ class KeyedPicture : public fw::Static {
   }
 };
 
-// The picture with its key made transparent is made once and kept: it has to follow a change of
-// the key and of the picture.
-TEST(Bitmaps, AColourKeyLetsWhatLiesUnderShowThroughAfterEveryChange) {
+// A keyed picture shown in a dialog of its own, over green.
+class KeyedPictureTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dialog.BindControl(10, keyed);
+    ASSERT_TRUE(dialog.Create(nullptr));
+  }
   const fw::Colour green = fw::RGB(0, 160, 0);
   KeyedPicture keyed;
-  fw::Dialog dialog(PictureTemplate());
-  dialog.BindControl(10, keyed);
-  ASSERT_TRUE(dialog.Create(nullptr));
+  fw::Dialog dialog{PictureTemplate()};
+};
+
+// The picture with its key made transparent is made once and kept: it has to follow a change of
+// the key and of the picture.
+TEST_F(KeyedPictureTest, AColourKeyLetsWhatLiesUnderShowThroughAfterEveryChange) {
   keyed.picture = fw::Bitmap::Create({3, 1}, fw::colours::kWhite);
   keyed.picture.SetPixel(1, 0, kRed);
 
@@ -129,12 +136,7 @@ TEST(Bitmaps, AColourKeyLetsWhatLiesUnderShowThroughAfterEveryChange) {
 
 // The copy with its key made transparent is kept per picture drawn: a ratio-2 screen keys the copy
 // at twice the size, not the plain picture's keyed copy scaled up (which would look blurred).
-TEST(Bitmaps, APictureWithACopyAtTwiceTheSizeIsKeyedAtEachSize) {
-  const fw::Colour green = fw::RGB(0, 160, 0);
-  KeyedPicture keyed;
-  fw::Dialog dialog(PictureTemplate());
-  dialog.BindControl(10, keyed);
-  ASSERT_TRUE(dialog.Create(nullptr));
+TEST_F(KeyedPictureTest, APictureWithACopyAtTwiceTheSizeIsKeyedAtEachSize) {
   keyed.picture = fw::Bitmap::Load(kFittingCopy);
   // Blue is the copy's colour: keyed out there, absent from the red plain picture.
   keyed.key = kBlue;
