@@ -15,6 +15,7 @@ class CountingReceiver : public platform::HttpReceiver {
   explicit CountingReceiver(std::stop_token cancel) : cancel_(std::move(cancel)) {}
   bool Begin(int64_t) override { return true; }
   bool Cancelled() override { return cancel_.stop_requested(); }
+  std::stop_token StopToken() const override { return cancel_; }
   bool Receive(const char* data, size_t size) override {
     while (size > 0) {
       const size_t block = size < kDownloadBlock ? size : kDownloadBlock;

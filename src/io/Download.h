@@ -34,7 +34,8 @@ struct DownloadProgress {
 };
 
 // Fetches `url` afresh from the server. A stop requested on `cancel` (from any thread) ends the
-// transfer within about a second as a failure.
+// transfer at once as a failure; with a libcurl older than 7.87 a hanging name look-up is waited
+// for.
 // Memory mode (`memory` not null): the body replaces *memory; on failure *memory is untouched.
 // The whole transfer may take kListTimeLimit.
 // File mode: the body goes to `*filePath` (created anew, an existing file replaced only once the

@@ -3,6 +3,7 @@
 // counts as received only when the status was 200 and every byte the server announced arrived.
 #include <chrono>
 #include <cstdint>
+#include <stop_token>
 #include <string>
 
 #include "platform/Installable.h"
@@ -21,6 +22,9 @@ class HttpReceiver {
   // Asked while the transfer runs, also while it waits for the server, at least once a second;
   // true abandons it. May be called on the fetching thread only.
   virtual bool Cancelled() { return false; }
+  // A stop that wakes the transfer at once, also while the server sends nothing; once it is
+  // requested, Cancelled() must say true. Without one, only the polling of Cancelled() ends it.
+  virtual std::stop_token StopToken() const { return {}; }
   // The longest the whole transfer may take, connection included; zero for no limit beyond the
   // transport's connect and stall limits. A transfer that outlasts it fails.
   virtual std::chrono::milliseconds TimeLimit() const { return {}; }
