@@ -314,9 +314,14 @@ void CUpdaterDlg::MakePagesFor(int page) {
 
 void CUpdaterDlg::OnPagePainted(const pages::CWizardPage& page) {
   if (m_bLaterPagesStarted || &page != &m_dlgDeviceSelection) return;
-  // Not earlier: the pages would add to the memory start-up takes, and delay page 1.
+  // Not earlier: a page would add to the memory start-up takes, and delay page 1.
   m_bLaterPagesStarted = true;
   SetOneShot(TIMER_LATER_PAGES);
+}
+
+void CUpdaterDlg::ContinueLaterPages() {
+  m_bPageOneLeft = true;
+  if (!IsTimerArmed(TIMER_LATER_PAGES)) SetOneShot(TIMER_LATER_PAGES);
 }
 
 void CUpdaterDlg::MakeNextLaterPage() {
@@ -324,7 +329,9 @@ void CUpdaterDlg::MakeNextLaterPage() {
   while (page <= wizard::LAST_PAGE && PageWindow(page)->IsCreated()) ++page;
   if (page > wizard::LAST_PAGE) return;
   MakePage(page);
-  if (page < wizard::LAST_PAGE) SetOneShot(TIMER_LATER_PAGES);
+  // While the window has never left page 1 only page 2, where NEXT leads, is made: all of them
+  // would hold a third more memory than a window on page 1 needs.
+  if (page < wizard::LAST_PAGE && m_bPageOneLeft) SetOneShot(TIMER_LATER_PAGES);
 }
 
 pages::CWizardPage* CUpdaterDlg::PageWindow(int page) const {

@@ -76,6 +76,7 @@ void CUpdaterDlg::SwitchToPage(int page, bool showStatus, device::CDeviceSetting
   }
 
   MakePagesFor(page);
+  if (page != wizard::PAGE_SELECTION) ContinueLaterPages();
   ShowCurrentPage();
   if (page == wizard::PAGE_RECOGNITION) m_dlgDeviceRecognition.SetReturnPage(returnPage, toWrite);
   EnterPage(page, showStatus);

@@ -1,5 +1,6 @@
-// Pages 2 to 7: none before page 1 is on the screen, then one per idle turn of the event loop; a
-// page wanted before its turn is made at once with the pages its code reaches into.
+// Pages 2 to 7: none before page 1 is on the screen, then one per idle turn of the event loop
+// (past page 2 only once the window has left page 1); a page wanted before its turn is made at
+// once with the pages its code reaches into.
 #include "app/MainWindowFixture.h"
 #include "framework/RecordingDeviceContext.h"
 #include "app/DialogLanguageManager.h"
@@ -32,7 +33,8 @@ class LaterPagesTest : public MainWindowTest {
   void Press(int id) { window_->SendMessage(fw::WM_COMMAND, fw::MakeCommand(id, fw::BN_CLICKED), 0); }
 };
 
-// With the window's own event loop: nothing until page 1 shows, then every page, all hidden.
+// With the window's own event loop: nothing until page 1 shows, then page 2, where NEXT leads;
+// the others once the window has left page 1. All are made hidden.
 TEST_F(LaterPagesTest, TheLaterPagesComeInIdleTimeAfterPageOneIsPaintedAndStayHidden) {
   app::CUpdaterDlg& w = Open();
   for (int i = 0; i < 5; ++i) fw::Application::ProcessPendingMessages();
@@ -41,27 +43,40 @@ TEST_F(LaterPagesTest, TheLaterPagesComeInIdleTimeAfterPageOneIsPaintedAndStayHi
 
   w.FireTimer(app::TIMER_STARTUP);
   EXPECT_EQ(Made(w), std::vector<int>{}) << "page 1 shown, not yet painted";
+  ASSERT_TRUE(PumpUntil([&] { return !Made(w).empty(); }));
+  fw::Application::ProcessMessagesFor(50);
+  EXPECT_EQ(Made(w), std::vector<int>{2}) << "a window that stays on page 1 holds no more";
+  EXPECT_EQ(ShownPage(w), 1);
+
+  w.m_dlgDeviceSelection.DropServerWait();
+  Press(app::IDC_NEXT);
   ASSERT_TRUE(PumpUntil([&] { return Made(w).size() == 6; }));
   EXPECT_FALSE(w.IsTimerArmed(app::TIMER_LATER_PAGES));
-  EXPECT_EQ(ShownPage(w), 1);
+  EXPECT_EQ(ShownPage(w), 2);
   for (int page = 2; page <= 7; ++page) EXPECT_EQ(app::GetMainWindow(*w.PageWindow(page)), &w) << page;
 }
 
-// One page per turn, in page order, each turn armed by the one before.
+// One page per turn, in page order, each turn armed by the one before once page 1 was left.
 TEST_F(LaterPagesTest, EachIdleTurnMakesOnePage) {
   app::CUpdaterDlg& w = OnPageOneUnpainted();
   fw::RecordingDeviceContext dc;
   w.PageWindow(1)->Paint(dc);
-  std::vector<int> expected;
-  for (int page = 2; page <= 7; ++page) {
+  ASSERT_TRUE(w.FireTimer(app::TIMER_LATER_PAGES));
+  EXPECT_EQ(Made(w), std::vector<int>{2});
+  EXPECT_FALSE(w.IsTimerArmed(app::TIMER_LATER_PAGES));
+  w.PageWindow(1)->Paint(dc);
+  EXPECT_FALSE(w.IsTimerArmed(app::TIMER_LATER_PAGES)) << "page 1's later paints start nothing";
+
+  Press(app::IDC_NEXT);
+  Press(app::IDC_BACK);
+  std::vector<int> expected = {2};
+  for (int page = 3; page <= 7; ++page) {
     SCOPED_TRACE(page);
     ASSERT_TRUE(w.FireTimer(app::TIMER_LATER_PAGES));
     expected.push_back(page);
     EXPECT_EQ(Made(w), expected);
     EXPECT_EQ(w.IsTimerArmed(app::TIMER_LATER_PAGES), page < 7);
   }
-  w.PageWindow(1)->Paint(dc);
-  EXPECT_FALSE(w.IsTimerArmed(app::TIMER_LATER_PAGES)) << "page 1's later paints start nothing";
   EXPECT_EQ(ShownPage(w), 1);
 }
 
@@ -88,8 +103,6 @@ TEST_F(LaterPagesTest, APageWantedBeforeItsTurnIsMadeAtOnceWithThePagesItReaches
   EXPECT_EQ(Made(w), (std::vector<int>{2, 3, 4}));
   EXPECT_EQ(w.m_dlgFirmwareUpdate.m_btnBrowse.GetWindowText(), text::GetBrowseText(kGerman));
 
-  fw::RecordingDeviceContext dc;
-  w.PageWindow(1)->Paint(dc);
   ASSERT_TRUE(w.FireTimer(app::TIMER_LATER_PAGES));
   EXPECT_EQ(Made(w), (std::vector<int>{2, 3, 4, 5}));
   EXPECT_TRUE(w.IsTimerArmed(app::TIMER_LATER_PAGES));
