@@ -6,8 +6,8 @@
 // tests/app/first_next_bench.cpp.
 //
 //   first-next-probe user     NEXT as soon as page 1 takes commands (its update check is over)
-//   first-next-probe early    NEXT right after page 1's first paint, before any idle turn: the
-//                             update check is dropped so that the window takes it
+//   first-next-probe early    NEXT right after page 1's first paint, before the idle turn that
+//                             makes page 2: the update check is dropped so that the window takes it
 #include <stdlib.h>
 
 #include <algorithm>
@@ -57,7 +57,13 @@ class Probe : public app::CUpdaterDlg {
         bool early)
       : app::CUpdaterDlg(Made(one, two)), one_(*one), two_(*two), early_(early) {
     // The earliest moment a user could press: page 1 is on the screen.
-    if (early_) one_.onFirstPaint = [this] { PostMessage(kEarlyNext, 0, 0); };
+    if (early_) {
+      one_.onFirstPaint = [this] {
+        // Before the turn that page 1's paint has just armed.
+        KillTimer(app::TIMER_LATER_PAGES);
+        PostMessage(kEarlyNext, 0, 0);
+      };
+    }
   }
 
   double first = -1, later = -1, longestIdleTurn = 0;
