@@ -351,6 +351,8 @@ int TakeScreenshots(int& argc, char** argv, sim::SimUpdateServer& server, const 
   window.Create(nullptr);
   window.ShowWindow(true);
   window.FireTimer(app::TIMER_STARTUP);
+  // The walk reaches into pages it has not shown yet.
+  window.CreateLaterPages();
   bool ok = true;
   for (int language = 0; language < text::kLanguageCount; ++language) {
     if (only >= 0 && language != only) continue;

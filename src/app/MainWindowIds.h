@@ -37,5 +37,8 @@ enum : int {
 // One shot, 100 ms after start: the first page is shown on its first tick.
 inline constexpr unsigned TIMER_STARTUP = 1;
 inline constexpr unsigned kStartupDelayMs = 100;
+// One shot at the next turn of the event loop: makes one page that is still missing (page 2 after
+// page 1's first paint, the others once the window has left page 1).
+inline constexpr unsigned TIMER_LATER_PAGES = 2;
 
 }  // namespace app

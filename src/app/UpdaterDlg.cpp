@@ -143,8 +143,7 @@ bool CUpdaterDlg::OnInitDialog() {
   m_staticBackground.SetBitmap(fw::Bitmap::Load(res::IDB_BACKGROUND, kBackgroundSize));
   // The picture is two pixels larger than the window; nothing of a control may reach outside it.
   m_staticBackground.MoveWindow(GetClientRect());
-  // Children of the frame, so that a page's parent's parent is this window (GetMainWindow).
-  m_dlgDeviceSelection.Create(&m_staticPageFrame);
+  MakePage(wizard::PAGE_SELECTION);
   LoadSettingsFile();
   AddToolTips();
   SetTimer(TIMER_STARTUP, kStartupDelayMs);
@@ -158,6 +157,8 @@ void CUpdaterDlg::OnTimer(unsigned id) {
     KillTimer(TIMER_STARTUP);
     UpdateFonts();
     GoToSelectionPage();
+  } else if (id == TIMER_LATER_PAGES) {
+    MakeNextLaterPage();
   }
   fw::Dialog::OnTimer(id);
 }
@@ -276,10 +277,61 @@ int CUpdaterDlg::CountHidDfuDevices(int max) { return io::CountHidDfuDevices(max
 
 // --- Pages ------------------------------------------------------------------------------------
 
+void CUpdaterDlg::MakePage(int page) {
+  pages::CWizardPage* window = PageWindow(page);
+  if (!window || window->IsCreated()) return;
+  // Children of the frame, so that a page's parent's parent is this window (GetMainWindow).
+  window->Create(&m_staticPageFrame);
+  // Made hidden; only a page made for the switch to it is shown, by ShowCurrentPage.
+  if (page != m_nCurrentPage) window->ShowWindow(false);
+}
+
 void CUpdaterDlg::CreateLaterPages() {
-  for (int page = wizard::FIRST_PAGE + 1; page <= wizard::LAST_PAGE; ++page) {
-    if (!PageWindow(page)->IsCreated()) PageWindow(page)->Create(&m_staticPageFrame);
+  for (int page = wizard::FIRST_PAGE + 1; page <= wizard::LAST_PAGE; ++page) MakePage(page);
+}
+
+void CUpdaterDlg::MakePagesFor(int page) {
+  MakePage(page);
+  switch (page) {
+    case wizard::PAGE_FIRMWARE_UPDATE:
+    case wizard::PAGE_FIRMWARE_RESTORE:
+      // An update and a restore share their transfer and each other's jobs, and ask the
+      // recognition page about the headset.
+      MakePage(wizard::PAGE_FIRMWARE_UPDATE);
+      MakePage(wizard::PAGE_FIRMWARE_RESTORE);
+      MakePage(wizard::PAGE_RECOGNITION);
+      break;
+    case wizard::PAGE_DEVICE_SETTING:
+    case wizard::PAGE_DEVICE_SETTING_SECOND:
+    case wizard::PAGE_SPEED_DIAL:
+      // A save asks the recognition page whether the headset is still there.
+      MakePage(wizard::PAGE_RECOGNITION);
+      break;
+    default:
+      break;
   }
+}
+
+void CUpdaterDlg::OnPagePainted(const pages::CWizardPage& page) {
+  if (m_bLaterPagesStarted || &page != &m_dlgDeviceSelection) return;
+  // Not earlier: a page would add to the memory start-up takes, and delay page 1.
+  m_bLaterPagesStarted = true;
+  SetOneShot(TIMER_LATER_PAGES);
+}
+
+void CUpdaterDlg::ContinueLaterPages() {
+  m_bPageOneLeft = true;
+  if (!IsTimerArmed(TIMER_LATER_PAGES)) SetOneShot(TIMER_LATER_PAGES);
+}
+
+void CUpdaterDlg::MakeNextLaterPage() {
+  int page = wizard::FIRST_PAGE + 1;
+  while (page <= wizard::LAST_PAGE && PageWindow(page)->IsCreated()) ++page;
+  if (page > wizard::LAST_PAGE) return;
+  MakePage(page);
+  // While the window has never left page 1 only page 2, where NEXT leads, is made: all of them
+  // would hold a third more memory than a window on page 1 needs.
+  if (page < wizard::LAST_PAGE && m_bPageOneLeft) SetOneShot(TIMER_LATER_PAGES);
 }
 
 pages::CWizardPage* CUpdaterDlg::PageWindow(int page) const {

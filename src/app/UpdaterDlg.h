@@ -145,11 +145,18 @@ class CUpdaterDlg : public fw::Dialog {
   pages::CDialogDeviceSettingSecond& m_dlgDeviceSettingSecond;      // 6
   pages::CDialogDeviceSettingSpeedDial& m_dlgDeviceSettingSpeedDial;  // 7
 
-  // The page window of page 1 to 7, else nullptr. Page 1 is made with the window; the others
-  // when the window first leaves page 1 (CreateLaterPages), all at once, since their code reaches
-  // into one another.
+  // The page window of page 1 to 7, else nullptr. Page 1 is made with the window. The others are
+  // made in idle time, one per turn of the event loop (TIMER_LATER_PAGES), so that start-up and
+  // the first leave of page 1 stay quick: page 2 once page 1 has been painted, pages 3 to 7 once
+  // the window has left page 1. A page shown before its turn is made at once together with the
+  // pages its code reaches into (MakePagesFor).
   pages::CWizardPage* PageWindow(int page) const;
+  // Makes every page still missing at once.
   void CreateLaterPages();
+  // Makes `page` and the pages its code reaches into, those of them still missing.
+  void MakePagesFor(int page);
+  // A page has been painted: page 1's first paint starts the idle making of the others.
+  void OnPagePainted(const pages::CWizardPage& page);
   // The settings page 5, 6 or 7, else nullptr.
   pages::CSettingsPage* SettingsPage(int page) const;
 
@@ -289,6 +296,15 @@ class CUpdaterDlg : public fw::Dialog {
   void ShowArchiveKind(int index);
   // The frame's own picture back and the current page live again.
   void RestoreLivePage();
+  // Makes `page` when it is missing, hidden unless it is the current page.
+  void MakePage(int page);
+  // One idle turn: makes the first page still missing; armed again while another is and the
+  // window has left page 1.
+  void MakeNextLaterPage();
+  // The window has left page 1: the idle turns go on to the pages past page 2.
+  void ContinueLaterPages();
+  bool m_bLaterPagesStarted = false;  // page 1 has been painted
+  bool m_bPageOneLeft = false;
 
   // Why the settings file that was there at start must not be replaced by the close (it could not
   // be read, or it is not ours); empty when it may be.

@@ -56,7 +56,6 @@ void CUpdaterDlg::GoToPage(int page) {
 void CUpdaterDlg::SwitchToPage(int page, bool showStatus, device::CDeviceSettings* toWrite, int returnPage,
                                bool leavingCurrent) {
   if (page < wizard::PAGE_SELECTION || page > wizard::PAGE_SPEED_DIAL) return;
-  if (page != wizard::PAGE_SELECTION) CreateLaterPages();
   if (leavingCurrent && LeaveSettingsPage(page)) return;
 
   // What the page on show waited for from the server no longer belongs to the page shown next.
@@ -76,6 +75,8 @@ void CUpdaterDlg::SwitchToPage(int page, bool showStatus, device::CDeviceSetting
     return;
   }
 
+  MakePagesFor(page);
+  if (page != wizard::PAGE_SELECTION) ContinueLaterPages();
   ShowCurrentPage();
   if (page == wizard::PAGE_RECOGNITION) m_dlgDeviceRecognition.SetReturnPage(returnPage, toWrite);
   EnterPage(page, showStatus);

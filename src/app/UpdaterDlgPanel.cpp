@@ -3,6 +3,7 @@
 #include "app/UpdaterDlg.h"
 #include "device/DevicePictures.h"
 #include "device/UsbIdentities.h"
+#include "headset/hid/HidPairProbe.h"
 
 namespace app {
 
@@ -25,7 +26,7 @@ int CUpdaterDlg::HardwareVariantForPicture() {
   return m_deviceSettings.m_nProductId == device::kVariantPictureProduct ? QueryHardwareVariant() : 0;
 }
 
-int CUpdaterDlg::QueryHardwareVariant() { return m_dlgDeviceRecognition.QueryHardwareVariant(); }
+int CUpdaterDlg::QueryHardwareVariant() { return headset::hid::QueryHardwareVariant(m_hHidDevice.get()); }
 
 void CUpdaterDlg::UpdateDevicePanel() {
   DevicePanelState state;

@@ -185,7 +185,9 @@ bool Window::CreateControl(const ControlTemplate& t, Window* parent) {
   });
   if (parent) {
     widget->setGeometry(detail::ToQt(t.units));
-    widget->setFont(detail::ToQt(GetFont()));
+    // Made with its parent's font, which is mostly its dialog's: set only when it differs, since
+    // every change of font costs some controls a rebuild of their insides.
+    if (const QFont font = detail::ToQt(GetFont()); widget->font() != font) widget->setFont(font);
     widget->setVisible(!(t.style & CS_HIDDEN));
   }
   if (t.style & CS_DISABLED) widget->setEnabled(false);
@@ -204,7 +206,11 @@ std::string Window::GetWindowText() const { return impl_->text; }
 void Window::SetFont(const Font& font, bool redraw) {
   impl_->font = font;
   if (!impl_->widget) return;
-  impl_->widget->setFont(detail::ToQt(font));
+  // A change of font makes some controls (drop-down lists above all) build their insides anew:
+  // none when the font is the one they show already.
+  const QFont wanted = detail::ToQt(font);
+  if (impl_->widget->font() == wanted) return;
+  impl_->widget->setFont(wanted);
   if (redraw) impl_->widget->update();
 }
 
@@ -347,12 +353,25 @@ void Window::NotifyParent(int notifyCode) {
 bool Window::SetTimer(unsigned id, unsigned ms) {
   auto& slot = impl_->timers[id];
   if (!slot.second) {
-    slot.second = new QTimer(impl_->Context());
-    QObject::connect(slot.second, &QTimer::timeout, slot.second, [this, id] { OnTimer(id); });
+    QTimer* timer = new QTimer(impl_->Context());
+    slot.second = timer;
+    QObject::connect(timer, &QTimer::timeout, timer, [this, id, timer] {
+      if (timer->isSingleShot()) KillTimer(id);
+      OnTimer(id);
+    });
   }
   slot.first = ms;
+  slot.second->setSingleShot(false);
   slot.second->start(static_cast<int>(std::max(1u, ms)));
   ++impl_->timerArmings[id];
+  return true;
+}
+
+bool Window::SetOneShot(unsigned id) {
+  SetTimer(id, 0);
+  QTimer* timer = impl_->timers[id].second;
+  timer->setSingleShot(true);
+  timer->start(0);
   return true;
 }
 
@@ -375,6 +394,7 @@ unsigned Window::TimerInterval(unsigned id) const {
 
 bool Window::FireTimer(unsigned id) {
   if (!IsTimerArmed(id)) return false;
+  if (impl_->timers[id].second->isSingleShot()) KillTimer(id);
   OnTimer(id);
   return true;
 }

@@ -109,6 +109,10 @@ class Window {
   // --- Timers --------------------------------------------------------------------------------
   // Arms (or re-arms) timer `id` with a period of `ms`; OnTimer(id) runs at every tick until killed.
   bool SetTimer(unsigned id, unsigned ms);
+  // Arms timer `id` to tick once, at the next turn of the event loop (after the input and paints
+  // already queued): work done in idle time, a piece per turn. It is disarmed before OnTimer(id)
+  // runs, which may arm it again; KillTimer drops it as any timer.
+  bool SetOneShot(unsigned id);
   bool KillTimer(unsigned id);
   // Test seams: whether a timer is armed, its period (0 when not armed), and a tick now. FireTimer
   // calls OnTimer(id) only when the timer is armed and returns whether it did.

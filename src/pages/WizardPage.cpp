@@ -24,4 +24,9 @@ intptr_t CWizardPage::OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam)
   return fw::Dialog::OnMessage(msg, wParam, lParam);
 }
 
+void CWizardPage::OnPaint(fw::DeviceContext& dc) {
+  fw::Dialog::OnPaint(dc);
+  if (app::CUpdaterDlg* main = MainWindow()) main->OnPagePainted(*this);
+}
+
 }  // namespace pages

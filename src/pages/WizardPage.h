@@ -36,6 +36,8 @@ class CWizardPage : public fw::Dialog {
   // Every page and its controls stand on white, with transparent text backgrounds.
   fw::Brush OnCtlColor(fw::DeviceContext& dc, fw::Window& control, fw::CtlColor kind) override;
   intptr_t OnMessage(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
+  // Tells the main window, which makes the later pages once page 1 is on the screen.
+  void OnPaint(fw::DeviceContext& dc) override;
 
   // Drops what the page waits for from the update server and gives back the busy state it took;
   // the main window calls it when the page is left or entered again and when the window closes.

@@ -41,20 +41,6 @@ TEST_F(MainWindowTest, MakingTheWindowObjectDecodesNoPicture) {
   EXPECT_EQ(fw::Bitmap::ResourceDecodes(), decodes);
 }
 
-// Page 1 needs none of the other pages' controls: they are made, all of them, when the window
-// first leaves page 1, and stay.
-TEST_F(MainWindowTest, ThePagesPastPageOneAreMadeWhenTheWindowFirstLeavesIt) {
-  app::CUpdaterDlg& w = Start();
-  for (int page = 2; page <= 7; ++page) EXPECT_FALSE(w.PageWindow(page)->IsCreated()) << "page " << page;
-
-  w.m_nDeviceTarget = 0x4D21;
-  w.GoToRecognitionPage(true, nullptr, 0);
-  ASSERT_EQ(ShownPage(w), 2);
-  for (int page = 1; page <= 7; ++page) {
-    EXPECT_EQ(app::GetMainWindow(*w.PageWindow(page)), &w) << "page " << page << " finds the main window";
-  }
-}
-
 // A first run: no preferences yet. The window shows its background and page 1 in the frame, and
 // closing it writes the preferences.
 TEST_F(MainWindowTest, AFirstRunShowsTheWindowAndClosesCleanly) {
