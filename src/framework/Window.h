@@ -110,7 +110,7 @@ class Window {
   // Arms (or re-arms) timer `id` with a period of `ms`; OnTimer(id) runs at every tick until killed.
   bool SetTimer(unsigned id, unsigned ms);
   // Arms timer `id` to tick once, at the next turn of the event loop (after the input and paints
-  // already queued): work done in idle time, a piece per turn. It is disarmed before OnTimer(id)
+  // already queued): work done in idle time, one step per turn. It is disarmed before OnTimer(id)
   // runs, which may arm it again; KillTimer drops it as any timer.
   bool SetOneShot(unsigned id);
   bool KillTimer(unsigned id);
