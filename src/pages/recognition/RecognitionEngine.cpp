@@ -86,7 +86,6 @@ class WindowReportTarget : public recognition::ReportTarget {
  private:
   CDialogDeviceRecognition& page_;
   app::CUpdaterDlg& main_;
-  BusyHold busy_;
 };
 
 headset::RecognitionSlots SlotsOf(app::CUpdaterDlg& main) {
